@@ -1,0 +1,94 @@
+// FnDsPaintCombiner: mixes the effect's result with the source through the
+// host's pixel mask.  Where the mask is empty the source shows, where it is
+// full (255, or 32767 for 16-bit storage) the result stays, and in between
+//     d = s + (d - s) * m / F
+// in 32-bit integers, truncating toward zero.  Mask values below 0 (16-bit
+// storage is signed) count as empty.
+#pragma once
+
+#include <cstdint>
+
+#include "FnFrameContext.h"
+#include "Imager.h"
+
+template <class Storage, class Working, class MaskStorage, class MaskWorking>
+class FnDsPaintCombiner
+    : public Combiner<FnTexture<Storage, Working>, FnTexture<MaskStorage, MaskWorking>,
+                      FnTexture<Storage, Working>> {
+public:
+    using Image = FnTexture<Storage, Working>;
+    using MaskImage = FnTexture<MaskStorage, MaskWorking>;
+    static constexpr int32_t kFull = MaskStorage::kMax;
+
+    void processBand(Image& src, MaskImage& mask, Image& map) override {
+        const FnRect r = this->region();
+        const FnBandRange b = this->bandRows();
+        const bool haveSrc = src.pixels() != nullptr, haveMask = mask.pixels() != nullptr;
+        for (int32_t y = this->alignToField(b.first); y < b.end; y += this->fieldStep()) {
+            if (this->shouldStop()) return;
+            const int32_t srow = haveSrc ? src.row(y) : -1;
+            const int32_t mrow = haveMask ? mask.row(y) : -1;
+            Storage* d = map.at(r.x0, y);
+            for (int32_t x = r.x0; x < r.x1;) {
+                const FnSpan ss = src.span(x), ms = mask.span(x);
+                int32_t n = r.x1 - x;
+                if (ss.run < n) n = ss.run;
+                if (ms.run < n) n = ms.run;
+                const Storage* s = (srow >= 0 && ss.index >= 0) ? src.stored(ss.index, srow) : nullptr;
+                const MaskStorage* m = (mrow >= 0 && ms.index >= 0) ? mask.stored(ms.index, mrow) : nullptr;
+                if (s && m) blendRun(d, s, ss.step, m, ms.step, n);
+                else if (s) copyRun(d, s, ss.step, n);
+                else if (m) scaleRun(d, m, ms.step, n);
+                else clearRun(d, n);
+                d += n;
+                x += n;
+            }
+        }
+    }
+
+private:
+    static void mix(Storage& d, const Storage& s, int32_t m) {
+        d.r = typename Storage::Elem(s.r + (int32_t(d.r) - s.r) * m / kFull);
+        d.g = typename Storage::Elem(s.g + (int32_t(d.g) - s.g) * m / kFull);
+        d.b = typename Storage::Elem(s.b + (int32_t(d.b) - s.b) * m / kFull);
+        d.a = typename Storage::Elem(s.a + (int32_t(d.a) - s.a) * m / kFull);
+    }
+    static void blendRun(Storage* d, const Storage* s, int32_t sstep, const MaskStorage* m,
+                         int32_t mstep, int32_t n) {
+        for (int32_t k = 0; k < n; ++k, s += sstep, m += mstep) {
+            const int32_t v = m->v;
+            if (v <= 0) d[k] = *s;
+            else if (v < kFull) mix(d[k], *s, v);
+        }
+    }
+    static void copyRun(Storage* d, const Storage* s, int32_t sstep, int32_t n) {
+        for (int32_t k = 0; k < n; ++k, s += sstep) d[k] = *s;
+    }
+    static void scaleRun(Storage* d, const MaskStorage* m, int32_t mstep, int32_t n) {
+        for (int32_t k = 0; k < n; ++k, m += mstep) {
+            const int32_t v = m->v;
+            if (v <= 0) d[k] = Storage{};
+            else if (v < kFull) mix(d[k], Storage{}, v);
+        }
+    }
+    static void clearRun(Storage* d, int32_t n) {
+        for (int32_t k = 0; k < n; ++k) d[k] = Storage{};
+    }
+};
+
+// Blends `output` with `source` through `mask` over the frame's region.
+// Positions outside the source have no source pixel.
+template <class Storage, class Working, class MaskStorage, class MaskWorking>
+void runPaintCombiner(const FnFrameContext& ctx, FnTexture<Storage, Working>& output,
+                      const FnTexture<Storage, Working>& source,
+                      FnTexture<MaskStorage, MaskWorking>& mask) {
+    FnTexture<Storage, Working> view;
+    view.share(source);
+    view.setRegion(0, 0x7fffffff, 0, 0x7fffffff);
+    view.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
+    FnDsPaintCombiner<Storage, Working, MaskStorage, MaskWorking> combiner;
+    combiner.setRegion(ctx.xFirst, ctx.yFirst, ctx.xLast, ctx.yLast);
+    combiner.setFieldMode(ctx.fieldMode);
+    combiner.setInterrupt(ctx.interrupt);
+    combiner.process(view, mask, &output);
+}

@@ -1,0 +1,16 @@
+// What a frame's processors take from the effect that runs them: the
+// processed region (inclusive edges, output pixel coordinates), the field
+// mode and the interruption record.  The effect fills one per render.
+#pragma once
+
+#include <cstdint>
+
+#include "FnRegion.h"
+
+struct FnFrameContext {
+    int32_t xFirst = 0, xLast = 0, yFirst = 0, yLast = 0;
+    int32_t fieldMode = 0;
+    FnInterruptState* interrupt = nullptr;
+
+    bool interrupted() const { return interrupt && interrupt->stopped.load() != 0; }
+};

@@ -1,0 +1,129 @@
+// The FnImgProc processor family.
+//
+// A processor is configured once (region, field mode, interruption), then
+// run over a map (the output image).  The framework owns the region
+// bookkeeping and clipping, the passes, and the split of the region's rows
+// into one band per processor run at once; a concrete processor supplies
+// processBand and, where needed, the hooks around it.
+//
+//   FnImgProc        region, passes, bands over a map
+//   FnImgProc2       adds a source and a destination image; run(src, dst)
+//   FnGeneralPass2   per-pixel driver for two-image processors
+#pragma once
+
+#include <cstdint>
+
+#include "FnParallel.h"
+#include "FnRegion.h"
+#include "FnTexture.h"
+
+// Polymorphic root of both processor families.
+class FnInteruptable {
+public:
+    virtual ~FnInteruptable() = default;
+    void setInterrupt(FnInterruptState* s) { interrupt_ = s; }
+    FnInterruptState* interrupt() const { return interrupt_; }
+    bool shouldStop() const { return fnShouldStop(interrupt_); }
+
+protected:
+    FnInterruptState* interrupt_ = nullptr;
+};
+
+class FnImgProc : public FnInteruptable {
+public:
+    enum : uint32_t { kInParallel = 1u << 0, kRegionSet = 1u << 1 };
+
+    virtual void prepare() {}
+    virtual void processBand() {}
+    virtual void finish() {}
+    virtual void preparePass() {}
+    virtual void finishPass() {}
+    virtual void runPasses();
+    virtual void process(FnTexIndexer* map);
+
+    // Far edges inclusive here, stored exclusive.
+    void setRegion(int32_t x0, int32_t y0, int32_t x1Inclusive, int32_t y1Inclusive);
+    void getColumns(int32_t& x0, int32_t& x1) const { x0 = region_.x0; x1 = region_.x1; }
+    // Rows of the calling thread's band, in map coordinates.
+    void getBandRows(int32_t& first, int32_t& end) const;
+
+    void setFieldMode(int32_t m) { fieldMode_ = m; }
+    int32_t fieldMode() const { return fieldMode_; }
+    void setPassCount(int32_t n) { passCount_ = n; }
+    int32_t currentPass() const { return currentPass_; }
+    const FnRect& region() const { return region_; }
+    uint32_t state() const { return flags_; }
+
+protected:
+    uint32_t flags_ = 0;
+    FnRect region_;
+    int32_t passCount_ = 1;
+    int32_t currentPass_ = 0;
+    int32_t fieldMode_ = 0;
+    FnTexIndexer* map_ = nullptr;
+    int32_t mapWidth_ = 0;
+    int32_t mapHeight_ = 0;
+};
+
+template <class Src, class Dst>
+class FnImgProc2 : public FnImgProc {
+public:
+    virtual void execute(Src* src, Dst* dst) { run(src, dst); }
+    // A missing source reads as fill everywhere; a destination without pixel
+    // storage is left alone.
+    virtual void run(Src* src, Dst* dst) {
+        if (dst && !dst->pixels()) return;
+        Src none;
+        dst_ = dst;
+        src_ = src ? src : &none;
+        process(dst);
+        dst_ = nullptr;
+        src_ = nullptr;
+    }
+
+protected:
+    Dst* dst_ = nullptr;
+    Src* src_ = nullptr;
+};
+
+// Per-pixel driver: walks the band row by row and each row run by run
+// through the source's span lookup, so edge modes are resolved once per run.
+template <class SrcStorage, class SrcWorking, class DstStorage, class DstWorking>
+class FnGeneralPass2 {
+public:
+    using Source = FnTexture<SrcStorage, SrcWorking>;
+    using Dest = FnTexture<DstStorage, DstWorking>;
+
+    virtual ~FnGeneralPass2() = default;
+    virtual void processPixel(const SrcStorage& src, DstStorage& dst, int thread) = 0;
+
+protected:
+    // Band work.  `Self` is the concrete processor, called without virtual
+    // dispatch so the per-pixel work inlines into the run loops.
+    template <class Self>
+    void generalPassBand(const FnImgProc& proc, const Source& src, Dest& dst) {
+        Self& self = static_cast<Self&>(*this);
+        int32_t first, end, x0, x1;
+        proc.getBandRows(first, end);
+        proc.getColumns(x0, x1);
+        const int t = threadIndex();
+        const SrcStorage fill = src.fillValue();
+        for (int32_t y = first; y < end; ++y) {
+            if (proc.shouldStop()) return;
+            DstStorage* out = dst.at(x0, y);
+            const int32_t row = src.row(y);
+            for (int32_t x = x0; x < x1;) {
+                const FnSpan s = src.span(x);
+                const int32_t n = s.run < x1 - x ? s.run : x1 - x;
+                if (s.index < 0 || row < 0 || !src.pixels()) {
+                    for (int32_t k = 0; k < n; ++k) self.Self::processPixel(fill, *out++, t);
+                } else {
+                    const SrcStorage* in = src.stored(s.index, row);
+                    for (int32_t k = 0; k < n; ++k, in += s.step)
+                        self.Self::processPixel(*in, *out++, t);
+                }
+                x += n;
+            }
+        }
+    }
+};

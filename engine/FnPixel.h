@@ -1,0 +1,64 @@
+// Pixel storage formats.
+//
+// Each storage template names an element type, its numeric range and the
+// value of full intensity ("one", white).  Colour arithmetic happens directly
+// in storage units, so an 8-bit sample lies in 0..255 and a 16-bit signed
+// sample in -32768..32767 with white at 16384 (signed 2.14 fixed point).
+#pragma once
+
+#include <climits>
+#include <cstdint>
+
+template <class T, int Min, int Max, int One, int Integer>
+struct FnRGBABase {
+    using Elem = T;
+    static constexpr int kMin = Min;
+    static constexpr int kMax = Max;
+    static constexpr int kOne = One;
+    static constexpr bool kInteger = Integer != 0;
+    static constexpr int kChannels = 4;
+    T r, g, b, a;  // interleaved in memory in exactly this order
+};
+
+template <class T, int Min, int Max, int One, int Integer>
+struct FnChannelBase {
+    using Elem = T;
+    static constexpr int kMin = Min;
+    static constexpr int kMax = Max;
+    static constexpr int kOne = One;
+    static constexpr bool kInteger = Integer != 0;
+    static constexpr int kChannels = 1;
+    T v;
+};
+
+template <class T, int Min, int Max, int One, int Integer>
+struct FnRGBBase {
+    using Elem = T;
+    static constexpr int kMin = Min;
+    static constexpr int kMax = Max;
+    static constexpr int kOne = One;
+    static constexpr bool kInteger = Integer != 0;
+    static constexpr int kChannels = 3;
+    T r, g, b;
+};
+
+template <class Base> struct FnRGBACol : Base {};
+template <class Base> struct FnChannel : Base {};
+template <class Base> struct FnRGBCol : Base {};
+
+// The formats in use.
+using FnRGBA8 = FnRGBACol<FnRGBABase<unsigned char, 0, 255, 255, 1>>;
+using FnRGBA16 = FnRGBACol<FnRGBABase<short, -32768, 32767, 16384, 1>>;
+using FnRGBA16U = FnRGBACol<FnRGBABase<unsigned short, 0, 65535, 65535, 1>>;
+using FnRGBAf = FnRGBACol<FnRGBABase<float, 0, 1, 1, 0>>;
+using FnChan8 = FnChannel<FnChannelBase<unsigned char, 0, 255, 255, 1>>;
+using FnChan16 = FnChannel<FnChannelBase<short, -32768, 32767, 16384, 1>>;
+using FnChanf = FnChannel<FnChannelBase<float, 0, 1, 1, 0>>;
+using FnRGBi = FnRGBCol<FnRGBBase<int, INT_MIN, INT_MAX, INT_MAX, 1>>;
+
+static_assert(sizeof(FnRGBA8) == 4 && sizeof(FnRGBA16) == 8 && sizeof(FnChan16) == 2,
+              "storage pixels must be packed");
+
+// Channel access by index (0 red .. 3 alpha) for code that loops over
+// components; the storage order in memory is the index order.
+template <class P> inline auto& fnChannel(P& p, int c) { return (&p.r)[c]; }

@@ -1,0 +1,188 @@
+// FnTexture: an image buffer over one storage colour, sampled into a
+// working colour.
+//
+// A buffer either owns pixels it allocated (scratch images) or wraps memory
+// that somebody else owns (host images), which it never frees.  Rows are
+// `stride` bytes apart; a negative stride with the pointer on the last row
+// in memory walks an image bottom-up.  Geometry, region, placement and edge
+// behaviour come from FnTexIndexer.
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "FnPixel.h"
+#include "FnTexIndexer.h"
+
+template <class Storage, class Working>
+class FnTexture : public FnTexIndexer {
+public:
+    using StorageColour = Storage;
+    using WorkingColour = Working;
+    static constexpr int kPixelSize = int(sizeof(Storage));
+
+    FnTexture() { reinitAxes(0, 0); setRegion(0, 0, 0, 0); }
+    FnTexture(int32_t width, int32_t height) {
+        reinitAxes(width, height);
+        allocate();
+    }
+    FnTexture(const FnTexture&) = delete;
+    FnTexture& operator=(const FnTexture&) = delete;
+    ~FnTexture() override { release(); }
+
+    // Allocates width x height pixels for the current axis sizes.
+    void allocate() {
+        release(/*keepGeometry=*/true);
+        owns_ = true;
+        allocFailed_ = false;
+        const size_t w = size_t(axes_[0].size), h = size_t(axes_[1].size);
+        if (w == 0 || h == 0) return;
+        if (w > PTRDIFF_MAX / kPixelSize / h) {
+            allocFailed_ = true;
+            return;
+        }
+        pixels_ = static_cast<Storage*>(std::calloc(w * h, kPixelSize));
+        if (!pixels_) {
+            allocFailed_ = true;
+            return;
+        }
+        stride_ = ptrdiff_t(w) * kPixelSize;
+    }
+
+    // Wraps foreign memory without taking ownership; rows top-down.
+    void wrap(int32_t width, int32_t height, void* pointer) {
+        release();
+        reinitAxes(width, height);
+        setRegion(0, width, 0, height);
+        stride_ = ptrdiff_t(axes_[0].size) * kPixelSize;
+        pixels_ = static_cast<Storage*>(pointer);
+    }
+
+    // Walk the wrapped rows in the other direction: row 0 becomes the last
+    // row in memory.
+    void flipRows() {
+        if (!pixels_ || axes_[1].size == 0) return;
+        pixels_ = rowAddress(axes_[1].size - 1);
+        stride_ = -stride_;
+    }
+
+    // Frees owned pixels and resets the geometry to empty.
+    void release() { release(false); }
+
+    virtual void share(const FnTexture& other) {
+        if (&other == this) return;
+        release();
+        axes_[0] = other.axes_[0];
+        axes_[1] = other.axes_[1];
+        pixels_ = other.pixels_;
+        owns_ = false;
+        setFillValue(other.fill_);
+        stride_ = other.stride_;
+    }
+
+    virtual void setFillValue(const Storage& v) { fill_ = v; }
+    const Storage& fillValue() const { return fill_; }
+
+    // Bilinear sample of the area's centre, in storage units.
+    virtual void sampleArea(Working& out, float x0, float y0, float x1, float y1) const {
+        sampleAt(out, (x0 + x1) / 2.0f, (y0 + y1) / 2.0f);
+    }
+    virtual void sampleAround(Working& out, float cx, float cy, float hw, float hh) const {
+        sampleArea(out, cx - hw, cy - hh, cx + hw, cy + hh);
+    }
+
+    Storage* pixels() const { return pixels_; }
+    ptrdiff_t stride() const { return stride_; }
+    void setStride(ptrdiff_t s) { stride_ = s; }
+    bool ownsPixels() const { return owns_; }
+    bool allocationFailed() const { return allocFailed_; }
+
+    // Stored pixel (i, j), indices from the first stored pixel.
+    Storage* rowAddress(int32_t j) const {
+        return reinterpret_cast<Storage*>(reinterpret_cast<char*>(pixels_) + ptrdiff_t(j) * stride_);
+    }
+    Storage* stored(int32_t i, int32_t j) const { return rowAddress(j) + i; }
+    // Map pixel (x, y) in map coordinates, which start at the data origin.
+    Storage* at(int32_t x, int32_t y) const { return stored(x - axes_[0].origin, y - axes_[1].origin); }
+
+    // Auxiliary blocks released with the pixels (allocated with malloc).
+    void setAuxiliary(void* a, void* b) {
+        aux_[0] = a;
+        aux_[1] = b;
+        auxCount_ = 2;
+    }
+
+private:
+    void release(bool keepGeometry) {
+        if (owns_) std::free(pixels_);
+        owns_ = false;
+        if (auxCount_ > 0) {
+            std::free(aux_[0]);
+            std::free(aux_[1]);
+            aux_[0] = aux_[1] = nullptr;
+            auxCount_ = 0;
+        }
+        pixels_ = nullptr;
+        stride_ = 0;
+        if (keepGeometry) return;
+        reinitAxes(0, 0);
+        setRegion(0, 0, 0, 0);
+    }
+
+    // Interior samples are the exact bilinear blend; at the border the fill
+    // value stands in for the missing neighbours.
+    void sampleAt(Working& out, float x, float y) const {
+        const float u = x - 0.5f - axes_[0].floatOffset;
+        const float v = y - 0.5f - axes_[1].floatOffset;
+        const float fu = std::floor(u), fv = std::floor(v);
+        const float fx = u - fu, fy = v - fv;
+        const int32_t i = clampToInt(fu), j = clampToInt(fv);
+        const Storage* p00 = lookup(i, j);
+        const Storage* p10 = lookup(i + 1, j);
+        const Storage* p01 = lookup(i, j + 1);
+        const Storage* p11 = lookup(i + 1, j + 1);
+        for (int c = 0; c < Storage::kChannels; ++c) {
+            const float a = float(fnChannel(*p00, c)), b = float(fnChannel(*p10, c));
+            const float d = float(fnChannel(*p01, c)), e = float(fnChannel(*p11, c));
+            const float top = a + (b - a) * fx;
+            const float bottom = d + (e - d) * fx;
+            fnChannel(out, c) = top + (bottom - top) * fy;
+        }
+    }
+
+    // Stored pixel under the edge rules for a position relative to the float
+    // placement, or the fill value.
+    const Storage* lookup(int32_t i, int32_t j) const {
+        if (!pixels_) return &fill_;
+        FnTexAxis h = axes_[0], v = axes_[1];
+        h.intOffset = 0;
+        v.intOffset = 0;
+        const int32_t si = h.lookup(i), sj = v.lookup(j);
+        if (si < 0 || sj < 0) return &fill_;
+        return stored(si, sj);
+    }
+
+    static int32_t clampToInt(float f) {
+        if (!(f == f)) return INT32_MIN / 2;
+        if (f < float(INT32_MIN / 2)) return INT32_MIN / 2;
+        if (f > float(INT32_MAX / 2)) return INT32_MAX / 2;
+        return int32_t(f);
+    }
+
+    bool owns_ = false;
+    Storage* pixels_ = nullptr;
+    bool allocFailed_ = false;
+    Storage fill_{};
+    void* aux_[2] = {nullptr, nullptr};
+    int32_t auxCount_ = 0;
+    ptrdiff_t stride_ = 0;
+};
+
+using FnImage8 = FnTexture<FnRGBA8, FnRGBAf>;
+using FnImage16 = FnTexture<FnRGBA16, FnRGBAf>;
+using FnImage16U = FnTexture<FnRGBA16U, FnRGBAf>;
+using FnMaskImage8 = FnTexture<FnChan8, FnChanf>;
+using FnMaskImage16 = FnTexture<FnChan16, FnChanf>;

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those missing.
+set -euo pipefail
+pkgs=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libopenimageio-dev openimageio-tools nlohmann-json3-dev libcli11-dev
+  libegl-dev libgl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core libpng-dev
+)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
