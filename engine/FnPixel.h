@@ -60,5 +60,13 @@ static_assert(sizeof(FnRGBA8) == 4 && sizeof(FnRGBA16) == 8 && sizeof(FnChan16) 
               "storage pixels must be packed");
 
 // Channel access by index (0 red .. 3 alpha) for code that loops over
-// components; the storage order in memory is the index order.
-template <class P> inline auto& fnChannel(P& p, int c) { return (&p.r)[c]; }
+// components; the storage order in memory is the index order.  A
+// single-channel value has only index 0.
+template <class P> inline auto& fnChannel(P& p, int c) {
+    if constexpr (P::kChannels == 1) {
+        (void)c;
+        return p.v;
+    } else {
+        return (&p.r)[c];
+    }
+}
