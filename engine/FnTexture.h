@@ -44,7 +44,8 @@ public:
             allocFailed_ = true;
             return;
         }
-        pixels_ = static_cast<Storage*>(std::calloc(w * h, kPixelSize));
+        block_ = std::calloc(w * h, kPixelSize);
+        pixels_ = static_cast<Storage*>(block_);
         if (!pixels_) {
             allocFailed_ = true;
             return;
@@ -117,7 +118,9 @@ public:
 
 private:
     void release(bool keepGeometry) {
-        if (owns_) std::free(pixels_);
+        // The block, not pixels_: flipRows may have moved that to the last row.
+        if (owns_) std::free(block_);
+        block_ = nullptr;
         owns_ = false;
         if (auxCount_ > 0) {
             std::free(aux_[0]);
@@ -174,6 +177,7 @@ private:
 
     bool owns_ = false;
     Storage* pixels_ = nullptr;
+    void* block_ = nullptr;  // what allocate() got, the only thing ever freed
     bool allocFailed_ = false;
     Storage fill_{};
     void* aux_[2] = {nullptr, nullptr};
