@@ -17,6 +17,9 @@ std::atomic<int> gRunActive{0};
 // Each worker learns its index before it calls the function, so it is known
 // before it can ask; threads outside a run keep 0.
 thread_local int tThreadIndex = 0;
+// Set while this thread runs a band, so that a run started from inside a
+// band is recognised instead of waiting for the lock its own run holds.
+thread_local bool tInBand = false;
 
 int machineProcessors() {
     if (const char* env = std::getenv("FN_THREADS")) {
@@ -70,6 +73,17 @@ void runParallel(FnParallelFunc fn, int argCount, void* a0, void* a1, void* a2, 
         gRunActive.store(0);
         return;
     }
+    if (tInBand) {
+        // Started from inside a band: the lock is held by this run's caller,
+        // so run every band here, one after the other, under its own index.
+        const int outer = tThreadIndex;
+        for (int i = 0; i < count; ++i) {
+            tThreadIndex = i;
+            pkg.fn(pkg.args);
+        }
+        tThreadIndex = outer;
+        return;
+    }
 
     std::lock_guard<std::mutex> lock(gRunLock);
     gRunActive.store(1);
@@ -81,13 +95,16 @@ void runParallel(FnParallelFunc fn, int argCount, void* a0, void* a1, void* a2, 
         try {
             workers.emplace_back([&pkg, i] {
                 tThreadIndex = i;
+                tInBand = true;
                 pkg.fn(pkg.args);
+                tInBand = false;
                 tThreadIndex = 0;
             });
         } catch (...) {
             unstarted.push_back(i);
         }
     }
+    tInBand = true;
     pkg.fn(pkg.args);
     // A band whose worker could not start is run here, under its own index,
     // so that no rows are left undone.
@@ -95,6 +112,7 @@ void runParallel(FnParallelFunc fn, int argCount, void* a0, void* a1, void* a2, 
         tThreadIndex = i;
         pkg.fn(pkg.args);
     }
+    tInBand = false;
     tThreadIndex = 0;
     for (auto& w : workers) w.join();
     gRunActive.store(0);

@@ -4,8 +4,10 @@
 // logical processor: on one fresh worker thread per extra processor and on
 // the calling thread, which is band 0.  Threads live for one run only (no
 // standing pool).  One process-wide lock serialises whole runs, so a frame
-// render and a histogram analysis take turns.  Never call runParallel from
-// inside a band: it would wait for the lock its own caller holds.
+// render and a histogram analysis take turns.  Processors do not start runs
+// from inside a band; should one, its bands run one after the other on that
+// band's thread (under their own indices) rather than wait for the lock the
+// outer run holds.
 //
 // The processor count is read once.  The environment variable FN_THREADS
 // (1..64) overrides it, so that tests and benchmarks can fix the band count.
