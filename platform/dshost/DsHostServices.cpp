@@ -1,0 +1,199 @@
+#include "DsHostServices.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <new>
+
+#include "ComRuntime.h"
+#include "DSHostServices.h"
+
+struct DsHostServices::State {
+    std::mutex lock;
+    bool frameSet = false;
+    double userX = 0, userY = 0, worldX = 0, worldY = 0;
+    std::vector<DsClassRegistration> classes;
+    std::vector<DsFamilyRegistration> families;
+    std::vector<DWORD> cookies;
+    bool ok = true;
+};
+
+namespace {
+
+using State = DsHostServices::State;
+
+// One class object per service; all share the host's state.
+template <class Interface>
+class Service : public Interface {
+public:
+    Service(std::shared_ptr<State> s, REFIID iid) : state_(std::move(s)), iid_(iid) {}
+    virtual ~Service() = default;
+
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (iid == IID_IUnknown || iid == iid_) {
+            *out = static_cast<Interface*>(this);
+            this->AddRef();
+            return S_OK;
+        }
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return ++refs_; }
+    ULONG Release() override {
+        const ULONG n = --refs_;
+        if (n == 0) delete this;
+        return n;
+    }
+
+protected:
+    std::shared_ptr<State> state_;
+
+private:
+    IID iid_;
+    std::atomic<ULONG> refs_{1};
+};
+
+class Content final : public Service<IDSContent> {
+public:
+    explicit Content(std::shared_ptr<State> s) : Service(std::move(s), IID_IDSContent) {}
+    HRESULT GetProperty(const char* name, double* value) override {
+        if (!name || !value) return E_POINTER;
+        std::lock_guard<std::mutex> g(state_->lock);
+        const double* v = nullptr;
+        if (!std::strcmp(name, "Project Frame User Size (X)")) v = &state_->userX;
+        else if (!std::strcmp(name, "Project Frame User Size (Y)")) v = &state_->userY;
+        else if (!std::strcmp(name, "Project Frame World Size (X)")) v = &state_->worldX;
+        else if (!std::strcmp(name, "Project Frame World Size (Y)")) v = &state_->worldY;
+        if (!v) return E_INVALIDARG;
+        if (!state_->frameSet) return E_FAIL;
+        *value = *v;
+        return S_OK;
+    }
+};
+
+int32_t toPixel(double v) {
+    if (std::isnan(v)) return 0;
+    const double r = std::floor(v + 0.5);
+    if (r >= 2147483647.0) return INT32_MAX;
+    if (r <= -2147483648.0) return INT32_MIN;
+    return int32_t(r);
+}
+
+class CoordinateManager final : public Service<IDSCoordinateManager> {
+public:
+    explicit CoordinateManager(std::shared_ptr<State> s)
+        : Service(std::move(s), IID_IDSCoordinateManager) {}
+    HRESULT PlaceImage(double x0, double y0, double, double, int32_t* ox, int32_t* oy) override {
+        if (!ox || !oy) return E_POINTER;
+        *ox = toPixel(x0);
+        *oy = toPixel(y0);
+        return S_OK;
+    }
+};
+
+class Registrar final : public Service<IDSRegistrar> {
+public:
+    explicit Registrar(std::shared_ptr<State> s) : Service(std::move(s), IID_IDSRegistrar) {}
+
+    HRESULT RegisterCOMEffect(REFCLSID clsid, const char* path, UINT nameId, const char* name) override {
+        std::lock_guard<std::mutex> g(state_->lock);
+        auto& list = state_->classes;
+        for (auto& r : list) {
+            if (r.clsid == clsid) {
+                r = {clsid, path ? path : "", nameId, name ? name : ""};
+                return S_OK;
+            }
+        }
+        list.push_back({clsid, path ? path : "", nameId, name ? name : ""});
+        return S_OK;
+    }
+    HRESULT UnregisterCOMEffect(REFCLSID clsid, const char*) override {
+        std::lock_guard<std::mutex> g(state_->lock);
+        auto& list = state_->classes;
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            if (it->clsid == clsid) {
+                list.erase(it);
+                return S_OK;
+            }
+        }
+        return S_FALSE;
+    }
+    HRESULT RegisterObjectFamilies(REFCLSID effect, UINT count, const GUID* families, UINT flag,
+                                   const char* displayName, const char* path) override {
+        if (count > 0 && !families) return E_POINTER;
+        DsFamilyRegistration r{effect, std::vector<GUID>(families, families + count), flag,
+                               displayName ? displayName : "", path ? path : ""};
+        std::lock_guard<std::mutex> g(state_->lock);
+        for (auto& f : state_->families) {
+            if (f.effect == effect) {
+                f = std::move(r);
+                return S_OK;
+            }
+        }
+        state_->families.push_back(std::move(r));
+        return S_OK;
+    }
+    HRESULT UnregisterObjectFamilies(REFCLSID effect, UINT, const GUID*, const char*) override {
+        std::lock_guard<std::mutex> g(state_->lock);
+        auto& list = state_->families;
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            if (it->effect == effect) {
+                list.erase(it);
+                return S_OK;
+            }
+        }
+        return S_FALSE;
+    }
+};
+
+template <class T>
+void registerService(State& s, std::shared_ptr<State> shared, REFCLSID clsid) {
+    T* object = new (std::nothrow) T(std::move(shared));
+    DWORD cookie = 0;
+    if (object && SUCCEEDED(CoRegisterClassObject(clsid, object, CLSCTX_INPROC_SERVER,
+                                                  REGCLS_MULTIPLEUSE, &cookie)))
+        s.cookies.push_back(cookie);
+    else
+        s.ok = false;
+    if (object) object->Release();  // the registry holds its own reference
+}
+
+}  // namespace
+
+DsHostServices::DsHostServices() : state_(std::make_shared<State>()) {
+    registerService<Content>(*state_, state_, CLSID_DSContent);
+    registerService<CoordinateManager>(*state_, state_, CLSID_DSCoordinateManager);
+    registerService<Registrar>(*state_, state_, CLSID_DSRegistrar);
+}
+
+DsHostServices::~DsHostServices() {
+    for (DWORD c : state_->cookies) CoRevokeClassObject(c);
+}
+
+bool DsHostServices::registered() const { return state_->ok; }
+
+void DsHostServices::setProjectFrame(double userX, double userY, double worldX, double worldY) {
+    std::lock_guard<std::mutex> g(state_->lock);
+    state_->frameSet = true;
+    state_->userX = userX;
+    state_->userY = userY;
+    state_->worldX = worldX;
+    state_->worldY = worldY;
+}
+
+void DsHostServices::clearProjectFrame() {
+    std::lock_guard<std::mutex> g(state_->lock);
+    state_->frameSet = false;
+}
+
+std::vector<DsClassRegistration> DsHostServices::classes() const {
+    std::lock_guard<std::mutex> g(state_->lock);
+    return state_->classes;
+}
+
+std::vector<DsFamilyRegistration> DsHostServices::families() const {
+    std::lock_guard<std::mutex> g(state_->lock);
+    return state_->families;
+}
