@@ -1,0 +1,49 @@
+// FnBalanceKernel: the colour balancer's settings folded for one band, as
+// plain numbers that both the scalar pixel loop (FnColBalancer.h) and the
+// vector row loops (FnColBalancerSimd.h) read.  Kept free of inline code so
+// that the per-ISA translation units can include it safely.
+//
+// Shifts and offsets are saturated to +-kFnShiftLimit before folding, so
+// every integer sum and float-to-int conversion of the loops stays in range.
+#pragma once
+
+#include <cstdint>
+
+constexpr int32_t kFnShiftLimit = 1 << 26;
+
+struct FnBalanceKernel {
+    const float* lowTable = nullptr;
+    const float* midTable = nullptr;
+    const float* highTable = nullptr;
+    // First term per channel: c + add[c].  Without Preserve Luminance add
+    // holds masterShift + masterLum and low/mid/high the tonal shifts plus
+    // their offsets; with it the offsets stay apart (lum*).
+    int32_t add[3] = {0, 0, 0};
+    float low[3] = {0, 0, 0};
+    float mid[3] = {0, 0, 0};
+    float high[3] = {0, 0, 0};
+    float lumLow = 0, lumMaster = 0, lumMid = 0, lumHigh = 0;
+    int32_t preserve = 0;       // Preserve Luminance loop
+    int32_t lumAny = 0;         // a luminance offset is non-zero
+    int32_t alphaWeighted = 0;  // mix with the source by alpha
+    int32_t limit = 255;        // 255 or 32767
+    int32_t alphaFull = 255;    // 255 or 16384
+};
+
+// One row of `n` contiguous storage pixels (source and destination may be
+// the same memory).
+using FnBalanceRowFn = void (*)(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
+
+enum class FnBalancePath : int32_t { kAuto = 0, kScalar = 1, kAvx2 = 2, kAvx512 = 3 };
+
+// Whether this processor can run the path (kAuto and kScalar always can).
+bool fnBalancePathSupported(FnBalancePath path);
+// The vector row loop of a path for 8- or 16-bit storage; null for the
+// scalar path or a path this processor lacks.  kAuto picks the widest.
+FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit);
+
+// Defined in the per-ISA translation units.
+void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
+void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
+void fnBalanceRow8Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
+void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);

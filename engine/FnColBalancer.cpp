@@ -1,0 +1,104 @@
+#include "FnColBalancer.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace {
+// Largest saturation or luminance percentage taken as given: keeps every
+// float step of the setup finite (1e28 x 2 x 16384 < FLT_MAX).
+constexpr double kMaxPercent = 1e30;
+constexpr float kMaxSaturation = 1e28f;
+
+double boundedPercent(double v) {
+    if (std::isnan(v)) return 0.0;
+    return v < -kMaxPercent ? -kMaxPercent : (v > kMaxPercent ? kMaxPercent : v);
+}
+}  // namespace
+
+int32_t fnSaturateInt(double v, int32_t limit) {
+    if (std::isnan(v)) return 0;
+    if (v >= double(limit)) return limit;
+    if (v <= -double(limit)) return -limit;
+    return int32_t(v);
+}
+
+std::array<float, 3> HueSatShift(float h, float s) {
+    if (!std::isfinite(h)) h = 0.0f;
+    if (std::isnan(s)) s = 0.0f;
+    s = s < -kMaxSaturation ? -kMaxSaturation : (s > kMaxSaturation ? kMaxSaturation : s);
+    h = std::fmod(h, 1.0f);
+    if (h < 0.0f) h = h + 1.0f;
+    float h6 = 6.0f * h;
+    float sector = std::floor(h6);
+    // A small negative hue can round up to exactly one turn after wrapping,
+    // giving sector 6; one turn is hue 0 (red), which is also where sector 5
+    // ends, so take sector 0 at its start.
+    if (sector >= 6.0f) {
+        h6 = 0.0f;
+        sector = 0.0f;
+    }
+    const float f = (h6 - sector) * 1.5f;
+    const float up = (f - 0.5f) * s;
+    const float down = (1.0f - f) * s;
+    switch (int(sector)) {
+    case 0: return {s, up, -(up + s)};
+    case 1: return {down, s, -(s + down)};
+    case 2: return {-(up + s), s, up};
+    case 3: return {-(s + down), down, s};
+    case 4: return {up, -(s + up), s};
+    default: return {s, -(down + s), down};
+    }
+}
+
+FnRGBi fnHueSatShift(double hueDegrees, double saturationPct, float scale) {
+    const double turns = std::isfinite(hueDegrees) ? hueDegrees / 360.0 : 0.0;
+    const float h = turns > FLT_MAX ? FLT_MAX : (turns < -FLT_MAX ? -FLT_MAX : float(turns));
+    double sat = boundedPercent(saturationPct);
+    if (sat < 0.0) sat = 0.0;
+    const std::array<float, 3> c = HueSatShift(h, float(sat / 100.0));
+    FnRGBi out;
+    out.r = fnSaturateInt(double(c[0] * scale), kFnShiftLimit);
+    out.g = fnSaturateInt(double(c[1] * scale), kFnShiftLimit);
+    out.b = fnSaturateInt(double(c[2] * scale), kFnShiftLimit);
+    return out;
+}
+
+int32_t fnLuminanceOffset(double luminancePct, float scale) {
+    const float q = float(boundedPercent(luminancePct) / 100.0);
+    const float v = q * scale;
+    return fnSaturateInt(double(v) + 0.5, kFnShiftLimit);
+}
+
+bool fnBalancePathSupported(FnBalancePath path) {
+    switch (path) {
+    case FnBalancePath::kAuto:
+    case FnBalancePath::kScalar: return true;
+#if defined(FN_HAVE_X86_SIMD)
+    case FnBalancePath::kAvx2:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2");
+    case FnBalancePath::kAvx512:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+               __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
+#endif
+    default: return false;
+    }
+}
+
+FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit) {
+    if (path == FnBalancePath::kAuto) {
+        path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
+               : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
+                                                              : FnBalancePath::kScalar;
+    }
+    if (!fnBalancePathSupported(path)) return nullptr;
+#if defined(FN_HAVE_X86_SIMD)
+    if (path == FnBalancePath::kAvx2) return sixteenBit ? fnBalanceRow16Avx2 : fnBalanceRow8Avx2;
+    if (path == FnBalancePath::kAvx512)
+        return sixteenBit ? fnBalanceRow16Avx512 : fnBalanceRow8Avx512;
+#else
+    (void)sixteenBit;
+#endif
+    return nullptr;
+}

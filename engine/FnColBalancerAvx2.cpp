@@ -1,0 +1,11 @@
+// The colour balancer's row loops for processors with AVX2 (compiled with
+// -mavx2; called only after a run-time check).
+#include "FnColBalancerSimd.h"
+
+void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
+    fnsimd::balanceRowAny<false>(k, src, dst, n);
+}
+
+void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
+    fnsimd::balanceRowAny<true>(k, src, dst, n);
+}

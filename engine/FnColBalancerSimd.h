@@ -1,0 +1,289 @@
+// Vector row loops of the colour balancer, 16 pixels at a time.
+//
+// Included only by the per-ISA translation units (FnColBalancerAvx2.cpp,
+// FnColBalancerAvx512.cpp), each compiled with its own -m flags; everything
+// here has internal linkage so that no vector code leaks into a shared
+// inline symbol.  Every lane performs the operations of fnBalancePixel
+// (FnColBalancer.h) in the same order and precision, so the bytes match the
+// scalar loop exactly; a change there must be repeated here (the tests
+// compare both on random pixels and settings).
+//
+// Two lane shortcuts are exact rather than literal, and proven so:
+//  - the truncated mean (sum / 3) is taken in double, exact for any int32
+//    sum (the quotient's distance to an integer, at least 1/3, dwarfs the
+//    rounding);
+//  - the 8-bit alpha mix divides (res - src) * a (|x| < 2^16) by 255 in
+//    float, whose rounding cannot cross an integer; the 16-bit one divides
+//    by 16384 with a rounding-toward-zero shift.
+// Blocks whose channels all lie in range skip the desaturating clamp, which
+// leaves such colours unchanged.
+#pragma once
+
+#include <immintrin.h>
+
+#include <cstdint>
+#include <cstring>
+
+#include "FnBalanceKernel.h"
+
+namespace {
+namespace fnsimd {
+
+typedef int32_t VI __attribute__((vector_size(64)));
+typedef uint32_t VU __attribute__((vector_size(64)));
+typedef float VF __attribute__((vector_size(64)));
+typedef int32_t VI8 __attribute__((vector_size(32)));
+typedef float VF8 __attribute__((vector_size(32)));
+typedef double VD8 __attribute__((vector_size(64)));
+
+constexpr int kLanes = 16;
+
+inline VI splat(int32_t v) {
+    VI r;
+    for (int i = 0; i < kLanes; ++i) r[i] = v;
+    return r;
+}
+inline VF splatf(float v) {
+    VF r;
+    for (int i = 0; i < kLanes; ++i) r[i] = v;
+    return r;
+}
+inline VF tof(VI v) { return __builtin_convertvector(v, VF); }
+// Truncation toward zero; callers keep the values inside int32.
+inline VI toi(VF v) { return __builtin_convertvector(v, VI); }
+inline VI vmin(VI a, VI b) { return a < b ? a : b; }
+inline VI vmax(VI a, VI b) { return a > b ? a : b; }
+inline VI clampi(VI v, VI lo, VI hi) { return vmin(vmax(v, lo), hi); }
+
+inline VI8 lowHalf(VI v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3, 4, 5, 6, 7); }
+inline VI8 highHalf(VI v) { return __builtin_shufflevector(v, v, 8, 9, 10, 11, 12, 13, 14, 15); }
+inline VI join(VI8 a, VI8 b) {
+    return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+}
+
+inline bool anyLane(VI m) {
+#if defined(__AVX512F__)
+    return _mm512_test_epi32_mask((__m512i)m, (__m512i)m) != 0;
+#else
+    const VI8 o = lowHalf(m) | highHalf(m);
+    return !_mm256_testz_si256((__m256i)o, (__m256i)o);
+#endif
+}
+
+inline VF gather(const float* table, VI idx) {
+#if defined(__AVX512F__)
+    return (VF)_mm512_mask_i32gather_ps(_mm512_setzero_ps(), 0xffff, (__m512i)idx, table, 4);
+#else
+    const VF8 a = (VF8)_mm256_i32gather_ps(table, (__m256i)lowHalf(idx), 4);
+    const VF8 b = (VF8)_mm256_i32gather_ps(table, (__m256i)highHalf(idx), 4);
+    return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+#endif
+}
+
+// sum / 3 truncated toward zero, exact for every int32.
+inline VI div3(VI s) {
+    const VD8 lo = __builtin_convertvector(lowHalf(s), VD8) / 3.0;
+    const VD8 hi = __builtin_convertvector(highHalf(s), VD8) / 3.0;
+    return join(__builtin_convertvector(lo, VI8), __builtin_convertvector(hi, VI8));
+}
+
+// trunc(double(p) / full + double(c)) lane by lane.
+inline VI mixDouble(VF p, double full, VI c) {
+    typedef float VF8h __attribute__((vector_size(32)));
+    const VF8h pl = __builtin_shufflevector(p, p, 0, 1, 2, 3, 4, 5, 6, 7);
+    const VF8h ph = __builtin_shufflevector(p, p, 8, 9, 10, 11, 12, 13, 14, 15);
+    const VD8 lo = __builtin_convertvector(pl, VD8) / full + __builtin_convertvector(lowHalf(c), VD8);
+    const VD8 hi = __builtin_convertvector(ph, VD8) / full + __builtin_convertvector(highHalf(c), VD8);
+    return join(__builtin_convertvector(lo, VI8), __builtin_convertvector(hi, VI8));
+}
+
+struct Consts {
+    VI add[3];
+    VF low[3], mid[3], high[3];
+    VF lumLow, lumMaster, lumMid, lumHigh;
+    VI zero, limit, alphaFull;
+    VF one, limitF;
+    bool lumAny;
+    const float* lowTable;
+    const float* midTable;
+    const float* highTable;
+
+    explicit Consts(const FnBalanceKernel& k) {
+        for (int i = 0; i < 3; ++i) {
+            add[i] = splat(k.add[i]);
+            low[i] = splatf(k.low[i]);
+            mid[i] = splatf(k.mid[i]);
+            high[i] = splatf(k.high[i]);
+        }
+        lumLow = splatf(k.lumLow);
+        lumMaster = splatf(k.lumMaster);
+        lumMid = splatf(k.lumMid);
+        lumHigh = splatf(k.lumHigh);
+        zero = splat(0);
+        limit = splat(k.limit);
+        alphaFull = splat(k.alphaFull);
+        one = splatf(1.0f);
+        limitF = splatf(float(k.limit));
+        lumAny = k.lumAny != 0;
+        lowTable = k.lowTable;
+        midTable = k.midTable;
+        highTable = k.highTable;
+    }
+};
+
+// Channels of 16 pixels as int32 lanes.
+struct Block {
+    VI c[3];
+    VI a;
+};
+
+inline void load8(const unsigned char* p, Block& b) {
+    VU px;
+    std::memcpy(&px, p, sizeof(px));
+    b.c[0] = (VI)(px & 0xffu);
+    b.c[1] = (VI)((px >> 8) & 0xffu);
+    b.c[2] = (VI)((px >> 16) & 0xffu);
+    b.a = (VI)(px >> 24);
+}
+
+inline void store8(unsigned char* p, const VI (&o)[3], VI a) {
+    const VU px = ((VU)o[0] & 0xffu) | (((VU)o[1] & 0xffu) << 8) | (((VU)o[2] & 0xffu) << 16) |
+                  ((VU)a << 24);
+    std::memcpy(p, &px, sizeof(px));
+}
+
+inline void load16(const unsigned char* p, Block& b) {
+    VI lo, hi;
+    std::memcpy(&lo, p, sizeof(lo));
+    std::memcpy(&hi, p + sizeof(lo), sizeof(hi));
+    const VI rg = __builtin_shufflevector(lo, hi, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26,
+                                          28, 30);
+    const VI ba = __builtin_shufflevector(lo, hi, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27,
+                                          29, 31);
+    b.c[0] = ((VI)((VU)rg << 16)) >> 16;
+    b.c[1] = rg >> 16;
+    b.c[2] = ((VI)((VU)ba << 16)) >> 16;
+    b.a = ba >> 16;
+}
+
+inline void store16(unsigned char* p, const VI (&o)[3], VI a) {
+    const VI rg = (VI)(((VU)o[0] & 0xffffu) | ((VU)o[1] << 16));
+    const VI ba = (VI)(((VU)o[2] & 0xffffu) | ((VU)a << 16));
+    const VI lo = __builtin_shufflevector(rg, ba, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7,
+                                          23);
+    const VI hi = __builtin_shufflevector(rg, ba, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14,
+                                          30, 15, 31);
+    std::memcpy(p, &lo, sizeof(lo));
+    std::memcpy(p + sizeof(lo), &hi, sizeof(hi));
+}
+
+// Desaturating clamp of three int32 lane sets into 0..limit.
+inline void desaturate(const Consts& q, VI (&t)[3]) {
+    const VI out = (t[0] < q.zero) | (t[0] > q.limit) | (t[1] < q.zero) | (t[1] > q.limit) |
+                   (t[2] < q.zero) | (t[2] > q.limit);
+    if (!anyLane(out)) return;
+    const VI m = div3(t[0] + t[1] + t[2]);
+    const VF fm = tof(m);
+    const VI meanLow = m < q.zero, meanHigh = m > q.limit;
+    const VF room = tof(q.limit - m);
+    VF k[3];
+    for (int i = 0; i < 3; ++i) {
+        const VF below = fm / tof(m - t[i]);
+        const VF above = room / tof(t[i] - m);
+        k[i] = t[i] < q.zero ? below : (t[i] > q.limit ? above : q.one);
+    }
+    VF kk = k[0] < k[1] ? k[0] : k[1];
+    kk = k[2] < kk ? k[2] : kk;
+    const VI keep = kk == q.one;
+    const VI edge = meanLow ? q.zero : q.limit;
+    const VF zf = splatf(0.0f);
+    for (int i = 0; i < 3; ++i) {
+        VF v = tof(t[i] - m) * kk + fm;
+        v = v > zf ? v : zf;
+        v = v < q.limitF ? v : q.limitF;
+        const VI shrunk = toi(v);
+        t[i] = (meanLow | meanHigh) ? edge : (keep ? t[i] : shrunk);
+    }
+}
+
+template <bool Sixteen, bool Preserve, bool Alpha>
+inline void balanceBlock(const Consts& q, const unsigned char* in, unsigned char* outp) {
+    Block b;
+    if constexpr (Sixteen) load16(in, b);
+    else load8(in, b);
+    VI key = b.c[0] + b.c[1] + b.c[2];
+    if constexpr (Sixteen) key = vmax(key, q.zero);
+    const VF wL = gather(q.lowTable, key);
+    const VF wM = gather(q.midTable, key);
+    const VF wH = gather(q.highTable, key);
+    VI res[3];
+    if constexpr (!Preserve) {
+        for (int i = 0; i < 3; ++i) {
+            const VF v = tof(b.c[i] + q.add[i]) + wL * q.low[i] + wM * q.mid[i] + wH * q.high[i];
+            res[i] = clampi(toi(v), q.zero, q.limit);
+        }
+    } else {
+        for (int i = 0; i < 3; ++i) {
+            const VF v = tof(b.c[i] + q.add[i]) + wL * q.low[i] + wM * q.mid[i] + wH * q.high[i];
+            res[i] = toi(v);
+        }
+        desaturate(q, res);
+        if (q.lumAny) {
+            const VI lum = toi(wL * q.lumLow + q.lumMaster + wM * q.lumMid + wH * q.lumHigh);
+            for (int i = 0; i < 3; ++i) res[i] = clampi(res[i] + lum, q.zero, q.limit);
+        }
+    }
+    if constexpr (Alpha) {
+        const VI a = b.a;
+        const VI none = a <= q.zero, full = a >= q.alphaFull;
+        for (int i = 0; i < 3; ++i) {
+            const VI c = b.c[i];
+            VI mixed;
+            if constexpr (!Preserve) {
+                const VI p = (res[i] - c) * a;
+                if constexpr (Sixteen) mixed = c + ((p + ((p >> 31) & 16383)) >> 14);
+                else mixed = c + toi(tof(p) / splatf(255.0f));
+            } else {
+                const VF p = tof(res[i] - c) * tof(a);
+                mixed = mixDouble(p, Sixteen ? 16384.0 : 255.0, c);
+            }
+            res[i] = none ? c : (full ? res[i] : mixed);
+        }
+    }
+    if constexpr (Sixteen) store16(outp, res, b.a);
+    else store8(outp, res, b.a);
+}
+
+template <bool Sixteen, bool Preserve, bool Alpha>
+void balanceRow(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
+    constexpr int32_t kPixel = Sixteen ? 8 : 4;
+    constexpr int32_t kBlock = kLanes * kPixel;
+    const Consts q(k);
+    const unsigned char* in = static_cast<const unsigned char*>(src);
+    unsigned char* out = static_cast<unsigned char*>(dst);
+    int32_t i = 0;
+    for (; i + kLanes <= n; i += kLanes)
+        balanceBlock<Sixteen, Preserve, Alpha>(q, in + size_t(i) * kPixel, out + size_t(i) * kPixel);
+    if (i < n) {
+        // The tail runs through a zero-padded block: padding keys are 0.
+        unsigned char bufIn[kBlock] = {}, bufOut[kBlock];
+        const size_t bytes = size_t(n - i) * kPixel;
+        std::memcpy(bufIn, in + size_t(i) * kPixel, bytes);
+        balanceBlock<Sixteen, Preserve, Alpha>(q, bufIn, bufOut);
+        std::memcpy(out + size_t(i) * kPixel, bufOut, bytes);
+    }
+}
+
+template <bool Sixteen>
+void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
+    if (k.preserve) {
+        if (k.alphaWeighted) balanceRow<Sixteen, true, true>(k, src, dst, n);
+        else balanceRow<Sixteen, true, false>(k, src, dst, n);
+    } else {
+        if (k.alphaWeighted) balanceRow<Sixteen, false, true>(k, src, dst, n);
+        else balanceRow<Sixteen, false, false>(k, src, dst, n);
+    }
+}
+
+}  // namespace fnsimd
+}  // namespace

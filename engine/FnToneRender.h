@@ -1,0 +1,82 @@
+// FnToneRender: renders one tonal range (lowlights, midtones or highlights)
+// as an opaque grey matte, so the user can see what the tone settings pick.
+//
+// Unlike the balancer, the matte keys a pixel by its channel mean, and the
+// 16-bit table places white (16384) at tone position 1.0: entry i stands
+// for i / 255 (8-bit) or i / 16384 (16-bit, top entry about 2.0).  The
+// table is rebuilt on every run, whatever the tone settings' dirty flag.
+// 16-bit means below 0 read entry 0.  A tone index outside 0..2 is clamped
+// into it.  The source alpha is not read; the output alpha is white.
+#pragma once
+
+#include <cstdint>
+
+#include "FnBalanceParams.h"
+#include "FnImgProc.h"
+#include "FnPixel.h"
+#include "FnToneTransfer.h"
+
+template <class SrcStorage, class SrcWorking, int SrcLimit, class DstStorage, class DstWorking,
+          int DstLimit>
+class FnToneRender
+    : public FnImgProc2<FnTexture<SrcStorage, SrcWorking>, FnTexture<DstStorage, DstWorking>>,
+      public FnGeneralPass2<SrcStorage, SrcWorking, DstStorage, DstWorking>,
+      public FnToneTransfer {
+public:
+    static constexpr int32_t kEntries = SrcLimit + 1;  // 256 or 32768
+    static constexpr bool kSixteenBit = sizeof(SrcStorage) == 8;
+    // Tone position step and matte scale: the format's white.
+    static constexpr float kScale = kSixteenBit ? 16384.0f : 255.0f;
+    static constexpr int32_t kWhite = DstStorage::kOne;
+
+    int32_t toneIndex = 0;  // 0 lowlights, 1 midtones, 2 highlights
+
+    void processPixel(const SrcStorage& src, DstStorage& dst, int) final {
+        int32_t key = (int32_t(src.r) + src.g + src.b) / 3;
+        if (key < 0) key = 0;
+        if (key > kEntries - 1) key = kEntries - 1;
+        using Elem = typename DstStorage::Elem;
+        const Elem v = Elem(matte[key]);
+        dst.r = v;
+        dst.g = v;
+        dst.b = v;
+        dst.a = Elem(kWhite);
+    }
+
+    // Matte value of tone position x for the current tone index.
+    float weight(float x) const {
+        const int32_t t = toneIndex < 0 ? 0 : (toneIndex > 2 ? 2 : toneIndex);
+        if (t == 0) return lowlightWeight(x);
+        if (t == 1) return midtoneWeight(x);
+        return highlightWeight(x);
+    }
+
+    int32_t matte[kEntries] = {};
+
+protected:
+    void prepare() override {
+        for (int32_t i = 0; i < kEntries; ++i) {
+            const float x = kSixteenBit ? float(i) * 6.1035156e-5f : float(i) / 255.0f;
+            const float v = weight(x) * kScale;
+            int32_t e = v > 0.0f ? int32_t(v) : 0;
+            if (e > DstLimit) e = DstLimit;
+            matte[i] = e;
+        }
+        toneFlags &= ~uint32_t(kDirty);
+    }
+
+    void processBand() override {
+        this->template generalPassBand<FnToneRender>(*this, *this->src_, *this->dst_);
+    }
+};
+
+using FnToneRender8 = FnToneRender<FnRGBA8, FnRGBAf, 255, FnRGBA8, FnRGBAf, 255>;
+using FnToneRender16 = FnToneRender<FnRGBA16, FnRGBAf, 32767, FnRGBA16, FnRGBAf, 32767>;
+
+// Tone settings as for the balancer; tone index = Render Tone - 1.
+template <class ToneRender>
+void setupToneRender(ToneRender& t, const FnBalanceParams& p) {
+    t.setToneSettings(p.lowlights, p.highlights, p.lowlightsEase, p.highlightsEase);
+    const int32_t idx = p.renderTone - 1;
+    t.toneIndex = idx < 0 ? 0 : (idx > 2 ? 2 : idx);
+}
