@@ -1,0 +1,17 @@
+#pragma once
+// Mouse input as the window system would deliver it: hosts without a real
+// pointer (tests, batch runs) and window systems that receive pointer events
+// of their own turn them into window messages here.  Messages go to the
+// capture window, or else to the deepest visible window under the cursor,
+// with client coordinates in lParam and the held buttons in wParam.
+
+#include "FnWin32.h"
+
+// Moves the cursor to a screen point and sends WM_MOUSEMOVE.  Returns the
+// window that got it (null when none).
+HWND FnInputMouseMove(int screenX, int screenY);
+
+// Presses (down) or releases a button at the cursor: 0 = left, 1 = middle,
+// 2 = right.  Returns the window that got the message (null when none or
+// for another button number).
+HWND FnInputMouseButton(int button, bool down);
