@@ -1,0 +1,248 @@
+// The frame render path: from the host's render call to the written output.
+#include <cmath>
+#include <memory>
+#include <new>
+
+#include "ColBalance.h"
+#include "DSServices.h"
+#include "FnColBalancer.h"
+#include "FnDsMaskFixer.h"
+#include "FnDsPaintCombiner.h"
+#include "FnToneRender.h"
+
+namespace {
+
+// Placements further out than this are clamped, so that offset plus image
+// size stays inside 32 bits in every region computation.
+constexpr int32_t kMaxOffset = 1 << 30;
+
+int32_t clampOffset(int64_t v) {
+    return int32_t(v < -kMaxOffset ? -kMaxOffset : (v > kMaxOffset ? kMaxOffset : v));
+}
+
+int32_t saturate(int64_t v) {
+    return int32_t(v < INT32_MIN ? INT32_MIN : (v > INT32_MAX ? INT32_MAX : v));
+}
+
+// User Size (Y) / World Size (Y); 0 when any of the four reads fails.
+double projectFrameRatio() {
+    double ux = 0, uy = 0, wx = 0, wy = 0;
+    if (FAILED(DSContentGetProperty("Project Frame User Size (X)", &ux)) ||
+        FAILED(DSContentGetProperty("Project Frame User Size (Y)", &uy)) ||
+        FAILED(DSContentGetProperty("Project Frame World Size (X)", &wx)) ||
+        FAILED(DSContentGetProperty("Project Frame World Size (Y)", &wy)))
+        return 0;
+    const double r = uy / wy;
+    return std::isfinite(r) ? r : 0;
+}
+
+GUID formatOf(IDSImage* image) {
+    GUID g = GUID_NULL;
+    if (image && FAILED(image->GetPixelFormat(&g))) g = GUID_NULL;
+    return g;
+}
+
+void imageSize(IDSImage* image, int32_t& w, int32_t& h) {
+    w = h = 0;
+    if (!image || FAILED(image->GetSize(&w, &h)) || w < 0 || h < 0) w = h = 0;
+}
+
+// Wraps a host image without copying.  Rows of 16-bit images lie bottom-up
+// in host memory, so their texture walks memory backwards; texture row 0 is
+// the image's top row either way.  An image that cannot be prepared leaves
+// the texture empty.
+template <class Texture>
+void wrapHostImage(Texture& tex, IDSImage* image, bool bottomUp, int32_t ox, int32_t oy) {
+    if (!image || image->PrepareForAccess() != S_OK) return;
+    int32_t w = 0, h = 0;
+    void* first = nullptr;
+    if (FAILED(image->GetSize(&w, &h)) || FAILED(image->GetBuffer(&first)) || !first || w <= 0 ||
+        h <= 0)
+        return;
+    tex.wrap(w, h, first);
+    if (bottomUp) tex.flipRows();
+    tex.setOffset(ox, oy);
+    tex.setDataOrigin(ox, oy);
+}
+
+}  // namespace
+
+void ColBalance::PlaceImage(IDSImage* image, double ratio, int32_t offset[2]) {
+    offset[0] = offset[1] = 0;
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    if (!image || FAILED(image->GetWorldPlacement(&x0, &y0, &x1, &y1))) return;
+    int32_t ox = 0, oy = 0;
+    if (FAILED(DSPlaceImage(x0 * ratio, y0 * ratio, x1 * ratio, y1 * ratio, &ox, &oy))) return;
+    offset[0] = clampOffset(ox);
+    offset[1] = clampOffset(oy);
+}
+
+FnBalanceParams ColBalance::ParamsAt(double t) {
+    namespace K = ColBalanceKey;
+    FnBalanceParams p;
+    {
+        std::lock_guard<std::mutex> g(m_propertyLock);
+        p.masterHue = m_masterHue;
+        p.masterSaturation = m_masterSaturation;
+        p.lowHue = m_lowHue;
+        p.lowSaturation = m_lowSaturation;
+        p.midHue = m_midHue;
+        p.midSaturation = m_midSaturation;
+        p.highHue = m_highHue;
+        p.highSaturation = m_highSaturation;
+        p.preserveLuminance = m_preserveLuminance;
+        p.lowlights = m_lowlights;
+        p.highlights = m_highlights;
+        p.lowlightsEase = m_lowlightsEase;
+        p.highlightsEase = m_highlightsEase;
+        p.which = m_which;
+        p.masterLum = m_masterLum;
+        p.lowLum = m_lowLum;
+        p.midLum = m_midLum;
+        p.highLum = m_highLum;
+        p.renderTone = m_renderTone;
+        p.hideOverlay = m_hideOverlay;
+        p.maskRed = m_maskRed;
+        p.maskGreen = m_maskGreen;
+        p.maskBlue = m_maskBlue;
+        p.maskAlpha = m_maskAlpha;
+    }
+    p.masterHue = GetValueDirect(K::MasterHue, p.masterHue, t);
+    p.masterSaturation = GetValueDirect(K::MasterSaturation, p.masterSaturation, t);
+    p.lowHue = GetValueDirect(K::LowHue, p.lowHue, t);
+    p.lowSaturation = GetValueDirect(K::LowSaturation, p.lowSaturation, t);
+    p.midHue = GetValueDirect(K::MidHue, p.midHue, t);
+    p.midSaturation = GetValueDirect(K::MidSaturation, p.midSaturation, t);
+    p.highHue = GetValueDirect(K::HighHue, p.highHue, t);
+    p.highSaturation = GetValueDirect(K::HighSaturation, p.highSaturation, t);
+    p.lowlights = GetValueDirect(K::Lowlights, p.lowlights, t);
+    p.highlights = GetValueDirect(K::Highlights, p.highlights, t);
+    p.lowlightsEase = GetValueDirect(K::LowlightsEase, p.lowlightsEase, t);
+    p.highlightsEase = GetValueDirect(K::HighlightsEase, p.highlightsEase, t);
+    p.masterLum = GetValueDirect(K::MasterLum, p.masterLum, t);
+    p.lowLum = GetValueDirect(K::LowLum, p.lowLum, t);
+    p.midLum = GetValueDirect(K::MidLum, p.midLum, t);
+    p.highLum = GetValueDirect(K::HighLum, p.highLum, t);
+    return p;
+}
+
+uint32_t ColBalance::ChannelMaskBits(const FnBalanceParams& p) const {
+    uint32_t bits = 0;
+    if (p.maskRed == 0) bits |= 1;
+    if (p.maskGreen == 0) bits |= 2;
+    if (p.maskBlue == 0) bits |= 4;
+    if (alphaRestore == 1 && p.maskAlpha == 0) bits |= 8;
+    return bits;
+}
+
+HRESULT ColBalance::Render(IUnknown*, double time) {
+    HRESULT hr = PrepareData();
+    if (hr != S_OK) return hr;
+    InstallInterrupt(ExecutionContext());
+    const int32_t field = Field();
+    fieldMode = (field == 1 || field == 2) ? field : 0;
+
+    IDSImage* output = OutputImage();
+    if (!output) return E_POINTER;
+    hr = output->PrepareForAccess();
+    if (hr != S_OK) return hr;
+    int32_t width, height;
+    imageSize(output, width, height);
+
+    int64_t x0 = 0, x1 = int64_t(width) - 1, y0 = 0, y1 = int64_t(height) - 1;
+    if (HasRegionOfInterest()) {
+        const DSRect& r = RegionOfInterest();
+        x0 = r.x;
+        x1 = int64_t(r.x) + r.width - 1;
+        y0 = r.y;
+        y1 = int64_t(r.y) + r.height - 1;
+    }
+
+    const double ratio = projectFrameRatio();
+    IDSImage* source = SourceImage();
+    PlaceImage(source, ratio, sourceOffset);
+    PlaceImage(output, ratio, outputOffset);
+    const int32_t* shift = source ? sourceOffset : outputOffset;
+    region[0] = saturate(x0 + shift[0]);
+    region[1] = saturate(x1 + shift[0]);
+    region[2] = saturate(y0 + shift[1]);
+    region[3] = saturate(y1 + shift[1]);
+    PlaceImage(Input2Image(), ratio, input2Offset);
+
+    int32_t sw, sh;
+    imageSize(source, sw, sh);
+    const FnDsPlacement placement{sourceOffset[0], sourceOffset[1], sw, sh, outputOffset[0],
+                                  outputOffset[1]};
+    StorePlacement(placement);
+    if (clonedFrom) clonedFrom->ReportPlacement(placement);
+
+    const GUID format = formatOf(output);
+    if (format == MFIF_RGBA_RAW_32)
+        return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(time, false);
+    if (format == MFIF_RGBA_S2_14)
+        return RenderFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>(time, true);
+    return S_OK;
+}
+
+template <class Image, class MaskImage, class Balancer, class ToneRender>
+HRESULT ColBalance::RenderFormat(double time, bool sixteenBit) {
+    const GUID rgbaFormat = sixteenBit ? MFIF_RGBA_S2_14 : MFIF_RGBA_RAW_32;
+    const GUID maskFormat = sixteenBit ? MFIF_A_S2_14 : MFIF_A_RAW_8;
+    IDSImage* sourceImage = SourceImage();
+    IDSImage* input2Image = Input2Image();
+    IDSImage* maskImage = PixelMask();
+    // Inputs are read with the output's pixel size: another layout would be
+    // read past its end.
+    if ((sourceImage && !(formatOf(sourceImage) == rgbaFormat)) ||
+        (input2Image && !(formatOf(input2Image) == rgbaFormat)) ||
+        (maskImage && !(formatOf(maskImage) == maskFormat)))
+        return E_INVALIDARG;
+
+    Image output, source, input2;
+    MaskImage mask;
+    wrapHostImage(output, OutputImage(), sixteenBit, outputOffset[0], outputOffset[1]);
+    wrapHostImage(source, sourceImage, sixteenBit, sourceOffset[0], sourceOffset[1]);
+    wrapHostImage(input2, input2Image, sixteenBit, input2Offset[0], input2Offset[1]);
+    wrapHostImage(mask, maskImage, sixteenBit, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
+                  clampOffset(int64_t(MaskY()) + sourceOffset[1]));
+    alphaWeighted = 0;
+    alphaRestore = 1;
+    // Nothing can be written into an output without pixels.
+    if (!output.pixels()) return S_OK;
+
+    const FnBalanceParams p = ParamsAt(time);
+    const bool roi = HasRegionOfInterest();
+    if (p.renderTone != 0) {
+        std::unique_ptr<ToneRender> tone(new (std::nothrow) ToneRender);
+        if (!tone) return E_OUTOFMEMORY;
+        setupToneRender(*tone, p);
+        if (roi) tone->setRegion(region[0], region[2], region[1], region[3]);
+        tone->setInterrupt(&interrupt);
+        tone->run(&source, &output);
+    } else {
+        std::unique_ptr<Balancer> balancer(new (std::nothrow) Balancer);
+        if (!balancer) return E_OUTOFMEMORY;
+        SetupBalancer(*balancer, p);
+        if (p.maskAlpha == 2) alphaWeighted = 1;
+        alphaRestore = 0;  // the balancer copies alpha from the source
+        balancer->setFieldMode(fieldMode);
+        if (roi) balancer->setRegion(region[0], region[2], region[1], region[3]);
+        balancer->setInterrupt(&interrupt);
+        balancer->run(&source, &output);
+    }
+
+    const FnFrameContext ctx = FrameContext();
+    if (!Interrupted() && (effectFlags & 0x40) && maskMode != 3 && maskMode != 5) {
+        const uint32_t bits = ChannelMaskBits(p);
+        if (bits) {
+            output.setRegion(0, output.width(), 0, output.height());
+            runMaskFixer(ctx, output, source, bits);
+        }
+    }
+    if (!Interrupted() && maskMode == 4) {
+        output.setRegion(0, output.width(), 0, output.height());
+        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
+        runPaintCombiner(ctx, output, source, mask);
+    }
+    return S_OK;
+}
