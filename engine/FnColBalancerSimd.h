@@ -1,4 +1,5 @@
-// Vector row loops of the colour balancer, 16 pixels at a time.
+// Vector row loops of the colour balancer, 16 (AVX-512) or 8 (AVX2) pixels
+// at a time.
 //
 // Included only by the per-ISA translation units (FnColBalancerAvx2.cpp,
 // FnColBalancerAvx512.cpp), each compiled with its own -m flags; everything
@@ -29,14 +30,21 @@
 namespace {
 namespace fnsimd {
 
-typedef int32_t VI __attribute__((vector_size(64)));
-typedef uint32_t VU __attribute__((vector_size(64)));
-typedef float VF __attribute__((vector_size(64)));
-typedef int32_t VI8 __attribute__((vector_size(32)));
-typedef float VF8 __attribute__((vector_size(32)));
-typedef double VD8 __attribute__((vector_size(64)));
-
+// 16 lanes with AVX-512, 8 with AVX2: each unit uses its native width so
+// that no operation falls back to scalar code.
+#if defined(__AVX512F__)
 constexpr int kLanes = 16;
+#else
+constexpr int kLanes = 8;
+#endif
+constexpr int kBytes = kLanes * 4;
+
+typedef int32_t VI __attribute__((vector_size(kBytes)));
+typedef uint32_t VU __attribute__((vector_size(kBytes)));
+typedef float VF __attribute__((vector_size(kBytes)));
+typedef int32_t VIh __attribute__((vector_size(kBytes / 2)));
+typedef float VFh __attribute__((vector_size(kBytes / 2)));
+typedef double VDh __attribute__((vector_size(kBytes)));
 
 inline VI splat(int32_t v) {
     VI r;
@@ -55,46 +63,60 @@ inline VI vmin(VI a, VI b) { return a < b ? a : b; }
 inline VI vmax(VI a, VI b) { return a > b ? a : b; }
 inline VI clampi(VI v, VI lo, VI hi) { return vmin(vmax(v, lo), hi); }
 
-inline VI8 lowHalf(VI v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3, 4, 5, 6, 7); }
-inline VI8 highHalf(VI v) { return __builtin_shufflevector(v, v, 8, 9, 10, 11, 12, 13, 14, 15); }
-inline VI join(VI8 a, VI8 b) {
+#if defined(__AVX512F__)
+template <class V>
+inline auto lowHalf(V v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3, 4, 5, 6, 7); }
+template <class V>
+inline auto highHalf(V v) { return __builtin_shufflevector(v, v, 8, 9, 10, 11, 12, 13, 14, 15); }
+inline VI join(VIh a, VIh b) {
     return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
 }
-
-inline bool anyLane(VI m) {
-#if defined(__AVX512F__)
-    return _mm512_test_epi32_mask((__m512i)m, (__m512i)m) != 0;
-#else
-    const VI8 o = lowHalf(m) | highHalf(m);
-    return !_mm256_testz_si256((__m256i)o, (__m256i)o);
-#endif
+// Even and odd 32-bit words of two vectors; and back.
+inline VI evens(VI a, VI b) {
+    return __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
 }
-
+inline VI odds(VI a, VI b) {
+    return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31);
+}
+inline VI interleaveLow(VI a, VI b) {
+    return __builtin_shufflevector(a, b, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+}
+inline VI interleaveHigh(VI a, VI b) {
+    return __builtin_shufflevector(a, b, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
+}
+inline bool anyLane(VI m) { return _mm512_test_epi32_mask((__m512i)m, (__m512i)m) != 0; }
 inline VF gather(const float* table, VI idx) {
-#if defined(__AVX512F__)
     return (VF)_mm512_mask_i32gather_ps(_mm512_setzero_ps(), 0xffff, (__m512i)idx, table, 4);
-#else
-    const VF8 a = (VF8)_mm256_i32gather_ps(table, (__m256i)lowHalf(idx), 4);
-    const VF8 b = (VF8)_mm256_i32gather_ps(table, (__m256i)highHalf(idx), 4);
-    return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-#endif
 }
+#else
+template <class V>
+inline auto lowHalf(V v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3); }
+template <class V>
+inline auto highHalf(V v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7); }
+inline VI join(VIh a, VIh b) { return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7); }
+inline VI evens(VI a, VI b) { return __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14); }
+inline VI odds(VI a, VI b) { return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15); }
+inline VI interleaveLow(VI a, VI b) { return __builtin_shufflevector(a, b, 0, 8, 1, 9, 2, 10, 3, 11); }
+inline VI interleaveHigh(VI a, VI b) { return __builtin_shufflevector(a, b, 4, 12, 5, 13, 6, 14, 7, 15); }
+inline bool anyLane(VI m) { return !_mm256_testz_si256((__m256i)m, (__m256i)m); }
+inline VF gather(const float* table, VI idx) {
+    return (VF)_mm256_mask_i32gather_ps(_mm256_setzero_ps(), table, (__m256i)idx,
+                                        (__m256)splat(-1), 4);
+}
+#endif
 
 // sum / 3 truncated toward zero, exact for every int32.
 inline VI div3(VI s) {
-    const VD8 lo = __builtin_convertvector(lowHalf(s), VD8) / 3.0;
-    const VD8 hi = __builtin_convertvector(highHalf(s), VD8) / 3.0;
-    return join(__builtin_convertvector(lo, VI8), __builtin_convertvector(hi, VI8));
+    const VDh lo = __builtin_convertvector(lowHalf(s), VDh) / 3.0;
+    const VDh hi = __builtin_convertvector(highHalf(s), VDh) / 3.0;
+    return join(__builtin_convertvector(lo, VIh), __builtin_convertvector(hi, VIh));
 }
 
 // trunc(double(p) / full + double(c)) lane by lane.
 inline VI mixDouble(VF p, double full, VI c) {
-    typedef float VF8h __attribute__((vector_size(32)));
-    const VF8h pl = __builtin_shufflevector(p, p, 0, 1, 2, 3, 4, 5, 6, 7);
-    const VF8h ph = __builtin_shufflevector(p, p, 8, 9, 10, 11, 12, 13, 14, 15);
-    const VD8 lo = __builtin_convertvector(pl, VD8) / full + __builtin_convertvector(lowHalf(c), VD8);
-    const VD8 hi = __builtin_convertvector(ph, VD8) / full + __builtin_convertvector(highHalf(c), VD8);
-    return join(__builtin_convertvector(lo, VI8), __builtin_convertvector(hi, VI8));
+    const VDh lo = __builtin_convertvector(lowHalf(p), VDh) / full + __builtin_convertvector(lowHalf(c), VDh);
+    const VDh hi = __builtin_convertvector(highHalf(p), VDh) / full + __builtin_convertvector(highHalf(c), VDh);
+    return join(__builtin_convertvector(lo, VIh), __builtin_convertvector(hi, VIh));
 }
 
 struct Consts {
@@ -131,7 +153,7 @@ struct Consts {
     }
 };
 
-// Channels of 16 pixels as int32 lanes.
+// Channels of one block of pixels as int32 lanes.
 struct Block {
     VI c[3];
     VI a;
@@ -156,10 +178,8 @@ inline void load16(const unsigned char* p, Block& b) {
     VI lo, hi;
     std::memcpy(&lo, p, sizeof(lo));
     std::memcpy(&hi, p + sizeof(lo), sizeof(hi));
-    const VI rg = __builtin_shufflevector(lo, hi, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26,
-                                          28, 30);
-    const VI ba = __builtin_shufflevector(lo, hi, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27,
-                                          29, 31);
+    const VI rg = evens(lo, hi);
+    const VI ba = odds(lo, hi);
     b.c[0] = ((VI)((VU)rg << 16)) >> 16;
     b.c[1] = rg >> 16;
     b.c[2] = ((VI)((VU)ba << 16)) >> 16;
@@ -169,10 +189,8 @@ inline void load16(const unsigned char* p, Block& b) {
 inline void store16(unsigned char* p, const VI (&o)[3], VI a) {
     const VI rg = (VI)(((VU)o[0] & 0xffffu) | ((VU)o[1] << 16));
     const VI ba = (VI)(((VU)o[2] & 0xffffu) | ((VU)a << 16));
-    const VI lo = __builtin_shufflevector(rg, ba, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7,
-                                          23);
-    const VI hi = __builtin_shufflevector(rg, ba, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14,
-                                          30, 15, 31);
+    const VI lo = interleaveLow(rg, ba);
+    const VI hi = interleaveHigh(rg, ba);
     std::memcpy(p, &lo, sizeof(lo));
     std::memcpy(p + sizeof(lo), &hi, sizeof(hi));
 }
