@@ -1,0 +1,54 @@
+// Image files in and out of the effect's storage, through OpenImageIO.
+//
+// The host keeps 8-bit frames top-down and 16-bit frames bottom-up in
+// memory, as the effect expects its host's images.  Reading converts a file
+// straight into that layout (an 8-bit RGBA file is read in place, without a
+// copy); writing converts back into the file's own type and channel count and
+// lands the file atomically: a temporary file beside the target, renamed only
+// when complete.
+#pragma once
+
+#include <OpenImageIO/imageio.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class PixelDepth { Auto = 0, Eight = 8, Sixteen = 16 };
+
+// One RGBA frame in host layout (4 elements per pixel).
+struct FrameImage {
+    int width = 0, height = 0;
+    PixelDepth depth = PixelDepth::Eight;
+    std::vector<uint8_t> rgba8;   // 8-bit path, rows top-down
+    std::vector<int16_t> rgba16;  // 16-bit path, rows bottom-up
+    void* data() { return depth == PixelDepth::Eight ? (void*)rgba8.data() : (void*)rgba16.data(); }
+    size_t bytes() const { return rgba8.size() + rgba16.size() * 2; }
+};
+
+// A single-channel mask in host layout.
+struct MaskImage {
+    int width = 0, height = 0;
+    std::vector<uint8_t> v8;   // 8-bit path, rows top-down
+    std::vector<int16_t> v16;  // 16-bit path, rows bottom-up, full mask 32767
+};
+
+// What the input file was, so the output can be written like it.
+struct FileInfo {
+    OIIO::ImageSpec spec;
+    // Channels past the fourth, kept to be written back unchanged.
+    std::vector<float> extra;
+};
+
+// The path a file runs on when none is forced: 8-bit files on the 8-bit
+// path, everything else on the 16-bit path.
+PixelDepth naturalDepth(const OIIO::ImageSpec& spec);
+
+bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
+               std::string& error);
+bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error);
+bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
+                std::string& error);
+
+// The temporary file being written, removed if the process is interrupted.
+void installInterruptCleanup();

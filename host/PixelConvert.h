@@ -1,0 +1,34 @@
+// Exact conversions between file pixel values and the effect's storage.
+//
+// 16-bit storage is signed 2.14 fixed point: white 16384, super-white up to
+// 32767, sub-black below 0.  Every file type meets it through a 16-bit file
+// value or a float, with these integer formulas, so a file rendered with
+// default settings comes back as its own round trip.
+#pragma once
+
+#include <cstdint>
+
+namespace pixconv {
+
+// Unsigned 16-bit file value <-> signed 2.14 storage.
+inline int16_t fromU16(uint16_t v) { return int16_t((int64_t(v) * 32768 + 65535) / 131070); }
+inline uint16_t toU16(int16_t s) {
+    if (s < 0) return 0;
+    const int64_t v = (int64_t(s) * 131070 + 16384) / 32768;
+    return uint16_t(v > 65535 ? 65535 : v);
+}
+
+// 8-bit <-> 16-bit file values.
+inline uint16_t u8ToU16(uint8_t v) { return uint16_t(v * 257); }
+inline uint8_t u16ToU8(uint16_t v) { return uint8_t((uint32_t(v) + 128) / 257); }
+
+// Float <-> storage: the nearest integer to f x 16384, ties away from zero,
+// clamped to the storage range; NaN becomes 0.
+int16_t fromFloat(float f);
+inline float toFloat(int16_t s) { return float(s) / 16384.0f; }
+
+// Masks go to the 16-bit path at full range, because only 32767 is a full
+// mask there: white 65535 becomes 32767.
+inline int16_t maskFromU16(uint16_t v) { return int16_t((int32_t(v) * 32767 + 32767) / 65535); }
+
+}  // namespace pixconv

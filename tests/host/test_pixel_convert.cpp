@@ -1,0 +1,61 @@
+#include "FramePattern.h"
+#include "PixelConvert.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace pixconv;
+
+TEST(PixelConvert, SixteenBitFileValuesRoundTripThroughStorage) {
+    EXPECT_EQ(fromU16(0), 0);
+    EXPECT_EQ(fromU16(65535), 16384);
+    EXPECT_EQ(toU16(16384), 65535);
+    EXPECT_EQ(toU16(-5), 0);
+    EXPECT_EQ(toU16(32767), 65535);
+    // Storage has fewer levels than the file: converting back and forth once
+    // more changes nothing.
+    for (int v = 0; v <= 65535; ++v) {
+        const int16_t s = fromU16(uint16_t(v));
+        ASSERT_GE(s, 0);
+        ASSERT_LE(s, 16384);
+        ASSERT_EQ(fromU16(toU16(s)), s) << v;
+    }
+    // Every 8-bit level survives the 16-bit path.
+    for (int v = 0; v <= 255; ++v) EXPECT_EQ(u16ToU8(toU16(fromU16(u8ToU16(uint8_t(v))))), v);
+}
+
+TEST(PixelConvert, FloatsRoundHalfAwayAndClamp) {
+    EXPECT_EQ(fromFloat(1.0f), 16384);
+    EXPECT_EQ(fromFloat(0.5f / 16384.0f), 1);    // tie goes away from zero
+    EXPECT_EQ(fromFloat(-0.5f / 16384.0f), -1);
+    EXPECT_EQ(fromFloat(4.0f), 32767);
+    EXPECT_EQ(fromFloat(-4.0f), -32768);
+    EXPECT_EQ(fromFloat(std::numeric_limits<float>::quiet_NaN()), 0);
+    EXPECT_EQ(fromFloat(std::numeric_limits<float>::infinity()), 32767);
+    EXPECT_FLOAT_EQ(toFloat(8192), 0.5f);
+}
+
+TEST(PixelConvert, MasksUseTheFullSixteenBitRange) {
+    EXPECT_EQ(maskFromU16(65535), 32767);
+    EXPECT_EQ(maskFromU16(0), 0);
+    EXPECT_EQ(maskFromU16(u8ToU16(255)), 32767);
+}
+
+TEST(FramePattern, ExpandsPrintfAndHashPatterns) {
+    EXPECT_TRUE(hasFramePattern("a.%04d.tif"));
+    EXPECT_TRUE(hasFramePattern("a.####.tif"));
+    EXPECT_FALSE(hasFramePattern("a.tif"));
+    EXPECT_EQ(expandFramePattern("a.%04d.tif", 7), "a.0007.tif");
+    EXPECT_EQ(expandFramePattern("a.####.tif", 12), "a.0012.tif");
+    EXPECT_EQ(expandFramePattern("a.%d.tif", 12), "a.12.tif");
+    EXPECT_EQ(expandFramePattern("a.tif", 3), "a.tif");
+    ASSERT_TRUE(parseFrameRange("1-24"));
+    EXPECT_EQ(parseFrameRange("1-24")->last, 24);
+    EXPECT_EQ(parseFrameRange("-5-10")->first, -5);
+    EXPECT_EQ(parseFrameRange("7")->last, 7);
+    EXPECT_FALSE(parseFrameRange("9-3"));
+    EXPECT_FALSE(parseFrameRange("a-b"));
+    EXPECT_FALSE(parseFrameRange("1-2x"));
+}
