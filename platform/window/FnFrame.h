@@ -15,7 +15,8 @@ struct FnFrame {
   const std::uint8_t* At(int x, int y) const;
   // The same pixel addressed as GL draws it: y counted from the bottom.
   const std::uint8_t* AtGL(int x, int y) const { return At(x, height - 1 - y); }
-  // Writes the frame as an 8-bit RGBA PNG; false (with nothing left behind
-  // on a failed write) when it cannot.
-  bool SavePng(const std::string& path) const;
+  // Writes the frame as an 8-bit PNG, opaque RGB as a window shows it, or
+  // RGBA with the alpha the frame holds.  False (with nothing left behind on
+  // a failed write) when it cannot.
+  bool SavePng(const std::string& path, bool withAlpha = false) const;
 };
