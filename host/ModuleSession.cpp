@@ -1,0 +1,146 @@
+#include "ModuleSession.h"
+
+#include "DsImage.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+std::string hr(HRESULT h) {
+    char b[16];
+    std::snprintf(b, sizeof b, "0x%08X", unsigned(h));
+    return b;
+}
+
+}  // namespace
+
+std::string defaultModulePath() {
+    if (const char* env = std::getenv("COLBALANCE_MODULE"); env && *env) return env;
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ((ec ? std::filesystem::path(".") : exe.parent_path()) / "ColBalance.so").string();
+}
+
+ModuleSession::~ModuleSession() {
+    props_.reset();
+    fx_.reset();
+    context_.reset();
+    module_.unload();
+}
+
+bool ModuleSession::open(const std::string& modulePath, bool paint, std::string& error) {
+    if (!module_.load(modulePath, &error)) return false;
+    HRESULT h = module_.createInstance(CLSID_ColBalance, IID_IDSImageEffect, fx_);
+    if (FAILED(h) || !fx_) {
+        error = "the module would not create the effect (" + hr(h) + ")";
+        return false;
+    }
+    if ((h = fx_.as(IID_IDSPropertyContainer, props_)) != S_OK) {
+        error = "the effect has no parameters interface (" + hr(h) + ")";
+        return false;
+    }
+    DSImageEffectInfo info{DSINFO_IMAGE_EFFECT, paint ? DSFAMILY_PAINT : DSFAMILY_FILTER, {}};
+    if ((h = fx_->SetDefaults()) != S_OK || (h = fx_->GetImageEffectInfo(&info)) != S_OK) {
+        error = "the effect refused its set-up (" + hr(h) + ")";
+        return false;
+    }
+    context_ = DsExecutionContext::create();
+    return readParams(error);
+}
+
+bool ModuleSession::readParams(std::string& error) {
+    uint32_t n = 0;
+    if (props_->GetPropertyCount(&n) != S_OK) {
+        error = "the effect does not list its parameters";
+        return false;
+    }
+    params_.clear();
+    ids_.clear();
+    for (uint32_t i = 0; i < n; ++i) {
+        DSPropertyInfo pi{};
+        if (props_->GetPropertyInfo(i, &pi) != S_OK) continue;
+        ParamInfo p;
+        p.name = pi.name;
+        p.description = pi.description;
+        p.kind = pi.type == VT_R8 ? ParamInfo::Kind::Number
+                 : pi.type == VT_BOOL ? ParamInfo::Kind::Boolean
+                                      : ParamInfo::Kind::Integer;
+        p.defaultValue = pi.defaultValue;
+        p.hasRange = pi.hasRange != 0;
+        p.min = pi.minimum;
+        p.max = pi.maximum;
+        p.animatable = (pi.capabilities & DSCAP_ANIMATABLE) != 0;
+        for (uint32_t k = 0; k < pi.listCount; ++k) {
+            char text[128] = {};
+            if (props_->GetListItem(i, k, text, sizeof text) == S_OK) p.items.push_back(text);
+        }
+        params_.push_back(std::move(p));
+        ids_.push_back(pi.id);
+    }
+    return true;
+}
+
+bool ModuleSession::apply(const ParamValues& values, std::string& error) {
+    for (const ParamSetting& s : values.settings()) {
+        const ParamInfo& p = params_[s.index];
+        const GUID& id = ids_[s.index];
+        if (!s.keys.empty() && !p.animatable) {
+            error = "\"" + p.name + "\" cannot be animated";
+            return false;
+        }
+        // A later constant replaces any animation given earlier.
+        if (p.animatable) props_->ClearKeyframes(id);
+        HRESULT h = props_->SetValue(id, s.value);
+        for (const auto& [t, v] : s.keys)
+            if (h == S_OK) h = props_->SetKeyframe(id, t, v);
+        if (h != S_OK) {
+            error = "the effect refused the value of \"" + p.name + "\" (" + hr(h) + ")";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* mask,
+                           const RenderRequest& r, std::string& error) {
+    const bool eight = output.depth == PixelDepth::Eight;
+    const DsImageKind kind = eight ? DsImageKind::Rgba8 : DsImageKind::Rgba16;
+    ComPtr<DsImage> src = DsImage::wrap(kind, source.width, source.height, source.data());
+    ComPtr<DsImage> dst = DsImage::wrap(kind, output.width, output.height, output.data());
+    ComPtr<DsImage> msk;
+    if (mask) {
+        void* mem = eight ? (void*)mask->v8.data() : (void*)mask->v16.data();
+        msk = DsImage::wrap(eight ? DsImageKind::Mask8 : DsImageKind::Mask16, mask->width,
+                            mask->height, mem);
+    }
+    if (!src || !dst || (mask && !msk)) {
+        error = "out of memory";
+        return false;
+    }
+    context_->reset();
+    HRESULT h = S_OK;
+    auto step = [&](HRESULT v) { if (h == S_OK) h = v; };
+    step(fx_->SetImage(DS_IMAGE_SOURCE, src.get()));
+    step(fx_->SetImage(DS_IMAGE_OUTPUT, dst.get()));
+    step(fx_->SetPixelMask(msk.get(), 0, 0));
+    step(fx_->SetRegionOfInterest(r.roi ? &*r.roi : nullptr));
+    step(fx_->SetField(r.field));
+    step(fx_->SetExecutionContext(context_.get()));
+    step(fx_->Verify());
+    step(fx_->Render(nullptr, r.time));
+    // The host's images are released before the buffers they wrap.
+    fx_->SetImage(DS_IMAGE_SOURCE, nullptr);
+    fx_->SetImage(DS_IMAGE_OUTPUT, nullptr);
+    fx_->SetPixelMask(nullptr, 0, 0);
+    if (h != S_OK) {
+        error = "the effect failed to render (" + hr(h) + ")";
+        return false;
+    }
+    return true;
+}
+
+void ModuleSession::interrupt() {
+    if (context_) context_->requestStop();
+}

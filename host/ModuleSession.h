@@ -1,0 +1,60 @@
+// ModuleSession: one loaded effect module and one effect object, driven the
+// way the host drives an effect: defaults, information for the family it is
+// used in, parameters, then per frame images, region, field and render.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ColBalanceApi.h"
+#include "ComPtr.h"
+#include "DsExecutionContext.h"
+#include "DsHostServices.h"
+#include "DsModuleLoader.h"
+#include "ImageFile.h"
+#include "ParamValues.h"
+
+struct RenderRequest {
+    std::optional<DSRect> roi;  // output pixels, rows from the top
+    int field = 0;
+    double time = 0;
+};
+
+class ModuleSession {
+public:
+    ModuleSession() = default;
+    ~ModuleSession();
+    ModuleSession(const ModuleSession&) = delete;
+    ModuleSession& operator=(const ModuleSession&) = delete;
+
+    // Loads the module and creates the effect for the plain family, or for
+    // the pixel-mask family when `paint` is set.
+    bool open(const std::string& modulePath, bool paint, std::string& error);
+
+    // The parameters as the module announces them.
+    const std::vector<ParamInfo>& params() const { return params_; }
+    // Current values and keyframes onto the effect.
+    bool apply(const ParamValues& values, std::string& error);
+
+    // Renders `source` into `output` (already holding the source's pixels).
+    bool render(FrameImage& source, FrameImage& output, MaskImage* mask, const RenderRequest& r,
+                std::string& error);
+
+    // Stops a render in progress at its next row.
+    void interrupt();
+
+private:
+    bool readParams(std::string& error);
+
+    DsHostServices services_;
+    DsModuleLoader module_;
+    ComPtr<IDSImageEffect> fx_;
+    ComPtr<IDSPropertyContainer> props_;
+    ComPtr<DsExecutionContext> context_;
+    std::vector<ParamInfo> params_;
+    std::vector<GUID> ids_;
+};
+
+// The module shipped beside the program, unless COLBALANCE_MODULE names one.
+std::string defaultModulePath();
