@@ -15,6 +15,12 @@ struct FnBalanceKernel {
     const float* lowTable = nullptr;
     const float* midTable = nullptr;
     const float* highTable = nullptr;
+    // The tone settings behind the tables, for loops that evaluate the
+    // weights per lane instead of reading them (same float operations as
+    // the table build, so the same values): entry key is position
+    // key / keySpan.
+    float lowlights = 0, reciprocal = 1, lowEase = 4, highEase = 4;
+    float keySpan = 767;
     // First term per channel: c + add[c].  Without Preserve Luminance add
     // holds masterShift + masterLum and low/mid/high the tonal shifts plus
     // their offsets; with it the offsets stay apart (lum*).
@@ -42,8 +48,13 @@ bool fnBalancePathSupported(FnBalancePath path);
 // scalar path or a path this processor lacks.  kAuto picks the widest.
 FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit);
 
-// Defined in the per-ISA translation units.
+// Defined in the per-ISA translation units.  The weight functions evaluate
+// the three tone weights of `n` keys as the row loops do (for tests).
 void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow8Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
+void fnBalanceWeightsAvx2(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
+                          float* mid, float* high);
+void fnBalanceWeightsAvx512(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
+                            float* mid, float* high);

@@ -133,6 +133,7 @@ public:
     // Shift scale and full alpha: the format's white (255 or 16384).
     static constexpr int32_t kWhite = SrcStorage::kOne;
     static constexpr bool kSixteenBit = sizeof(SrcStorage) == 8;
+    static constexpr int kKeys = 3 * (SrcLimit + 1);  // weight table entries
 
     FnRGBi masterShift{}, lowShift{}, midShift{}, highShift{};
     int32_t masterLum = 0, lowLum = 0, midLum = 0, highLum = 0;
@@ -148,6 +149,11 @@ public:
         k.lowTable = this->lowlightTable;
         k.midTable = this->midtoneTable;
         k.highTable = this->highlightTable;
+        k.lowlights = this->lowlights;
+        k.reciprocal = this->reciprocal;
+        k.lowEase = this->lowEase;
+        k.highEase = this->highEase;
+        k.keySpan = float(kKeys - 1);
         const bool preserve = (flags & kPreserveLuminance) != 0;
         const int32_t mL = sat(masterLum), lL = sat(lowLum), dL = sat(midLum), hL = sat(highLum);
         const int32_t* ms = &masterShift.r;

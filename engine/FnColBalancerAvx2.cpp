@@ -9,3 +9,8 @@ void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int
 void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
     fnsimd::balanceRowAny<true>(k, src, dst, n);
 }
+
+void fnBalanceWeightsAvx2(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
+                          float* mid, float* high) {
+    balanceWeights(k, keys, n, low, mid, high);
+}

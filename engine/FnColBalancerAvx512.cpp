@@ -9,3 +9,8 @@ void fnBalanceRow8Avx512(const FnBalanceKernel& k, const void* src, void* dst, i
 void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
     fnsimd::balanceRowAny<true>(k, src, dst, n);
 }
+
+void fnBalanceWeightsAvx512(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
+                            float* mid, float* high) {
+    balanceWeights(k, keys, n, low, mid, high);
+}

@@ -85,9 +85,6 @@ inline VI interleaveHigh(VI a, VI b) {
     return __builtin_shufflevector(a, b, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
 }
 inline bool anyLane(VI m) { return _mm512_test_epi32_mask((__m512i)m, (__m512i)m) != 0; }
-inline VF gather(const float* table, VI idx) {
-    return (VF)_mm512_mask_i32gather_ps(_mm512_setzero_ps(), 0xffff, (__m512i)idx, table, 4);
-}
 #else
 template <class V>
 inline auto lowHalf(V v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3); }
@@ -99,17 +96,26 @@ inline VI odds(VI a, VI b) { return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9,
 inline VI interleaveLow(VI a, VI b) { return __builtin_shufflevector(a, b, 0, 8, 1, 9, 2, 10, 3, 11); }
 inline VI interleaveHigh(VI a, VI b) { return __builtin_shufflevector(a, b, 4, 12, 5, 13, 6, 14, 7, 15); }
 inline bool anyLane(VI m) { return !_mm256_testz_si256((__m256i)m, (__m256i)m); }
-inline VF gather(const float* table, VI idx) {
-    return (VF)_mm256_mask_i32gather_ps(_mm256_setzero_ps(), table, (__m256i)idx,
-                                        (__m256)splat(-1), 4);
-}
 #endif
 
-// sum / 3 truncated toward zero, exact for every int32.
+// sum / 3 truncated toward zero for every int32: the high word of
+// s * 0x55555556, plus one for negative s.
 inline VI div3(VI s) {
-    const VDh lo = __builtin_convertvector(lowHalf(s), VDh) / 3.0;
-    const VDh hi = __builtin_convertvector(highHalf(s), VDh) / 3.0;
-    return join(__builtin_convertvector(lo, VIh), __builtin_convertvector(hi, VIh));
+#if defined(__AVX512F__)
+    const __m512i v = (__m512i)s, magic = _mm512_set1_epi32(0x55555556);
+    // (The zero-masking forms avoid a false uninitialised warning of GCC's
+    // plain forms.)
+    const __m512i even = _mm512_maskz_mul_epi32(0xff, v, magic);
+    const __m512i odd = _mm512_maskz_mul_epi32(0xff, _mm512_maskz_srli_epi64(0xff, v, 32), magic);
+    const VI high =
+        (VI)_mm512_mask_blend_epi32(0xaaaa, _mm512_maskz_srli_epi64(0xff, even, 32), odd);
+#else
+    const __m256i v = (__m256i)s, magic = _mm256_set1_epi32(0x55555556);
+    const __m256i even = _mm256_mul_epi32(v, magic);
+    const __m256i odd = _mm256_mul_epi32(_mm256_srli_epi64(v, 32), magic);
+    const VI high = (VI)_mm256_blend_epi32(_mm256_srli_epi64(even, 32), odd, 0xaa);
+#endif
+    return high + (VI)((VU)s >> 31);
 }
 
 // trunc(double(p) / full + double(c)) lane by lane.
@@ -124,11 +130,10 @@ struct Consts {
     VF low[3], mid[3], high[3];
     VF lumLow, lumMaster, lumMid, lumHigh;
     VI zero, limit, alphaFull;
-    VF one, limitF;
+    VF one, zerof, limitF;
     bool lumAny;
-    const float* lowTable;
-    const float* midTable;
-    const float* highTable;
+    VF lowlights, reciprocal, keySpan;
+    VF lowA, lowB, highA, highB;  // e - 2 and 3 - e of each ease
 
     explicit Consts(const FnBalanceKernel& k) {
         for (int i = 0; i < 3; ++i) {
@@ -145,13 +150,40 @@ struct Consts {
         limit = splat(k.limit);
         alphaFull = splat(k.alphaFull);
         one = splatf(1.0f);
+        zerof = splatf(0.0f);
         limitF = splatf(float(k.limit));
         lumAny = k.lumAny != 0;
-        lowTable = k.lowTable;
-        midTable = k.midTable;
-        highTable = k.highTable;
+        lowlights = splatf(k.lowlights);
+        reciprocal = splatf(k.reciprocal);
+        keySpan = splatf(k.keySpan);
+        lowA = splatf(k.lowEase - 2.0f);
+        lowB = splatf(3.0f - k.lowEase);
+        highA = splatf(k.highEase - 2.0f);
+        highB = splatf(3.0f - k.highEase);
     }
 };
+
+inline VF clamp01(const Consts& q, VF v) { return v >= q.zerof ? (v > q.one ? q.one : v) : q.zerof; }
+
+// ((e - 2) u + (3 - e)) u u, clamped to 0..1.
+inline VF shape(const Consts& q, VF u, VF a, VF b) { return clamp01(q, (a * u + b) * u * u); }
+
+// The three weights of the tables' entries `key`, computed as the table
+// build computes them (FnToneTransfer): position x = key / (N - 1), the
+// product (x - lo) s shared by both curves.  Where the build subtracts in
+// double (1 - product for the lowlight curve, 1 - (h + l) for the midtone
+// weight) the float subtraction gives the same float: the double result is
+// exact, or both round to the same float for products beyond 2^53 or below
+// 2^-29.  The tests check every entry of both table sizes.
+inline void weights(const Consts& q, VI key, VF& low, VF& mid, VF& high) {
+    const VF x = tof(key) / q.keySpan;
+    const VF prod = (x - q.lowlights) * q.reciprocal;
+    high = shape(q, clamp01(q, prod), q.highA, q.highB);
+    const VF u = q.one - prod;
+    const VF l = shape(q, u, q.lowA, q.lowB);
+    low = u < q.zerof ? q.zerof : (u > q.one ? q.one : l);
+    mid = clamp01(q, q.one - (high + low));
+}
 
 // Channels of one block of pixels as int32 lanes.
 struct Block {
@@ -197,21 +229,19 @@ inline void store16(unsigned char* p, const VI (&o)[3], VI a) {
 
 // Desaturating clamp of three int32 lane sets into 0..limit.
 inline void desaturate(const Consts& q, VI (&t)[3]) {
-    const VI out = (t[0] < q.zero) | (t[0] > q.limit) | (t[1] < q.zero) | (t[1] > q.limit) |
-                   (t[2] < q.zero) | (t[2] > q.limit);
-    if (!anyLane(out)) return;
+    const VI lo = vmin(vmin(t[0], t[1]), t[2]);
+    const VI hi = vmax(vmax(t[0], t[1]), t[2]);
+    if (!anyLane((lo < q.zero) | (hi > q.limit))) return;
     const VI m = div3(t[0] + t[1] + t[2]);
     const VF fm = tof(m);
     const VI meanLow = m < q.zero, meanHigh = m > q.limit;
-    const VF room = tof(q.limit - m);
-    VF k[3];
-    for (int i = 0; i < 3; ++i) {
-        const VF below = fm / tof(m - t[i]);
-        const VF above = room / tof(t[i] - m);
-        k[i] = t[i] < q.zero ? below : (t[i] > q.limit ? above : q.one);
-    }
-    VF kk = k[0] < k[1] ? k[0] : k[1];
-    kk = k[2] < kk ? k[2] : kk;
+    // The smallest factor comes from the lowest channel (below 0) or the
+    // highest (above limit): division rounds monotonically, so the minimum
+    // over the three channels' factors is the smaller of these two.
+    const VF kBelow = fm / tof(m - lo);
+    const VF kAbove = tof(q.limit - m) / tof(hi - m);
+    VF kk = lo < q.zero ? kBelow : q.one;
+    kk = hi > q.limit ? (kAbove < kk ? kAbove : kk) : kk;
     const VI keep = kk == q.one;
     const VI edge = meanLow ? q.zero : q.limit;
     const VF zf = splatf(0.0f);
@@ -231,9 +261,8 @@ inline void balanceBlock(const Consts& q, const unsigned char* in, unsigned char
     else load8(in, b);
     VI key = b.c[0] + b.c[1] + b.c[2];
     if constexpr (Sixteen) key = vmax(key, q.zero);
-    const VF wL = gather(q.lowTable, key);
-    const VF wM = gather(q.midTable, key);
-    const VF wH = gather(q.highTable, key);
+    VF wL, wM, wH;
+    weights(q, key, wL, wM, wH);
     VI res[3];
     if constexpr (!Preserve) {
         for (int i = 0; i < 3; ++i) {
@@ -304,4 +333,24 @@ void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t
 }
 
 }  // namespace fnsimd
+}  // namespace
+
+namespace {
+// Test entry: the weights of `n` keys, block by block.
+inline void balanceWeights(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
+                           float* mid, float* high) {
+    using namespace fnsimd;
+    const Consts q(k);
+    for (int32_t i = 0; i < n; i += kLanes) {
+        VI key = q.zero;
+        for (int j = 0; j < kLanes && i + j < n; ++j) key[j] = keys[i + j];
+        VF l, m, h;
+        weights(q, key, l, m, h);
+        for (int j = 0; j < kLanes && i + j < n; ++j) {
+            low[i + j] = l[j];
+            mid[i + j] = m[j];
+            high[i + j] = h[j];
+        }
+    }
+}
 }  // namespace

@@ -3,6 +3,7 @@
 // and interruption.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
@@ -274,6 +275,47 @@ TEST(ColBalancer, VectorPathsMatchScalar) {
             ASSERT_TRUE(samePixels(pixelsOf(r8), pixelsOf(v8))) << "8-bit set " << set;
             balance<FnColBalancer16>(p, s16, v16, path);
             ASSERT_TRUE(samePixels(pixelsOf(r16), pixelsOf(v16))) << "16-bit set " << set;
+        }
+    }
+}
+
+// The vector loops evaluate the weights per lane; every table entry of both
+// sizes must come out equal, whatever the tone settings.
+TEST(ColBalancer, VectorWeightsMatchTables) {
+    using WeightsFn = void (*)(const FnBalanceKernel&, const int32_t*, int32_t, float*, float*, float*);
+    std::vector<WeightsFn> fns;
+    if (fnBalancePathSupported(FnBalancePath::kAvx2)) fns.push_back(fnBalanceWeightsAvx2);
+    if (fnBalancePathSupported(FnBalancePath::kAvx512)) fns.push_back(fnBalanceWeightsAvx512);
+    if (fns.empty()) GTEST_SKIP() << "no vector path on this processor";
+    auto b8 = std::make_unique<FnColBalancer8>();
+    auto b16 = std::make_unique<FnColBalancer16>();
+    std::mt19937 rng(31);
+    std::uniform_real_distribution<double> pct(0, 100);
+    const double fixed[][4] = {{0, 100, 100, 100}, {40, 40, 30, 30}, {80, 20, 0, 100},
+                               {50, 50.00001, 10, 90}, {0, 0.000001, 0, 0}, {100, 99.99999, 30, 70}};
+    for (int set = 0; set < 40; ++set) {
+        double v[4] = {pct(rng), pct(rng), pct(rng), pct(rng)};
+        if (set < 6) std::copy(fixed[set], fixed[set] + 4, v);
+        for (int bits : {8, 16}) {
+            FnToneTransfer& t = bits == 8 ? static_cast<FnToneTransfer&>(*b8) : *b16;
+            t.setToneSettings(v[0], v[1], v[2], v[3]);
+            t.toneFlags |= FnToneTransfer::kDirty;
+            const float* low = bits == 8 ? b8->lowlightTable : b16->lowlightTable;
+            const float* mid = bits == 8 ? b8->midtoneTable : b16->midtoneTable;
+            const float* high = bits == 8 ? b8->highlightTable : b16->highlightTable;
+            if (bits == 8) b8->rebuildTables();
+            else b16->rebuildTables();
+            const FnBalanceKernel k = bits == 8 ? b8->kernel() : b16->kernel();
+            const int n = bits == 8 ? 768 : 98304;
+            std::vector<int32_t> keys(n);
+            for (int i = 0; i < n; ++i) keys[i] = i;
+            std::vector<float> l(n), m(n), h(n);
+            for (WeightsFn fn : fns) {
+                fn(k, keys.data(), n, l.data(), m.data(), h.data());
+                ASSERT_EQ(std::memcmp(l.data(), low, n * 4), 0) << set << " " << bits;
+                ASSERT_EQ(std::memcmp(m.data(), mid, n * 4), 0) << set << " " << bits;
+                ASSERT_EQ(std::memcmp(h.data(), high, n * 4), 0) << set << " " << bits;
+            }
         }
     }
 }

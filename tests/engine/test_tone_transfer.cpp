@@ -155,6 +155,24 @@ TEST(ToneTransfer, TablesFollowTheCurves) {
     EXPECT_EQ(table->highlightTable[400], before);
 
     auto big = std::make_unique<FnToneTransferTable<98304>>();
+    // The vector balancer recomputes the midtone weight as 1 - (h + l) in
+    // float; it must equal the table's double-step entry everywhere.
+    std::mt19937 rng(2);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    for (int set = 0; set < 12; ++set) {
+        big->setThresholds(unit(rng), unit(rng));
+        big->setLowlightsEase(set % 4 == 0 ? 1.0f : unit(rng));
+        big->setHighlightsEase(set % 3 == 0 ? 0.0f : unit(rng));
+        big->toneFlags |= FnToneTransfer::kDirty;
+        big->rebuildTables();
+        for (int i = 0; i < 98304; ++i) {
+            float m = 1.0f - (big->highlightTable[i] + big->lowlightTable[i]);
+            m = m > 0.0f ? (m < 1.0f ? m : 1.0f) : 0.0f;
+            ASSERT_EQ(big->midtoneTable[i], m) << set << " " << i;
+        }
+    }
+    big->setThresholds(0.0f, 1.0f);
+    big->toneFlags |= FnToneTransfer::kDirty;
     big->rebuildTables();
     const float white = float(49152) / 98303.0f;
     EXPECT_EQ(big->highlightTable[49152], big->highlightWeight(white));
