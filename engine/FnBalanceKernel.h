@@ -48,13 +48,17 @@ bool fnBalancePathSupported(FnBalancePath path);
 // scalar path or a path this processor lacks.  kAuto picks the widest.
 FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit);
 
-// Defined in the per-ISA translation units.  The weight functions evaluate
-// the three tone weights of `n` keys as the row loops do (for tests).
+// The three weight tables of `n` keys (entry i at position i / keySpan),
+// evaluated lane by lane with the arithmetic of FnToneTransferTable's
+// rebuild, so the entries are the same; null when the path is missing.
+using FnBalanceTablesFn = void (*)(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
+                                   float* high);
+FnBalanceTablesFn fnBalanceTablesFunction(FnBalancePath path);
+
+// Defined in the per-ISA translation units.
 void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow8Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
-void fnBalanceWeightsAvx2(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
-                          float* mid, float* high);
-void fnBalanceWeightsAvx512(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
-                            float* mid, float* high);
+void fnBalanceTablesAvx2(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high);
+void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high);

@@ -102,3 +102,16 @@ FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit) {
 #endif
     return nullptr;
 }
+
+FnBalanceTablesFn fnBalanceTablesFunction(FnBalancePath path) {
+    if (path == FnBalancePath::kAuto) {
+        path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
+                                                              : FnBalancePath::kAvx2;
+    }
+    if (!fnBalancePathSupported(path)) return nullptr;
+#if defined(FN_HAVE_X86_SIMD)
+    if (path == FnBalancePath::kAvx2) return fnBalanceTablesAvx2;
+    if (path == FnBalancePath::kAvx512) return fnBalanceTablesAvx512;
+#endif
+    return nullptr;
+}

@@ -186,10 +186,18 @@ public:
     }
 
 protected:
+    // Dirty tables are rebuilt; with a vector path the same entries are
+    // evaluated lane by lane (a 16-bit rebuild is ~1 ms in scalar code).
     void prepare() override {
-        this->rebuildTables();
         rowFn_ = path_ == FnBalancePath::kScalar ? nullptr
                                                  : fnBalanceRowFunction(path_, kSixteenBit);
+        const FnBalanceTablesFn tables = rowFn_ ? fnBalanceTablesFunction(path_) : nullptr;
+        if (tables && (this->toneFlags & FnToneTransfer::kDirty)) {
+            tables(kernel(), kKeys, this->lowlightTable, this->midtoneTable, this->highlightTable);
+            this->toneFlags &= ~uint32_t(FnToneTransfer::kDirty);
+        } else {
+            this->rebuildTables();
+        }
         identity_ = isIdentity();
     }
 

@@ -10,7 +10,6 @@ void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, in
     fnsimd::balanceRowAny<true>(k, src, dst, n);
 }
 
-void fnBalanceWeightsAvx2(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
-                          float* mid, float* high) {
-    balanceWeights(k, keys, n, low, mid, high);
+void fnBalanceTablesAvx2(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high) {
+    balanceTables(k, n, low, mid, high);
 }

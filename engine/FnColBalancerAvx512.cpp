@@ -10,7 +10,6 @@ void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, 
     fnsimd::balanceRowAny<true>(k, src, dst, n);
 }
 
-void fnBalanceWeightsAvx512(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
-                            float* mid, float* high) {
-    balanceWeights(k, keys, n, low, mid, high);
+void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high) {
+    balanceTables(k, n, low, mid, high);
 }

@@ -336,20 +336,25 @@ void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t
 }  // namespace
 
 namespace {
-// Test entry: the weights of `n` keys, block by block.
-inline void balanceWeights(const FnBalanceKernel& k, const int32_t* keys, int32_t n, float* low,
-                           float* mid, float* high) {
+// Weight tables for keys 0..n-1.
+inline void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high) {
     using namespace fnsimd;
     const Consts q(k);
-    for (int32_t i = 0; i < n; i += kLanes) {
-        VI key = q.zero;
-        for (int j = 0; j < kLanes && i + j < n; ++j) key[j] = keys[i + j];
+    VI key;
+    for (int j = 0; j < kLanes; ++j) key[j] = j;
+    for (int32_t i = 0; i < n; i += kLanes, key += kLanes) {
         VF l, m, h;
         weights(q, key, l, m, h);
-        for (int j = 0; j < kLanes && i + j < n; ++j) {
-            low[i + j] = l[j];
-            mid[i + j] = m[j];
-            high[i + j] = h[j];
+        if (n - i >= kLanes) {
+            std::memcpy(low + i, &l, sizeof(l));
+            std::memcpy(mid + i, &m, sizeof(m));
+            std::memcpy(high + i, &h, sizeof(h));
+        } else {
+            for (int j = 0; i + j < n; ++j) {
+                low[i + j] = l[j];
+                mid[i + j] = m[j];
+                high[i + j] = h[j];
+            }
         }
     }
 }
