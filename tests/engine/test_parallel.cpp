@@ -22,7 +22,7 @@ std::vector<int> bandSizes(int32_t rows, int n) {
     int32_t next = 0;
     for (int i = 0; i < n; ++i) {
         const FnBandRange b = fnBandRows(rows, n, i);
-        EXPECT_EQ(b.first, std::min(next, rows)) << "bands are contiguous";
+        EXPECT_EQ(b.first, next) << "bands are contiguous";
         next = b.end;
         sizes.push_back(b.end - b.first);
     }
@@ -36,10 +36,7 @@ TEST(Parallel, BandSplits) {
     EXPECT_EQ(bandSizes(5, 4), (std::vector<int>{2, 2, 1, 0}));
     EXPECT_EQ(bandSizes(1, 8), (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(bandSizes(9, 7), (std::vector<int>{2, 2, 2, 2, 1, 0, 0}));
-    EXPECT_EQ(bandSizes(0, 3), (std::vector<int>{0, 0, 0}));
-    const FnBandRange whole = fnBandRows(11, 4, -1);
-    EXPECT_EQ(whole.first, 0);
-    EXPECT_EQ(whole.end, 11);
+    EXPECT_EQ(fnBandRows(11, 4, -1).end, 11);  // no band index: everything
 }
 
 TEST(Parallel, EveryBandRunsOnceWithItsIndex) {
@@ -50,25 +47,16 @@ TEST(Parallel, EveryBandRunsOnceWithItsIndex) {
         std::mutex m;
         std::vector<int> seen(size_t(n), 0);
         int outsider = -1;
-        bool indexZeroOnCaller = false;
-        int value = 42;
         runParallel([&] {
             const int i = threadIndex();
             std::lock_guard<std::mutex> lock(m);
-            ASSERT_GE(i, 0);
-            ASSERT_LT(i, n);
+            ASSERT_TRUE(i >= 0 && i < n) << i;
             ++seen[size_t(i)];
-            if (i == 0) {
-                indexZeroOnCaller = std::this_thread::get_id() == caller;
-                // A thread that is not part of the run is band 0.
-                std::thread([&] { outsider = threadIndex(); }).join();
-            } else {
-                EXPECT_NE(std::this_thread::get_id(), caller);
-            }
-            EXPECT_EQ(value, 42);
+            EXPECT_EQ(i == 0, std::this_thread::get_id() == caller) << i;
+            // A thread that is not part of the run is band 0.
+            if (i == 0) std::thread([&] { outsider = threadIndex(); }).join();
         });
         EXPECT_EQ(seen, std::vector<int>(size_t(n), 1)) << n << " bands";
-        EXPECT_TRUE(indexZeroOnCaller);
         EXPECT_EQ(outsider, 0);
         EXPECT_EQ(threadIndex(), 0);  // outside any run
     }
@@ -77,26 +65,21 @@ TEST(Parallel, EveryBandRunsOnceWithItsIndex) {
 TEST(Parallel, ArgumentCountIsClampedToSix) {
     ThreadCountGuard guard(3);
     static std::atomic<int> calls;
+    calls = 0;
     static void* got[kFnMaxParallelArgs];
     int a[6];
     auto record = [](void* const* args) {
-        if (threadIndex() == 0)
-            for (int i = 0; i < kFnMaxParallelArgs; ++i) got[i] = args[i];
+        if (threadIndex() == 0) std::copy(args, args + kFnMaxParallelArgs, got);
         ++calls;
     };
-    calls = 0;
     runParallel(record, 7, &a[0], &a[1], &a[2], &a[3], &a[4], &a[5]);
-    EXPECT_EQ(calls.load(), 3);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], &a[i]);
     runParallel(record, 2, &a[0], &a[1], &a[2]);
     EXPECT_EQ(got[1], &a[1]);
-    EXPECT_EQ(got[2], nullptr);  // beyond the count
-    for (int count : {0, -5}) {
-        runParallel(record, count, &a[0], &a[1]);
-        EXPECT_EQ(got[0], nullptr);
-        EXPECT_EQ(got[1], nullptr);
-    }
-    EXPECT_EQ(calls.load(), 12);
+    EXPECT_EQ(got[2], nullptr);
+    runParallel(record, 0, &a[0]);
+    EXPECT_EQ(got[0], nullptr);
+    EXPECT_EQ(calls.load(), 9);
 }
 
 TEST(Parallel, ConcurrentCallersTakeTurns) {
@@ -105,11 +88,11 @@ TEST(Parallel, ConcurrentCallersTakeTurns) {
     int activeRun = 0, activeBands = 0;
     bool overlapped = false;
     auto run = [&](int id) {
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < 5; ++k)
             runParallel([&] {
                 {
                     std::lock_guard<std::mutex> lock(m);
-                    if (activeBands > 0 && activeRun != id) overlapped = true;
+                    overlapped |= activeBands > 0 && activeRun != id;
                     activeRun = id;
                     ++activeBands;
                 }
@@ -117,7 +100,6 @@ TEST(Parallel, ConcurrentCallersTakeTurns) {
                 std::lock_guard<std::mutex> lock(m);
                 --activeBands;
             });
-        }
     };
     std::thread other(run, 2);
     run(1);
@@ -125,11 +107,9 @@ TEST(Parallel, ConcurrentCallersTakeTurns) {
     EXPECT_FALSE(overlapped);
 }
 
-TEST(Parallel, RunStartedInsideABandStillRunsEveryBand) {
-    // Not a supported use, but it must neither deadlock nor skip bands.
+TEST(Parallel, RunStartedInsideABandRunsEveryBandWithoutDeadlock) {
     ThreadCountGuard guard(3);
-    std::atomic<int> inner{0};
-    std::atomic<int> indexSum{0};
+    std::atomic<int> inner{0}, indexSum{0};
     runParallel([&] {
         const int outer = threadIndex();
         runParallel([&] {
