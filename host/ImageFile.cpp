@@ -29,7 +29,11 @@ void onSignal(int sig) {
 
 bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in,
                std::string& error) {
-    in = OIIO::ImageInput::open(path);
+    // Pixels are balanced as stored: no premultiplication on the way in, so
+    // a file rendered with default settings comes back unchanged.
+    OIIO::ImageSpec config;
+    config.attribute("oiio:UnassociatedAlpha", 1);
+    in = OIIO::ImageInput::open(path, &config);
     if (!in) {
         std::string why = OIIO::geterror();
         error = "cannot read \"" + path + "\"" + (why.empty() ? "" : ": " + why);
@@ -221,7 +225,11 @@ void gatherRows(const S* src, int nch, int w, int h, bool bottomUp, Conv conv,
 std::string tempNameFor(const std::filesystem::path& target) {
     const std::string ext = target.extension().string();
     std::filesystem::path dir = target.parent_path();
-    std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + ext;
+    // Hidden, beside the target (so the rename stays on one file system),
+    // ending in the target's extension so the writer picks the same format.
+    std::string name = target.filename().string();
+    name.insert(0, 1, '.');
+    name.append(".tmp").append(std::to_string(::getpid())).append(ext);
     return (dir / name).string();
 }
 
@@ -237,6 +245,7 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
     const int w = img.width, h = img.height;
     const size_t px = size_t(w) * h;
     const TypeDesc fileType = spec.format;
+    spec.attribute("oiio:UnassociatedAlpha", 1);
 
     // Elements to hand to OpenImageIO, in the type closest to the file's.
     std::vector<uint8_t> buf;

@@ -1,0 +1,207 @@
+// End-to-end: the real colbalance program on small generated files.
+#include <OpenImageIO/imageio.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "PixelConvert.h"
+
+namespace fs = std::filesystem;
+using OIIO::TypeDesc;
+
+namespace {
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("colbalance-cli-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    // Runs colbalance with the arguments; returns the exit status and keeps
+    // standard error in `err`.
+    int run(const std::string& args) {
+        const std::string errFile = path("stderr.txt");
+        const std::string cmd = std::string(COLBALANCE_PATH) + " " + args + " 2>" + errFile;
+        const int rc = std::system(cmd.c_str());
+        std::ifstream in(errFile);
+        err.assign(std::istreambuf_iterator<char>(in), {});
+        fs::remove(errFile);
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    }
+
+    template <class T>
+    void write(const std::string& name, int w, int h, int nch, TypeDesc t, const std::vector<T>& px) {
+        auto out = OIIO::ImageOutput::create(path(name));
+        ASSERT_TRUE(out);
+        OIIO::ImageSpec spec(w, h, nch, t);
+        spec.attribute("oiio:UnassociatedAlpha", 1);
+        ASSERT_TRUE(out->open(path(name), spec));
+        ASSERT_TRUE(out->write_image(t, px.data()));
+        ASSERT_TRUE(out->close());
+    }
+
+    template <class T>
+    std::vector<T> read(const std::string& name, TypeDesc t, int* nch = nullptr) {
+        OIIO::ImageSpec config;
+        config.attribute("oiio:UnassociatedAlpha", 1);
+        auto in = OIIO::ImageInput::open(path(name), &config);
+        if (!in) return {};
+        const auto& s = in->spec();
+        if (nch) *nch = s.nchannels;
+        std::vector<T> px(size_t(s.width) * s.height * s.nchannels);
+        in->read_image(0, 0, 0, s.nchannels, t, px.data());
+        return px;
+    }
+
+    // Files in the folder other than the given inputs.
+    std::vector<std::string> strayFiles(std::initializer_list<std::string> inputs) const {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            const std::string n = e.path().filename().string();
+            if (std::find(inputs.begin(), inputs.end(), n) == inputs.end()) out.push_back(n);
+        }
+        return out;
+    }
+
+    fs::path dir;
+    std::string err;
+};
+
+// A 16x8 RGBA image of scattered values.
+std::vector<uint8_t> scatter8(int w, int h, int nch) {
+    std::vector<uint8_t> v(size_t(w) * h * nch);
+    uint32_t s = 12345;
+    for (auto& b : v) b = uint8_t((s = s * 1103515245u + 12345u) >> 23);
+    return v;
+}
+
+}  // namespace
+
+TEST_F(Cli, DefaultsKeepEveryPixel) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    ASSERT_EQ(run(path("a.png") + " -o " + path("b.png")), 0) << err;
+    EXPECT_EQ(read<uint8_t>("b.png", TypeDesc::UINT8), scatter8(16, 8, 4));
+
+    // Three channels stay three; a 16-bit file comes back as its own round
+    // trip through the signed storage.
+    std::vector<uint16_t> v16(16 * 8 * 3);
+    for (size_t i = 0; i < v16.size(); ++i) v16[i] = uint16_t(i * 523);
+    write("c.tif", 16, 8, 3, TypeDesc::UINT16, v16);
+    ASSERT_EQ(run(path("c.tif") + " -o " + path("d.tif")), 0) << err;
+    int nch = 0;
+    const auto got = read<uint16_t>("d.tif", TypeDesc::UINT16, &nch);
+    EXPECT_EQ(nch, 3);
+    ASSERT_EQ(got.size(), v16.size());
+    for (size_t i = 0; i < v16.size(); ++i)
+        ASSERT_EQ(got[i], pixconv::toU16(pixconv::fromU16(v16[i]))) << i;
+
+    // The 8-bit file forced through the 16-bit path survives too.
+    ASSERT_EQ(run(path("a.png") + " -o " + path("e.png") + " --depth 16"), 0) << err;
+    EXPECT_EQ(read<uint8_t>("e.png", TypeDesc::UINT8), scatter8(16, 8, 4));
+}
+
+TEST_F(Cli, ToneMatteRegionMaskAndKeyframes) {
+    std::vector<uint8_t> grey(8 * 4 * 4, 128);
+    write("g.png", 8, 4, 4, TypeDesc::UINT8, grey);
+
+    // Mid grey's highlight matte is 128 with Lowlights 0, Highlights 100 and
+    // both eases 100; the matte is opaque.
+    ASSERT_EQ(run(path("g.png") + " -o " + path("m.png") +
+                  " --set render-tone=Highlights --set lowlights-ease=100 --set highlights-ease=100"),
+              0) << err;
+    auto m = read<uint8_t>("m.png", TypeDesc::UINT8);
+    ASSERT_EQ(m.size(), grey.size());
+    EXPECT_EQ(m[0], 128);
+    EXPECT_EQ(m[3], 255);
+
+    // A region of interest writes exactly its columns and rows; the rest
+    // keeps the source.  Partly outside is clipped.
+    ASSERT_EQ(run(path("g.png") + " -o " + path("r.png") +
+                  " --set \"Master Luminance=20\" --set \"Preserve Luminance=0\" --roi 6,1,10,2"),
+              0) << err;
+    auto r = read<uint8_t>("r.png", TypeDesc::UINT8);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool inside = x >= 6 && y >= 1 && y < 3;
+            EXPECT_EQ(r[(y * 8 + x) * 4], inside ? 128 + 51 : 128) << x << "," << y;
+        }
+
+    // A mask: white keeps the effect, black the source; a mask smaller than
+    // the image leaves the source where it has no pixel.
+    std::vector<uint8_t> mask = {255, 0, 255, 0};  // 4x1
+    write("mask.png", 4, 1, 1, TypeDesc::UINT8, mask);
+    ASSERT_EQ(run(path("g.png") + " -o " + path("k.png") + " --mask " + path("mask.png") +
+                  " --set master-luminance=20 --set preserve-luminance=0"),
+              0) << err;
+    auto k = read<uint8_t>("k.png", TypeDesc::UINT8);
+    EXPECT_EQ(k[0], 179);
+    EXPECT_EQ(k[4], 128);
+    EXPECT_EQ(k[8], 179);
+    EXPECT_EQ(k[8 * 4], 128);  // row 1: outside the mask
+
+    // A keyframed luminance is read at the frame time, over a sequence.
+    std::ofstream(path("p.json")) << R"({"Master Luminance": [[0, 0], [10, 20]],
+                                         "Preserve Luminance": 0})";
+    ASSERT_EQ(run(path("g.png") + " -o " + path("s.%04d.png") + " --params " + path("p.json") +
+                  " --frames 0-1"),
+              0) << err;
+    ASSERT_EQ(run(path("g.png") + " -o " + path("t.png") + " --params " + path("p.json") +
+                  " --frame 5"),
+              0) << err;
+    EXPECT_EQ(read<uint8_t>("s.0000.png", TypeDesc::UINT8)[0], 128);
+    EXPECT_EQ(read<uint8_t>("s.0001.png", TypeDesc::UINT8)[0], 128 + 5);   // 2% of white
+    EXPECT_EQ(read<uint8_t>("t.png", TypeDesc::UINT8)[0], 128 + 26);       // 10%
+}
+
+TEST_F(Cli, BadInputFailsCleanlyAndLeavesNoFile) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    std::ofstream(path("empty.png")).close();
+    {
+        // The first half of a real file.
+        std::ifstream in(path("a.png"), std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        std::ofstream(path("cut.png"), std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    }
+    const std::string a = path("a.png"), o = " -o " + path("out.png");
+    const char* cases[][2] = {
+        {"missing.png", ""},
+        {"empty.png", ""},
+        {"cut.png", ""},
+        {"a.png", "--set \"Master Hew=3\""},
+        {"a.png", "--set master-hue=abc"},
+        {"a.png", "--set master-hue=nan"},
+        {"a.png", "--set master-hue=inf"},
+        {"a.png", "--set render-tone=Shadows"},
+        {"a.png", "--roi 100,100,5,5"},
+        {"a.png", "--roi 1,2,0,5"},
+        {"a.png", "--field 3"},
+        {"a.png", "--depth 12"},
+        {"a.png", "--params /nonexistent.json"},
+        {"a.png", "--mask /nonexistent.png"},
+    };
+    for (const auto& c : cases) {
+        const int rc = run(path(c[0]) + o + " " + c[1]);
+        EXPECT_NE(rc, 0) << c[0] << " " << c[1];
+        EXPECT_NE(err.find("colbalance:"), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n') >= 1, true);
+        EXPECT_EQ(strayFiles({"a.png", "empty.png", "cut.png"}), std::vector<std::string>{})
+            << c[0] << " " << c[1];
+    }
+    EXPECT_NE(run(a + " -o /nonexistent-dir/out.png"), 0);
+    EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+    // An unknown name lists the valid ones.
+    run(a + o + " --set nope=1");
+    EXPECT_NE(err.find("master-hue"), std::string::npos);
+}
