@@ -242,15 +242,15 @@ inline void desaturate(const Consts& q, VI (&t)[3]) {
     const VF kAbove = tof(q.limit - m) / tof(hi - m);
     VF kk = lo < q.zero ? kBelow : q.one;
     kk = hi > q.limit ? (kAbove < kk ? kAbove : kk) : kk;
-    const VI keep = kk == q.one;
+    // With the mean in range, (t - m) k + m lies in (-1, limit + 1) (the
+    // rounding of these few steps is far below one unit), so truncation
+    // alone gives the scalar clamp's result; with k = 1 (every channel in
+    // range, so exact in float) it gives t back.
     const VI edge = meanLow ? q.zero : q.limit;
-    const VF zf = splatf(0.0f);
+    const VI meanOut = meanLow | meanHigh;
     for (int i = 0; i < 3; ++i) {
-        VF v = tof(t[i] - m) * kk + fm;
-        v = v > zf ? v : zf;
-        v = v < q.limitF ? v : q.limitF;
-        const VI shrunk = toi(v);
-        t[i] = (meanLow | meanHigh) ? edge : (keep ? t[i] : shrunk);
+        const VI shrunk = toi(tof(t[i] - m) * kk + fm);
+        t[i] = meanOut ? edge : shrunk;
     }
 }
 
