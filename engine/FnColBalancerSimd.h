@@ -163,7 +163,19 @@ struct Consts {
     }
 };
 
-inline VF clamp01(const Consts& q, VF v) { return v >= q.zerof ? (v > q.one ? q.one : v) : q.zerof; }
+// x86 max(0, v) returns v unless 0 > v, and min(x, 1) returns x when x < 1,
+// so zeros keep their sign exactly as in the scalar clamp.  (A NaN would
+// come out as 1 here, but these lanes never hold one: every input is
+// finite and a product can at most overflow to an infinity.)  The
+// zero-masking forms avoid a false GCC warning on the plain ones.
+inline VF clamp01(const Consts& q, VF v) {
+#if defined(__AVX512F__)
+    return (VF)_mm512_maskz_min_ps(0xffff, _mm512_maskz_max_ps(0xffff, (__m512)q.zerof, (__m512)v),
+                                   (__m512)q.one);
+#else
+    return (VF)_mm256_min_ps(_mm256_max_ps((__m256)q.zerof, (__m256)v), (__m256)q.one);
+#endif
+}
 
 // ((e - 2) u + (3 - e)) u u, clamped to 0..1.
 inline VF shape(const Consts& q, VF u, VF a, VF b) { return clamp01(q, (a * u + b) * u * u); }
@@ -231,7 +243,7 @@ inline void store16(unsigned char* p, const VI (&o)[3], VI a) {
 inline void desaturate(const Consts& q, VI (&t)[3]) {
     const VI lo = vmin(vmin(t[0], t[1]), t[2]);
     const VI hi = vmax(vmax(t[0], t[1]), t[2]);
-    if (!anyLane((lo < q.zero) | (hi > q.limit))) return;
+    if (!anyLane((lo < q.zero) | (hi > q.limit))) return;  // all in range: unchanged
     const VI m = div3(t[0] + t[1] + t[2]);
     const VF fm = tof(m);
     const VI meanLow = m < q.zero, meanHigh = m > q.limit;
@@ -255,7 +267,7 @@ inline void desaturate(const Consts& q, VI (&t)[3]) {
 }
 
 template <bool Sixteen, bool Preserve, bool Alpha>
-inline void balanceBlock(const Consts& q, const unsigned char* in, unsigned char* outp) {
+__attribute__((always_inline)) inline void balanceBlock(const Consts& q, const unsigned char* in, unsigned char* outp) {
     Block b;
     if constexpr (Sixteen) load16(in, b);
     else load8(in, b);
