@@ -25,6 +25,10 @@
 //    would otherwise lift to 0.  For every in-range pixel this is exactly
 //    what the arithmetic gives.
 //  - A field mode other than 1 or 2 counts as 0 (every row).
+//  - HueSatShift: a hue that wraps to exactly one turn (sector 6) is hue 0,
+//    red, where sector 5 ends, so the shift stays continuous.
+//  - The desaturating clamp's choice for a mean outside 0..limit is in
+//    FnDesatClamper.h (the grey on the edge the mean crossed).
 //
 // Non-finite and huge parameters (SetupBalancer, HueSatShift):
 //  - NaN counts as the parameter's default: hue, saturation and luminance 0,
