@@ -57,22 +57,11 @@ FnBalanceParams randomParams(std::mt19937& rng) {
     std::uniform_real_distribution<double> hue(-720, 720), sat(0, 250), lum(-100, 100), pct(0, 100);
     std::uniform_int_distribution<int> coin(0, 3);
     FnBalanceParams p;
-    p.masterHue = hue(rng);
-    p.lowHue = hue(rng);
-    p.midHue = hue(rng);
-    p.highHue = hue(rng);
-    p.masterSaturation = coin(rng) ? sat(rng) : 0;
-    p.lowSaturation = sat(rng);
-    p.midSaturation = coin(rng) ? sat(rng) : 0;
-    p.highSaturation = sat(rng);
-    p.masterLum = coin(rng) ? lum(rng) : 0;
-    p.lowLum = coin(rng) == 0 ? lum(rng) : 0;
-    p.midLum = coin(rng) == 0 ? lum(rng) : 0;
-    p.highLum = coin(rng) == 0 ? lum(rng) : 0;
-    p.lowlights = pct(rng);
-    p.highlights = pct(rng);
-    p.lowlightsEase = pct(rng);
-    p.highlightsEase = pct(rng);
+    for (double* h : {&p.masterHue, &p.lowHue, &p.midHue, &p.highHue}) *h = hue(rng);
+    for (double* s : {&p.masterSaturation, &p.lowSaturation, &p.midSaturation, &p.highSaturation})
+        *s = coin(rng) ? sat(rng) : 0;
+    for (double* l : {&p.masterLum, &p.lowLum, &p.midLum, &p.highLum}) *l = coin(rng) == 0 ? lum(rng) : 0;
+    for (double* t : {&p.lowlights, &p.highlights, &p.lowlightsEase, &p.highlightsEase}) *t = pct(rng);
     p.preserveLuminance = coin(rng) & 1;
     p.maskAlpha = coin(rng) >= 2 ? 2 : 1;
     return p;
@@ -190,7 +179,8 @@ TEST(ColBalancer, WorkedPixels) {
         EXPECT_TRUE(samePixel(balanceOne<FnColBalancer8>(lum, px8(0, 0, 0, 9)), px8(26, 26, 26, 9)));
     }
 
-    // Alpha-weighted, 16-bit: white (16384) is full opacity.
+    // Alpha-weighted: white (255, 16384) is full opacity, 0 and below the
+    // source, in between a / white.
     FnBalanceParams a;
     a.masterSaturation = 100;
     a.maskAlpha = 2;
@@ -198,20 +188,15 @@ TEST(ColBalancer, WorkedPixels) {
         a.preserveLuminance = pl;
         const FnRGBA16 res = balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, 16384));
         EXPECT_NE(res.r, 8192);
-        EXPECT_TRUE(samePixel(balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, 32767)),
-                              px16(res.r, res.g, res.b, 32767)));
-        EXPECT_TRUE(samePixel(balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, 0)),
-                              px16(8192, 8192, 8192, 0)));
-        EXPECT_TRUE(samePixel(balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, -4)),
-                              px16(8192, 8192, 8192, -4)));
+        for (int alpha : {32767, 0, -4}) {
+            const FnRGBA16 want = alpha > 0 ? px16(res.r, res.g, res.b, alpha) : px16(8192, 8192, 8192, alpha);
+            EXPECT_TRUE(samePixel(balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, alpha)), want));
+        }
         const FnRGBA16 half = balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, 8192));
         EXPECT_EQ(half.r, 8192 + (res.r - 8192) / 2);
         EXPECT_EQ(half.g, 8192 + (res.g - 8192) / 2);
-        // 8-bit: 255 is full, 0 is the source.
-        const FnRGBA8 full8 = balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 255));
-        const FnRGBA8 none8 = balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 0));
-        EXPECT_NE(full8.r, 100);
-        EXPECT_TRUE(samePixel(none8, px8(100, 100, 100, 0)));
+        EXPECT_NE(balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 255)).r, 100);
+        EXPECT_TRUE(samePixel(balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 0)), px8(100, 100, 100, 0)));
     }
 
     // 16-bit sub-black sums read the weights of key 0 (lowlight weight 1).
