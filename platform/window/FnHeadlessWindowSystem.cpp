@@ -105,9 +105,9 @@ void FnHeadlessWindowSystem::Close() {
   std::vector<Context*> left;
   for (auto& [key, ctx] : contexts_) left.push_back(key);
   for (Context* ctx : left) DeleteContext(ctx);
-  eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-  eglTerminate(display_);
-  eglReleaseThread();
+  // The display stays initialised: EGL hands every caller the same display
+  // for the platform, so terminating it would end the contexts of any other
+  // headless system in the process (and unload the driver under them).
   display_ = nullptr;
 }
 

@@ -5,6 +5,9 @@
 // SwapBuffers reads the frame back, so a test or a batch host can post
 // pointer messages to a window, let it paint and look at what it drew.
 //
+// The EGL display is process-wide and stays initialised until exit; each
+// system deletes only its own contexts.
+//
 // For frames that are the same byte for byte on every run and machine, pin
 // Mesa to llvmpipe (LIBGL_ALWAYS_SOFTWARE=1, GALLIUM_DRIVER=llvmpipe) before
 // the first context is made.
