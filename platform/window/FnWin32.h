@@ -8,8 +8,12 @@
 
 #include <cstdint>
 
+#ifndef WINAPI
 #define WINAPI
+#endif
+#ifndef CALLBACK
 #define CALLBACK
+#endif
 #ifndef TRUE
 #define TRUE 1
 #endif
