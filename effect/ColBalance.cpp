@@ -122,18 +122,7 @@ HRESULT ColBalance::SetDefaults() {
     if (FAILED(hr)) return hr;
     {
         std::lock_guard<std::mutex> g(m_propertyLock);
-        m_masterHue = m_masterSaturation = 0;
-        m_lowHue = m_lowSaturation = 0;
-        m_midHue = m_midSaturation = 0;
-        m_highHue = m_highSaturation = 0;
-        m_preserveLuminance = 1;
-        m_lowlights = 0;
-        m_highlights = 100;
-        m_lowlightsEase = m_highlightsEase = 30;
-        m_which = 0;
-        m_masterLum = m_lowLum = m_midLum = m_highLum = 0;
-        m_renderTone = 0;
-        m_hideOverlay = 0;
+        m_values = FnBalanceParams{};
         m_maskRed = m_maskGreen = m_maskBlue = m_maskAlpha = 1;
     }
     return OnPropertyChanged(DSPROP_ALL, nullptr, nullptr, nullptr, 0, 32768);
@@ -159,26 +148,7 @@ HRESULT ColBalance::Clone(REFIID iid, void** out) {
     if (!copy) return E_OUTOFMEMORY;
     {
         std::lock_guard<std::mutex> g(m_propertyLock);
-        copy->m_masterHue = m_masterHue;
-        copy->m_masterSaturation = m_masterSaturation;
-        copy->m_lowHue = m_lowHue;
-        copy->m_lowSaturation = m_lowSaturation;
-        copy->m_midHue = m_midHue;
-        copy->m_midSaturation = m_midSaturation;
-        copy->m_highHue = m_highHue;
-        copy->m_highSaturation = m_highSaturation;
-        copy->m_preserveLuminance = m_preserveLuminance;
-        copy->m_lowlights = m_lowlights;
-        copy->m_highlights = m_highlights;
-        copy->m_lowlightsEase = m_lowlightsEase;
-        copy->m_highlightsEase = m_highlightsEase;
-        copy->m_which = m_which;
-        copy->m_masterLum = m_masterLum;
-        copy->m_lowLum = m_lowLum;
-        copy->m_midLum = m_midLum;
-        copy->m_highLum = m_highLum;
-        copy->m_renderTone = m_renderTone;
-        copy->m_hideOverlay = m_hideOverlay;
+        copy->m_values = m_values;
         copy->CopySdkState(*this);
     }
     copy->CopyAnimation(*this);

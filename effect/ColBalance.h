@@ -69,16 +69,7 @@ private:
     // The channel-mask step's component bits (0 red .. 3 alpha).
     uint32_t ChannelMaskBits(const FnBalanceParams& p) const;
 
-    // Parameters 0..19 (channel switches 20..23 belong to the SDK part).
-    double m_masterHue = 0, m_masterSaturation = 0;
-    double m_lowHue = 0, m_lowSaturation = 0;
-    double m_midHue = 0, m_midSaturation = 0;
-    double m_highHue = 0, m_highSaturation = 0;
-    int32_t m_preserveLuminance = 1;
-    double m_lowlights = 0, m_highlights = 100;
-    double m_lowlightsEase = 30, m_highlightsEase = 30;
-    int32_t m_which = 0;
-    double m_masterLum = 0, m_lowLum = 0, m_midLum = 0, m_highLum = 0;
-    int32_t m_renderTone = 0;
-    int32_t m_hideOverlay = 0;
+    // Parameters 0..19, in table order.  The record's channel switches are
+    // not used here: those four belong to the SDK part (m_maskRed ...).
+    FnBalanceParams m_values;
 };

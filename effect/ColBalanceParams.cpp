@@ -74,32 +74,36 @@ struct ColBalanceMembers {
     static void* at(CDSBasePropertyContainer* c) {
         return &(static_cast<ColBalance*>(c)->*Member);
     }
+    template <auto Value>
+    static void* value(CDSBasePropertyContainer* c) {
+        return &(static_cast<ColBalance*>(c)->m_values.*Value);
+    }
     static const CDSPropertiesMapEntry entries[];
 };
 
 namespace K = ColBalanceKey;
 
 const CDSPropertiesMapEntry ColBalanceMembers::entries[] = {
-    {kMasterHue, K::MasterHue, &at<&ColBalance::m_masterHue>},
-    {kMasterSaturation, K::MasterSaturation, &at<&ColBalance::m_masterSaturation>},
-    {kLowHue, K::LowHue, &at<&ColBalance::m_lowHue>},
-    {kLowSaturation, K::LowSaturation, &at<&ColBalance::m_lowSaturation>},
-    {kMidHue, K::MidHue, &at<&ColBalance::m_midHue>},
-    {kMidSaturation, K::MidSaturation, &at<&ColBalance::m_midSaturation>},
-    {kHighHue, K::HighHue, &at<&ColBalance::m_highHue>},
-    {kHighSaturation, K::HighSaturation, &at<&ColBalance::m_highSaturation>},
-    {kPreserveLuminance, K::PreserveLuminance, &at<&ColBalance::m_preserveLuminance>},
-    {kLowlights, K::Lowlights, &at<&ColBalance::m_lowlights>},
-    {kHighlights, K::Highlights, &at<&ColBalance::m_highlights>},
-    {kLowlightsEase, K::LowlightsEase, &at<&ColBalance::m_lowlightsEase>},
-    {kHighlightsEase, K::HighlightsEase, &at<&ColBalance::m_highlightsEase>},
-    {kWhich, K::Which, &at<&ColBalance::m_which>},
-    {kMasterLum, K::MasterLum, &at<&ColBalance::m_masterLum>},
-    {kLowLum, K::LowLum, &at<&ColBalance::m_lowLum>},
-    {kMidLum, K::MidLum, &at<&ColBalance::m_midLum>},
-    {kHighLum, K::HighLum, &at<&ColBalance::m_highLum>},
-    {kRenderTone, K::RenderTone, &at<&ColBalance::m_renderTone>},
-    {kHideOverlay, K::HideOverlay, &at<&ColBalance::m_hideOverlay>},
+    {kMasterHue, K::MasterHue, &value<&FnBalanceParams::masterHue>},
+    {kMasterSaturation, K::MasterSaturation, &value<&FnBalanceParams::masterSaturation>},
+    {kLowHue, K::LowHue, &value<&FnBalanceParams::lowHue>},
+    {kLowSaturation, K::LowSaturation, &value<&FnBalanceParams::lowSaturation>},
+    {kMidHue, K::MidHue, &value<&FnBalanceParams::midHue>},
+    {kMidSaturation, K::MidSaturation, &value<&FnBalanceParams::midSaturation>},
+    {kHighHue, K::HighHue, &value<&FnBalanceParams::highHue>},
+    {kHighSaturation, K::HighSaturation, &value<&FnBalanceParams::highSaturation>},
+    {kPreserveLuminance, K::PreserveLuminance, &value<&FnBalanceParams::preserveLuminance>},
+    {kLowlights, K::Lowlights, &value<&FnBalanceParams::lowlights>},
+    {kHighlights, K::Highlights, &value<&FnBalanceParams::highlights>},
+    {kLowlightsEase, K::LowlightsEase, &value<&FnBalanceParams::lowlightsEase>},
+    {kHighlightsEase, K::HighlightsEase, &value<&FnBalanceParams::highlightsEase>},
+    {kWhich, K::Which, &value<&FnBalanceParams::which>},
+    {kMasterLum, K::MasterLum, &value<&FnBalanceParams::masterLum>},
+    {kLowLum, K::LowLum, &value<&FnBalanceParams::lowLum>},
+    {kMidLum, K::MidLum, &value<&FnBalanceParams::midLum>},
+    {kHighLum, K::HighLum, &value<&FnBalanceParams::highLum>},
+    {kRenderTone, K::RenderTone, &value<&FnBalanceParams::renderTone>},
+    {kHideOverlay, K::HideOverlay, &value<&FnBalanceParams::hideOverlay>},
     {kMaskRed, K::MaskRed, &at<&ColBalance::m_maskRed>},
     {kMaskGreen, K::MaskGreen, &at<&ColBalance::m_maskGreen>},
     {kMaskBlue, K::MaskBlue, &at<&ColBalance::m_maskBlue>},

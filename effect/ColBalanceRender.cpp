@@ -82,26 +82,7 @@ FnBalanceParams ColBalance::ParamsAt(double t) {
     FnBalanceParams p;
     {
         std::lock_guard<std::mutex> g(m_propertyLock);
-        p.masterHue = m_masterHue;
-        p.masterSaturation = m_masterSaturation;
-        p.lowHue = m_lowHue;
-        p.lowSaturation = m_lowSaturation;
-        p.midHue = m_midHue;
-        p.midSaturation = m_midSaturation;
-        p.highHue = m_highHue;
-        p.highSaturation = m_highSaturation;
-        p.preserveLuminance = m_preserveLuminance;
-        p.lowlights = m_lowlights;
-        p.highlights = m_highlights;
-        p.lowlightsEase = m_lowlightsEase;
-        p.highlightsEase = m_highlightsEase;
-        p.which = m_which;
-        p.masterLum = m_masterLum;
-        p.lowLum = m_lowLum;
-        p.midLum = m_midLum;
-        p.highLum = m_highLum;
-        p.renderTone = m_renderTone;
-        p.hideOverlay = m_hideOverlay;
+        p = m_values;
         p.maskRed = m_maskRed;
         p.maskGreen = m_maskGreen;
         p.maskBlue = m_maskBlue;
