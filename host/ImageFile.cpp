@@ -27,6 +27,13 @@ void onSignal(int sig) {
     std::raise(sig);
 }
 
+// Library messages can span lines; an error is reported on one.
+std::string oneLine(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
+    for (size_t i = 0; (i = s.find('\n', i)) != std::string::npos;) s.replace(i, 1, "; ");
+    return s;
+}
+
 bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in,
                std::string& error) {
     // Pixels are balanced as stored: no premultiplication on the way in, so
@@ -35,7 +42,7 @@ bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in,
     config.attribute("oiio:UnassociatedAlpha", 1);
     in = OIIO::ImageInput::open(path, &config);
     if (!in) {
-        std::string why = OIIO::geterror();
+        std::string why = oneLine(OIIO::geterror());
         error = "cannot read \"" + path + "\"" + (why.empty() ? "" : ": " + why);
         return false;
     }
@@ -50,7 +57,7 @@ bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in,
 }
 
 bool failRead(OIIO::ImageInput& in, const std::string& path, std::string& error) {
-    std::string why = in.geterror();
+    std::string why = oneLine(in.geterror());
     error = "cannot read \"" + path + "\"" + (why.empty() ? " (truncated or corrupt)" : ": " + why);
     return false;
 }
@@ -293,14 +300,14 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
     }
     auto out = OIIO::ImageOutput::create(path);
     if (!out) {
-        std::string why = OIIO::geterror();
+        std::string why = oneLine(OIIO::geterror());
         error = "cannot write \"" + path + "\"" + (why.empty() ? "" : ": " + why);
         return false;
     }
     std::memcpy(gTempPath, temp.c_str(), temp.size() + 1);
     gTempActive.store(true);
     bool ok = out->open(temp, spec) && out->write_image(type, data) && out->close();
-    std::string why = out->geterror();
+    std::string why = oneLine(out->geterror());
     out.reset();
     std::error_code ec;
     if (ok) {

@@ -75,9 +75,12 @@ std::optional<double> ParamValues::parseValue(const ParamInfo& p, const std::str
     return v;
 }
 
+// One line, so that an error stays one line.
 std::string ParamValues::validNames() const {
     std::string s = "valid names:";
-    for (const auto& p : params_) s += "\n  \"" + p.name + "\" (" + alias(p.name) + ")";
+    for (size_t i = 0; i < params_.size(); ++i)
+        s += (i ? ", \"" : " \"") + params_[i].name + "\"";
+    if (!params_.empty()) s += " (or lower-case and hyphenated, e.g. " + alias(params_[0].name) + ")";
     return s;
 }
 
@@ -91,7 +94,7 @@ void ParamValues::set(ParamSetting s) {
 bool ParamValues::addAssignment(const std::string& text, std::string& error) {
     const auto eq = text.find('=');
     if (eq == std::string::npos) {
-        error = "expected NAME=VALUE, got \"" + text + "\"";
+        error = "expected NAME=VALUE, got \"" + text + "\"; " + validNames();
         return false;
     }
     const std::string name = text.substr(0, eq), value = text.substr(eq + 1);
@@ -112,6 +115,7 @@ bool ParamValues::addAssignment(const std::string& text, std::string& error) {
         } else {
             error += p.kind == ParamInfo::Kind::Number ? " (a finite number)" : " (an integer)";
         }
+        error += "; " + validNames();
         return false;
     }
     set({*idx, *v, {}});
