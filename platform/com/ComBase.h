@@ -6,22 +6,11 @@
 
 #include <cstdint>
 
+#include "FnWinTypes.h"
+
 using HRESULT = int32_t;
 using ULONG = uint32_t;
-using DWORD = uint32_t;
-using UINT = uint32_t;
-using BOOL = int;
 using VARTYPE = uint16_t;
-// A module's instance handle: the module's own instance record (see
-// DSModule.h); opaque to everybody else.
-using HINSTANCE = void*;
-
-#ifndef TRUE
-#define TRUE 1
-#endif
-#ifndef FALSE
-#define FALSE 0
-#endif
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;

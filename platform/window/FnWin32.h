@@ -8,33 +8,24 @@
 
 #include <cstdint>
 
+#include "FnWinTypes.h"
+
 #ifndef WINAPI
 #define WINAPI
 #endif
 #ifndef CALLBACK
 #define CALLBACK
 #endif
-#ifndef TRUE
-#define TRUE 1
-#endif
-#ifndef FALSE
-#define FALSE 0
-#endif
 
-typedef int BOOL;
 typedef unsigned char BYTE;
 typedef unsigned short WORD;
-typedef std::uint32_t DWORD;
 typedef std::int32_t LONG;
-typedef unsigned int UINT;
 typedef unsigned short ATOM;
 typedef std::uintptr_t WPARAM;
 typedef std::intptr_t LPARAM;
 typedef std::intptr_t LRESULT;
 typedef void* HANDLE;
 typedef void* HGDIOBJ;
-// A module's instance handle: opaque, compared only (same type as the COM layer's).
-typedef void* HINSTANCE;
 
 struct HWND__;
 struct HDC__;
