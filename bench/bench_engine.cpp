@@ -14,9 +14,9 @@
 #include <tuple>
 #include <vector>
 
-#include "FnColBalancer.h"
-#include "FnParallel.h"
-#include "FnToneRender.h"
+#include "engine/FnColBalancer.h"
+#include "engine/FnParallel.h"
+#include "engine/FnToneRender.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <mutex>
 #include <new>
 
-#include "ComRuntime.h"
-#include "FnDsModule.h"
-#include "Unknown.h"
+#include "platform/com/ComRuntime.h"
+#include "effect/FnDsModule.h"
+#include "platform/com/Unknown.h"
 
 template <class T, int A, int B>
 class CDsClassFactory : public IClassFactory {

@@ -1,11 +1,11 @@
 // ColBalance: identity, names, information, defaults, verification, clone.
-#include "ColBalance.h"
+#include "effect/ColBalance.h"
 
 #include <new>
 
-#include "ColBalanceApi.h"
-#include "DSModuleInstance.h"
-#include "FnDsModule.h"
+#include "effect/ColBalanceApi.h"
+#include "platform/dssdk/DSModuleInstance.h"
+#include "effect/FnDsModule.h"
 
 namespace {
 

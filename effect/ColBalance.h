@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-#include "CDSImageEffect.h"
-#include "FnBalanceParams.h"
-#include "FnDsEffect.h"
+#include "platform/dssdk/CDSImageEffect.h"
+#include "engine/FnBalanceParams.h"
+#include "effect/FnDsEffect.h"
 
 // Keys of the parameters, as the host stores them.
 namespace ColBalanceKey {

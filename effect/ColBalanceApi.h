@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "DSEffect.h"
+#include "platform/dssdk/DSEffect.h"
 
 inline constexpr CLSID CLSID_ColBalance = "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F}"_guid;
 inline constexpr CLSID CLSID_ColBalancePPG = "{79E4A36F-4FB1-4529-B4AC-8CD518EFB1AB}"_guid;

@@ -2,9 +2,9 @@
 // members, chained to the SDK's own property map.
 #include <mutex>
 
-#include "ColBalance.h"
-#include "ColBalanceApi.h"
-#include "FnDsModule.h"
+#include "effect/ColBalance.h"
+#include "effect/ColBalanceApi.h"
+#include "effect/FnDsModule.h"
 
 namespace {
 

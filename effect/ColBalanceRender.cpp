@@ -3,12 +3,12 @@
 #include <memory>
 #include <new>
 
-#include "ColBalance.h"
-#include "DSServices.h"
-#include "FnColBalancer.h"
-#include "FnDsMaskFixer.h"
-#include "FnDsPaintCombiner.h"
-#include "FnToneRender.h"
+#include "effect/ColBalance.h"
+#include "platform/dssdk/DSServices.h"
+#include "engine/FnColBalancer.h"
+#include "engine/FnDsMaskFixer.h"
+#include "engine/FnDsPaintCombiner.h"
+#include "engine/FnToneRender.h"
 
 namespace {
 

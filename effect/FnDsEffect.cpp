@@ -1,6 +1,6 @@
-#include "FnDsEffect.h"
+#include "effect/FnDsEffect.h"
 
-#include "FnDsModule.h"
+#include "effect/FnDsModule.h"
 
 namespace {
 // The poll the processors call between rows, from every band at once.

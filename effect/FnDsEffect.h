@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <mutex>
 
-#include "ColBalanceApi.h"
-#include "DSHostServices.h"
-#include "FnFrameContext.h"
-#include "FnRegion.h"
+#include "effect/ColBalanceApi.h"
+#include "platform/dssdk/DSHostInterfaces.h"
+#include "engine/FnFrameContext.h"
+#include "engine/FnRegion.h"
 
 class FnDsEffect : public IFnDsPlacement {
 public:

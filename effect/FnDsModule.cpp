@@ -1,14 +1,14 @@
 // The module's entry points, its class table and its lock count.
-#include "FnDsModule.h"
+#include "effect/FnDsModule.h"
 
 #include <iterator>
 
-#include "CDsClassFactory.h"
-#include "ColBalance.h"
-#include "ColBalanceApi.h"
-#include "DSModuleInstance.h"
-#include "DSServices.h"
-#include "FnStrings.h"
+#include "effect/CDsClassFactory.h"
+#include "effect/ColBalance.h"
+#include "effect/ColBalanceApi.h"
+#include "platform/dssdk/DSModuleInstance.h"
+#include "platform/dssdk/DSServices.h"
+#include "resources/FnStrings.h"
 
 #define FN_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -5,9 +5,9 @@
 #include <atomic>
 #include <cstdint>
 
-#include "ComBase.h"
-#include "Guid.h"
-#include "Unknown.h"
+#include "platform/com/ComBase.h"
+#include "platform/com/Guid.h"
+#include "platform/com/Unknown.h"
 
 // The module's instance handle (its DSModuleInstance record).
 HINSTANCE fnModuleInstance();

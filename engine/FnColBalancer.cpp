@@ -1,4 +1,4 @@
-#include "FnColBalancer.h"
+#include "engine/FnColBalancer.h"
 
 #include <cfloat>
 #include <cmath>

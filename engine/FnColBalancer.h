@@ -49,12 +49,12 @@
 #include <cstring>
 #include <type_traits>
 
-#include "FnBalanceKernel.h"
-#include "FnBalanceParams.h"
-#include "FnDesatClamper.h"
-#include "FnImgProc.h"
-#include "FnPixel.h"
-#include "FnToneTransfer.h"
+#include "engine/FnBalanceKernel.h"
+#include "engine/FnBalanceParams.h"
+#include "engine/FnDesatClamper.h"
+#include "engine/FnImgProc.h"
+#include "engine/FnPixel.h"
+#include "engine/FnToneTransfer.h"
 
 // Zero-sum colour shift (R, G, B) for a hue in turns and a saturation.
 // Hue 0 red, 1/6 yellow, 1/3 green, 1/2 cyan, 2/3 blue, 5/6 magenta.

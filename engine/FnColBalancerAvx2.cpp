@@ -1,6 +1,6 @@
 // The colour balancer's row loops for processors with AVX2 (compiled with
 // -mavx2; called only after a run-time check).
-#include "FnColBalancerSimd.h"
+#include "engine/FnColBalancerSimd.h"
 
 void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
     fnsimd::balanceRowAny<false>(k, src, dst, n);

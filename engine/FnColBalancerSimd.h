@@ -25,7 +25,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "FnBalanceKernel.h"
+#include "engine/FnBalanceKernel.h"
 
 namespace {
 namespace fnsimd {

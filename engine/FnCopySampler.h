@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "Imager.h"
+#include "engine/Imager.h"
 
 template <class Storage, class Working>
 class SimpleLineCopier {

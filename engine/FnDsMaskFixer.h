@@ -3,8 +3,8 @@
 // copy (bit 0 red, 1 green, 2 blue, 3 alpha) over the frame's region.
 #pragma once
 
-#include "FnCopySampler.h"
-#include "FnFrameContext.h"
+#include "engine/FnCopySampler.h"
+#include "engine/FnFrameContext.h"
 
 template <class Storage, class Working, int Max>
 class FnDsMaskFixer : public FnRGBCopySampler<Storage, Working> {};

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "FnFrameContext.h"
-#include "Imager.h"
+#include "engine/FnFrameContext.h"
+#include "engine/Imager.h"
 
 template <class Storage, class Working, class MaskStorage, class MaskWorking>
 class FnDsPaintCombiner

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "FnRegion.h"
+#include "engine/FnRegion.h"
 
 struct FnFrameContext {
     int32_t xFirst = 0, xLast = 0, yFirst = 0, yLast = 0;

@@ -1,4 +1,4 @@
-#include "FnImgProc.h"
+#include "engine/FnImgProc.h"
 
 namespace {
 void bandThunk(void* const* args) { static_cast<FnImgProc*>(args[0])->processBand(); }

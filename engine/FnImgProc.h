@@ -13,9 +13,9 @@
 
 #include <cstdint>
 
-#include "FnParallel.h"
-#include "FnRegion.h"
-#include "FnTexture.h"
+#include "engine/FnParallel.h"
+#include "engine/FnRegion.h"
+#include "engine/FnTexture.h"
 
 // Polymorphic root of both processor families.
 class FnInteruptable {

@@ -1,4 +1,4 @@
-#include "FnParallel.h"
+#include "engine/FnParallel.h"
 
 #include <algorithm>
 #include <atomic>

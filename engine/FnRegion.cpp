@@ -1,4 +1,4 @@
-#include "FnRegion.h"
+#include "engine/FnRegion.h"
 
 #include <algorithm>
 

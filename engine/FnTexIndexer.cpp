@@ -1,4 +1,4 @@
-#include "FnTexIndexer.h"
+#include "engine/FnTexIndexer.h"
 
 #include <algorithm>
 #include <cmath>

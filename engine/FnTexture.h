@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "FnPixel.h"
-#include "FnTexIndexer.h"
+#include "engine/FnPixel.h"
+#include "engine/FnTexIndexer.h"
 
 template <class Storage, class Working>
 class FnTexture : public FnTexIndexer {

@@ -11,10 +11,10 @@
 
 #include <cstdint>
 
-#include "FnBalanceParams.h"
-#include "FnImgProc.h"
-#include "FnPixel.h"
-#include "FnToneTransfer.h"
+#include "engine/FnBalanceParams.h"
+#include "engine/FnImgProc.h"
+#include "engine/FnPixel.h"
+#include "engine/FnToneTransfer.h"
 
 template <class SrcStorage, class SrcWorking, int SrcLimit, class DstStorage, class DstWorking,
           int DstLimit>

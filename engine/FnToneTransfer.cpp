@@ -1,4 +1,4 @@
-#include "FnToneTransfer.h"
+#include "engine/FnToneTransfer.h"
 
 #include <cmath>
 

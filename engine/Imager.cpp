@@ -1,4 +1,4 @@
-#include "Imager.h"
+#include "engine/Imager.h"
 
 void Imager::setRegion(int32_t x0, int32_t y0, int32_t x1Inclusive, int32_t y1Inclusive) {
     flags_ |= kWindowed;

@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "FnParallel.h"
-#include "FnRegion.h"
-#include "FnTexture.h"
-#include "FnImgProc.h"
+#include "engine/FnParallel.h"
+#include "engine/FnRegion.h"
+#include "engine/FnTexture.h"
+#include "engine/FnImgProc.h"
 
 class Imager : public FnInteruptable {
 public:

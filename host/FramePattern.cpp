@@ -1,4 +1,4 @@
-#include "FramePattern.h"
+#include "host/FramePattern.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "ImageFile.h"
+#include "host/ImageFile.h"
 
-#include "PixelConvert.h"
+#include "host/PixelConvert.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
-#include "ModuleSession.h"
+#include "host/ModuleSession.h"
 
-#include "DsImage.h"
+#include "platform/dshost/DsImage.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "ColBalanceApi.h"
-#include "ComPtr.h"
-#include "DsExecutionContext.h"
-#include "DsHostServices.h"
-#include "DsModuleLoader.h"
-#include "ImageFile.h"
-#include "ParamValues.h"
+#include "effect/ColBalanceApi.h"
+#include "platform/com/ComPtr.h"
+#include "platform/dshost/DsExecutionContext.h"
+#include "platform/dshost/DsHostServices.h"
+#include "platform/dshost/DsModuleLoader.h"
+#include "host/ImageFile.h"
+#include "host/ParamValues.h"
 
 struct RenderRequest {
     std::optional<DSRect> roi;  // output pixels, rows from the top

@@ -1,4 +1,4 @@
-#include "ParamValues.h"
+#include "host/ParamValues.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "PixelConvert.h"
+#include "host/PixelConvert.h"
 
 #include <cmath>
 

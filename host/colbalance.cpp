@@ -19,10 +19,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "FramePattern.h"
-#include "ImageFile.h"
-#include "ModuleSession.h"
-#include "ParamValues.h"
+#include "host/FramePattern.h"
+#include "host/ImageFile.h"
+#include "host/ModuleSession.h"
+#include "host/ParamValues.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FnStrings.h"
+#include "resources/FnStrings.h"
 
 #include <algorithm>
 #include <iterator>

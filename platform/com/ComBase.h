@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "FnWinTypes.h"
+#include "platform/FnWinTypes.h"
 
 using HRESULT = int32_t;
 using ULONG = uint32_t;

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "Unknown.h"
+#include "platform/com/Unknown.h"
 
 template <class T>
 class ComPtr {

@@ -1,4 +1,4 @@
-#include "ComRuntime.h"
+#include "platform/com/ComRuntime.h"
 
 #include <atomic>
 #include <mutex>

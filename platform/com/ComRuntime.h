@@ -8,9 +8,9 @@
 // effect registrar) are class objects answering their own interfaces.
 #pragma once
 
-#include "ComBase.h"
-#include "Guid.h"
-#include "Unknown.h"
+#include "platform/com/ComBase.h"
+#include "platform/com/Guid.h"
+#include "platform/com/Unknown.h"
 
 // Registers `classObject` (one reference taken) under `clsid`.  A later
 // registration of the same class id hides an earlier one until revoked.

@@ -1,4 +1,4 @@
-#include "Guid.h"
+#include "platform/com/Guid.h"
 
 #include <cstdio>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ComBase.h"
+#include "platform/com/ComBase.h"
 
 struct GUID {
     uint32_t Data1;

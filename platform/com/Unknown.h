@@ -6,8 +6,8 @@
 // pointer, so interfaces have no virtual destructor.
 #pragma once
 
-#include "ComBase.h"
-#include "Guid.h"
+#include "platform/com/ComBase.h"
+#include "platform/com/Guid.h"
 
 inline constexpr IID IID_IUnknown = "{00000000-0000-0000-C000-000000000046}"_guid;
 inline constexpr IID IID_IClassFactory = "{00000001-0000-0000-C000-000000000046}"_guid;

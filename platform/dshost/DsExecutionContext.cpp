@@ -1,4 +1,4 @@
-#include "DsExecutionContext.h"
+#include "platform/dshost/DsExecutionContext.h"
 
 #include <new>
 

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "ComPtr.h"
-#include "DSHostServices.h"
+#include "platform/com/ComPtr.h"
+#include "platform/dssdk/DSHostInterfaces.h"
 
 class DsExecutionContext final : public IDSExecutionContext {
 public:

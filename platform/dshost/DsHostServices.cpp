@@ -1,4 +1,4 @@
-#include "DsHostServices.h"
+#include "platform/dshost/DsHostServices.h"
 
 #include <atomic>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <mutex>
 #include <new>
 
-#include "ComRuntime.h"
-#include "DSHostServices.h"
+#include "platform/com/ComRuntime.h"
+#include "platform/dssdk/DSHostInterfaces.h"
 
 struct DsHostServices::State {
     std::mutex lock;

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "Guid.h"
+#include "platform/com/Guid.h"
 
 struct DsClassRegistration {
     CLSID clsid;

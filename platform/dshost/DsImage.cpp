@@ -1,4 +1,4 @@
-#include "DsImage.h"
+#include "platform/dshost/DsImage.h"
 
 #include <cstdlib>
 #include <new>

@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ComPtr.h"
-#include "DSImage.h"
+#include "platform/com/ComPtr.h"
+#include "platform/dssdk/IDSImage.h"
 
 enum class DsImageKind {
     Rgba8,   // MFIF_RGBA_RAW_32

@@ -1,11 +1,11 @@
-#include "DsModuleLoader.h"
+#include "platform/dshost/DsModuleLoader.h"
 
 #include <dlfcn.h>
 
 #include <atomic>
 #include <new>
 
-#include "ComRuntime.h"
+#include "platform/com/ComRuntime.h"
 
 namespace {
 

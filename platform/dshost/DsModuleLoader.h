@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "ComPtr.h"
+#include "platform/com/ComPtr.h"
 
 class DsModuleLoader {
 public:

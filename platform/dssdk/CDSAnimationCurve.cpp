@@ -1,4 +1,4 @@
-#include "CDSAnimationCurve.h"
+#include "platform/dssdk/CDSAnimationCurve.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "CDSImageEffect.h"
+#include "platform/dssdk/CDSImageEffect.h"
 
 namespace {
 const CDSPropertiesMapEntry kNoSdkProperties[] = {CDSPropertiesMapEntry()};

@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "CDSPropertyContainer.h"
-#include "ComPtr.h"
-#include "DSEffect.h"
+#include "platform/dssdk/CDSPropertyContainer.h"
+#include "platform/com/ComPtr.h"
+#include "platform/dssdk/DSEffect.h"
 
 class CDSPlugInEffect : public CDSAliasedPropertyContainer {
 public:

@@ -1,4 +1,4 @@
-#include "CDSParamDef.h"
+#include "platform/dssdk/CDSParamDef.h"
 
 CDSParamDef::CDSParamDef(const GUID& id, HINSTANCE instance, uint32_t fixedWord, VARTYPE type,
                          uint32_t capabilities, UINT nameId, UINT shortNameId, UINT descriptionId)

@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "ComBase.h"
-#include "Guid.h"
+#include "platform/com/ComBase.h"
+#include "platform/com/Guid.h"
 
 class CDSBasePropertyContainer;
 

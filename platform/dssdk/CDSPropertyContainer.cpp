@@ -1,9 +1,9 @@
-#include "CDSPropertyContainer.h"
+#include "platform/dssdk/CDSPropertyContainer.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "DSModuleInstance.h"
+#include "platform/dssdk/DSModuleInstance.h"
 
 namespace {
 void copyText(char* dst, size_t size, HINSTANCE instance, UINT id) {

@@ -15,9 +15,9 @@
 #include <mutex>
 #include <vector>
 
-#include "CDSAnimationCurve.h"
-#include "CDSParamDef.h"
-#include "DSEffect.h"
+#include "platform/dssdk/CDSAnimationCurve.h"
+#include "platform/dssdk/CDSParamDef.h"
+#include "platform/dssdk/DSEffect.h"
 
 // A class's property map flattened in order, built once per class.
 struct CDSStaticPropertyMap {

@@ -1,4 +1,4 @@
-#include "DSModuleInstance.h"
+#include "platform/dssdk/DSModuleInstance.h"
 
 #include <dlfcn.h>
 

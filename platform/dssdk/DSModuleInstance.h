@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ComBase.h"
+#include "platform/com/ComBase.h"
 
 struct DSModuleInstance {
     // The string table entry `id` (UTF-8), or null when there is none.

@@ -1,11 +1,11 @@
-#include "DSServices.h"
+#include "platform/dssdk/DSServices.h"
 
 #include <cmath>
 
-#include "ComPtr.h"
-#include "ComRuntime.h"
-#include "DSHostServices.h"
-#include "DSModuleInstance.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/ComRuntime.h"
+#include "platform/dssdk/DSHostInterfaces.h"
+#include "platform/dssdk/DSModuleInstance.h"
 
 namespace {
 template <class T>

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "ComBase.h"
-#include "Guid.h"
+#include "platform/com/ComBase.h"
+#include "platform/com/Guid.h"
 
 // A content property of the project as a double; the host's failure (or
 // REGDB_E_CLASSNOTREG without a host) otherwise.

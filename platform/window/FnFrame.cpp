@@ -1,4 +1,4 @@
-#include "FnFrame.h"
+#include "platform/window/FnFrame.h"
 
 #include <png.h>
 

@@ -1,4 +1,4 @@
-#include "FnGlyphLists.h"
+#include "platform/window/FnGlyphLists.h"
 
 #include <GL/gl.h>
 #include <fontconfig/fontconfig.h>

@@ -1,4 +1,4 @@
-#include "FnHeadlessWindowSystem.h"
+#include "platform/window/FnHeadlessWindowSystem.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

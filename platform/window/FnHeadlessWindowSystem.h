@@ -12,8 +12,8 @@
 // Mesa to llvmpipe (LIBGL_ALWAYS_SOFTWARE=1, GALLIUM_DRIVER=llvmpipe) before
 // the first context is made.
 
-#include "FnFrame.h"
-#include "FnWindowSystem.h"
+#include "platform/window/FnFrame.h"
+#include "platform/window/FnWindowSystem.h"
 
 #include <map>
 #include <memory>

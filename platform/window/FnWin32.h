@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "FnWinTypes.h"
+#include "platform/FnWinTypes.h"
 
 #ifndef WINAPI
 #define WINAPI

@@ -1,8 +1,8 @@
 // GDI32 and WGL part of the window layer: device contexts, fonts, pixel
 // formats and GL contexts, the latter served by the installed window system.
 
-#include "FnGlyphLists.h"
-#include "FnWin32State.h"
+#include "platform/window/FnGlyphLists.h"
+#include "platform/window/FnWin32State.h"
 
 #include <algorithm>
 #include <vector>

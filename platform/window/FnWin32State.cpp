@@ -1,4 +1,4 @@
-#include "FnWin32State.h"
+#include "platform/window/FnWin32State.h"
 
 #include <strings.h>
 

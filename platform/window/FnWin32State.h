@@ -1,8 +1,8 @@
 #pragma once
 // Process-wide tables behind the Win32 window layer (private to the layer).
 
-#include "FnWin32.h"
-#include "FnWindowSystem.h"
+#include "platform/window/FnWin32.h"
+#include "platform/window/FnWindowSystem.h"
 
 #include <cstdint>
 #include <memory>

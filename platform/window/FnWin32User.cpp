@@ -1,7 +1,7 @@
 // User32 part of the window layer: classes, windows, properties, messages,
 // painting and the mouse.
 
-#include "FnWin32State.h"
+#include "platform/window/FnWin32State.h"
 
 #include <strings.h>
 

@@ -1,6 +1,6 @@
-#include "FnWindowInput.h"
+#include "platform/window/FnWindowInput.h"
 
-#include "FnWin32State.h"
+#include "platform/window/FnWin32State.h"
 
 namespace {
 

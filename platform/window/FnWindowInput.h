@@ -5,7 +5,7 @@
 // capture window, or else to the deepest visible window under the cursor,
 // with client coordinates in lParam and the held buttons in wParam.
 
-#include "FnWin32.h"
+#include "platform/window/FnWin32.h"
 
 // Moves the cursor to a screen point and sends WM_MOUSEMOVE.  Returns the
 // window that got it (null when none).

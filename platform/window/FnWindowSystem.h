@@ -6,7 +6,7 @@
 // batch hosts; an interactive host can plug in one whose windows are real
 // widgets.  The host process installs one before it creates GL windows.
 
-#include "FnWin32.h"
+#include "platform/window/FnWin32.h"
 
 // One GL rendering context of a window system (what an HGLRC names).
 class FnGLContext {

@@ -9,12 +9,12 @@
 #include <functional>
 #include <vector>
 
-#include "ColBalanceApi.h"
-#include "ComPtr.h"
-#include "DsExecutionContext.h"
-#include "DsHostServices.h"
-#include "DsImage.h"
-#include "DsModuleLoader.h"
+#include "effect/ColBalanceApi.h"
+#include "platform/com/ComPtr.h"
+#include "platform/dshost/DsExecutionContext.h"
+#include "platform/dshost/DsHostServices.h"
+#include "platform/dshost/DsImage.h"
+#include "platform/dshost/DsModuleLoader.h"
 
 class EffectHost : public ::testing::Test {
 protected:

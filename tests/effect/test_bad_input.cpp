@@ -2,7 +2,7 @@
 #include <climits>
 #include <limits>
 
-#include "EffectHost.h"
+#include "tests/effect/EffectHost.h"
 
 namespace P = ColBalanceParam;
 

@@ -1,6 +1,6 @@
 // The module's entry points, class factory, identity and registration.
-#include "ComRuntime.h"
-#include "EffectHost.h"
+#include "platform/com/ComRuntime.h"
+#include "tests/effect/EffectHost.h"
 
 namespace {
 constexpr CLSID kNotServed = "{00112233-4455-6677-8899-AABBCCDDEEFF}"_guid;

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "EffectHost.h"
+#include "tests/effect/EffectHost.h"
 
 namespace P = ColBalanceParam;
 

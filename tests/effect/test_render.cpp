@@ -1,5 +1,5 @@
 // The frame render path through the host interfaces.
-#include "EffectHost.h"
+#include "tests/effect/EffectHost.h"
 
 namespace P = ColBalanceParam;
 

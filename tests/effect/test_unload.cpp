@@ -2,7 +2,7 @@
 // AddressSanitizer build checks) and really unloads it.
 #include <dlfcn.h>
 
-#include "EffectHost.h"
+#include "tests/effect/EffectHost.h"
 
 TEST(ModuleLifetime, LoadCreateRenderReleaseUnloadRepeatedly) {
     DsHostServices services;

@@ -13,8 +13,8 @@
 #include <random>
 #include <vector>
 
-#include "FnColBalancer.h"
-#include "FnParallel.h"
+#include "engine/FnColBalancer.h"
+#include "engine/FnParallel.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <vector>
 
-#include "FnDsMaskFixer.h"
-#include "FnDsPaintCombiner.h"
+#include "engine/FnDsMaskFixer.h"
+#include "engine/FnDsPaintCombiner.h"
 
 namespace {
 

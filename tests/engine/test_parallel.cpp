@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "FnParallel.h"
+#include "engine/FnParallel.h"
 
 namespace {
 

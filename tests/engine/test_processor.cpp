@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "FnImgProc.h"
-#include "Imager.h"
+#include "engine/FnImgProc.h"
+#include "engine/Imager.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "FnTexture.h"
+#include "engine/FnTexture.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <random>
 
-#include "FnParallel.h"
-#include "FnToneRender.h"
+#include "engine/FnParallel.h"
+#include "engine/FnToneRender.h"
 
 namespace {
 

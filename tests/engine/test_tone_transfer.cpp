@@ -7,9 +7,9 @@
 #include <memory>
 #include <random>
 
-#include "FnDesatClamper.h"
-#include "FnPixel.h"
-#include "FnToneTransfer.h"
+#include "engine/FnDesatClamper.h"
+#include "engine/FnPixel.h"
+#include "engine/FnToneTransfer.h"
 
 namespace {
 

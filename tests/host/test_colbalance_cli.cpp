@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "PixelConvert.h"
+#include "host/PixelConvert.h"
 
 namespace fs = std::filesystem;
 using OIIO::TypeDesc;

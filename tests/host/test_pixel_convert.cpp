@@ -1,5 +1,5 @@
-#include "FramePattern.h"
-#include "PixelConvert.h"
+#include "host/FramePattern.h"
+#include "host/PixelConvert.h"
 
 #include <gtest/gtest.h>
 

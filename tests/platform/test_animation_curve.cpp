@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "CDSAnimationCurve.h"
+#include "platform/dssdk/CDSAnimationCurve.h"
 
 TEST(AnimationCurve, LinearBetweenKeysHeldOutside) {
     CDSAnimationCurve c;

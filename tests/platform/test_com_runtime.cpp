@@ -2,8 +2,8 @@
 
 #include <atomic>
 
-#include "ComPtr.h"
-#include "ComRuntime.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/ComRuntime.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Guid.h"
+#include "platform/com/Guid.h"
 
 namespace {
 constexpr GUID kSample = "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F}"_guid;

@@ -1,4 +1,4 @@
-#include "FnMessage.h"
+#include "ui/toolkit/FnMessage.h"
 
 #include <cstring>
 

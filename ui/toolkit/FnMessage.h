@@ -2,7 +2,7 @@
 // What a widget or a window reports: a kind, an event type and 8 bytes of
 // payload (a point for pointer events, a part number for the axis widget).
 
-#include "FnPoint.h"
+#include "ui/toolkit/FnPoint.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "FnMessageHandler.h"
+#include "ui/toolkit/FnMessageHandler.h"
 
-#include "FnMessageSender.h"
+#include "ui/toolkit/FnMessageSender.h"
 
 FnMessageHandler::~FnMessageHandler() {
   while (FnList<FnMessageSender*>::Node* node = senders_.Head()) {

@@ -3,7 +3,7 @@
 // manager.  Links to senders are two-way, and whichever side is destroyed
 // first unlinks itself from the other.
 
-#include "FnList.h"
+#include "ui/toolkit/FnList.h"
 
 class FnMessage;
 class FnMessageSender;

@@ -1,6 +1,6 @@
-#include "FnMessageSender.h"
+#include "ui/toolkit/FnMessageSender.h"
 
-#include "FnMessageHandler.h"
+#include "ui/toolkit/FnMessageHandler.h"
 
 #include <vector>
 

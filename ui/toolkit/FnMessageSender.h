@@ -1,7 +1,7 @@
 #pragma once
 // A widget part that reports to its listeners (see FnMessageHandler).
 
-#include "FnList.h"
+#include "ui/toolkit/FnList.h"
 
 class FnMessage;
 class FnMessageHandler;

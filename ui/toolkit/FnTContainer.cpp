@@ -1,6 +1,6 @@
-#include "FnTContainer.h"
+#include "ui/toolkit/FnTContainer.h"
 
-#include "FnTObject.h"
+#include "ui/toolkit/FnTObject.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,8 +2,8 @@
 // An ordered list of widgets: the first added is drawn first, the last added
 // lies on top and is picked first.
 
-#include "FnList.h"
-#include "FnPoint.h"
+#include "ui/toolkit/FnList.h"
+#include "ui/toolkit/FnPoint.h"
 
 #include <cstdint>
 

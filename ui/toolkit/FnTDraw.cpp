@@ -1,6 +1,6 @@
-#include "FnTDraw.h"
+#include "ui/toolkit/FnTDraw.h"
 
-#include "FnTextFont.h"
+#include "ui/toolkit/FnTextFont.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -5,8 +5,8 @@
 // the current context in the current colour and matrix unless it names its
 // colours.
 
-#include "FnColour.h"
-#include "FnPoint.h"
+#include "ui/toolkit/FnColour.h"
+#include "ui/toolkit/FnPoint.h"
 
 class FnTDraw {
 public:

@@ -1,4 +1,4 @@
-#include "FnTGroup.h"
+#include "ui/toolkit/FnTGroup.h"
 
 #include <GL/gl.h>
 

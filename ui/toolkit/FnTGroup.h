@@ -4,8 +4,8 @@
 // them, and it may take a press on its empty space so that nothing below it
 // gets one.
 
-#include "FnTContainer.h"
-#include "FnTObject.h"
+#include "ui/toolkit/FnTContainer.h"
+#include "ui/toolkit/FnTObject.h"
 
 class FnTGroup : public FnTObject, public FnTContainer {
 public:

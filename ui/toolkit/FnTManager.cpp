@@ -1,8 +1,8 @@
-#include "FnTManager.h"
+#include "ui/toolkit/FnTManager.h"
 
-#include "FnMessage.h"
-#include "FnTGroup.h"
-#include "FnTObject.h"
+#include "ui/toolkit/FnMessage.h"
+#include "ui/toolkit/FnTGroup.h"
+#include "ui/toolkit/FnTObject.h"
 
 #include <cmath>
 

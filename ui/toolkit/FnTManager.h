@@ -4,9 +4,9 @@
 // drag, release, enter and leave to it, draws the tree with the hovered
 // widget's tip, and keeps a redraw bit for its window.
 
-#include "FnMessageHandler.h"
-#include "FnTContainer.h"
-#include "FnTDraw.h"
+#include "ui/toolkit/FnMessageHandler.h"
+#include "ui/toolkit/FnTContainer.h"
+#include "ui/toolkit/FnTDraw.h"
 
 #include <cstdint>
 

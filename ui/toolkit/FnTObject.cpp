@@ -1,7 +1,7 @@
-#include "FnTObject.h"
+#include "ui/toolkit/FnTObject.h"
 
-#include "FnTGroup.h"
-#include "FnTManager.h"
+#include "ui/toolkit/FnTGroup.h"
+#include "ui/toolkit/FnTManager.h"
 
 #include <cstring>
 #include <limits>

@@ -7,9 +7,9 @@
 // A widget belongs to at most one manager and one group.  It unlinks itself
 // from both when it is destroyed, so the tree never points at a dead widget.
 
-#include "FnColour.h"
-#include "FnPoint.h"
-#include "FnTDraw.h"
+#include "ui/toolkit/FnColour.h"
+#include "ui/toolkit/FnPoint.h"
+#include "ui/toolkit/FnTDraw.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "FnTextFont.h"
+#include "ui/toolkit/FnTextFont.h"
 
 #include <GL/gl.h>
 

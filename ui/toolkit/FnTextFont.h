@@ -4,7 +4,7 @@
 // font that DrawText uses.  Whoever paints sets the current font first; its
 // lists must belong to the context that is current.
 
-#include <FnWin32.h>
+#include "platform/window/FnWin32.h"
 
 // Builds the lists in the current context; returns their base, 0 on failure.
 unsigned BuildTextFont(HDC dc);

@@ -1,4 +1,4 @@
-#include "FnwGLWindow.h"
+#include "ui/toolkit/FnwGLWindow.h"
 
 #include <GL/gl.h>
 

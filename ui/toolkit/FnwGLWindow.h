@@ -4,7 +4,7 @@
 // origin is the bottom-left pixel and y grows upwards.  Each window keeps its
 // own display lists (no sharing between contexts).
 
-#include "FnwWindow.h"
+#include "ui/toolkit/FnwWindow.h"
 
 class FnwGLWindow : public FnwWindow {
 public:

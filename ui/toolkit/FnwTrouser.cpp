@@ -1,7 +1,7 @@
-#include "FnwTrouser.h"
+#include "ui/toolkit/FnwTrouser.h"
 
-#include "FnMessage.h"
-#include "FnTextFont.h"
+#include "ui/toolkit/FnMessage.h"
+#include "ui/toolkit/FnTextFont.h"
 
 #include <GL/gl.h>
 

@@ -2,8 +2,8 @@
 // The widget host window of a page: a GL window whose widget tree is drawn
 // by its manager and gets the window's left-button pointer events.
 
-#include "FnTManager.h"
-#include "FnwGLWindow.h"
+#include "ui/toolkit/FnTManager.h"
+#include "ui/toolkit/FnwGLWindow.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "FnwWindow.h"
+#include "ui/toolkit/FnwWindow.h"
 
 #include <algorithm>
 

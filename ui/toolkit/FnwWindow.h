@@ -4,7 +4,7 @@
 // window property "FnwWindowPtr"; messages that arrive before the property
 // is set (during creation) go to the default procedure.
 
-#include <FnWin32.h>
+#include "platform/window/FnWin32.h"
 
 class FnwWindow {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Small widgets for the toolkit tests: a filled box that logs its events.
 
-#include <FnTDraw.h>
-#include <FnTObject.h>
+#include "ui/toolkit/FnTDraw.h"
+#include "ui/toolkit/FnTObject.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ToolkitTestHost.h"
+#include "tests/ui/toolkit/ToolkitTestHost.h"
 
-#include <FnWindowInput.h>
+#include "platform/window/FnWindowInput.h"
 
 #include <cstdio>
 #include <cstdlib>

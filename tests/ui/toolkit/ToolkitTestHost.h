@@ -3,10 +3,10 @@
 // (so frames repeat byte for byte), a visible top-level parent window, and
 // the pointer and painting as a user and the system would drive them.
 
-#include <FnFrame.h>
-#include <FnHeadlessWindowSystem.h>
-#include <FnWin32.h>
-#include <FnwTrouser.h>
+#include "platform/window/FnFrame.h"
+#include "platform/window/FnHeadlessWindowSystem.h"
+#include "platform/window/FnWin32.h"
+#include "ui/toolkit/FnwTrouser.h"
 #include <gtest/gtest.h>
 
 #include <memory>

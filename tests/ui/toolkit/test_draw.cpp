@@ -1,8 +1,8 @@
 // The toolkit's drawing operations, checked pixel by pixel, and a gallery
 // frame saved as a PNG to look at.
 
-#include "TestWidgets.h"
-#include "ToolkitTestHost.h"
+#include "tests/ui/toolkit/TestWidgets.h"
+#include "tests/ui/toolkit/ToolkitTestHost.h"
 
 #include <GL/gl.h>
 

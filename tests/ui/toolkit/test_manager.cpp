@@ -1,12 +1,12 @@
 // The widget tree in a real host window: picking, routing, groups, tips,
 // extents and lifetimes.
 
-#include "TestWidgets.h"
-#include "ToolkitTestHost.h"
+#include "tests/ui/toolkit/TestWidgets.h"
+#include "tests/ui/toolkit/ToolkitTestHost.h"
 
-#include <FnMessage.h>
-#include <FnTGroup.h>
-#include <FnWindowInput.h>
+#include "ui/toolkit/FnMessage.h"
+#include "ui/toolkit/FnTGroup.h"
+#include "platform/window/FnWindowInput.h"
 
 #include <algorithm>
 #include <climits>

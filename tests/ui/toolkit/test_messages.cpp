@@ -1,10 +1,10 @@
 // The list with its removal-safe cursor, and sender/handler links that
 // either side may break first.
 
-#include <FnList.h>
-#include <FnMessage.h>
-#include <FnMessageHandler.h>
-#include <FnMessageSender.h>
+#include "ui/toolkit/FnList.h"
+#include "ui/toolkit/FnMessage.h"
+#include "ui/toolkit/FnMessageHandler.h"
+#include "ui/toolkit/FnMessageSender.h"
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,11 +1,11 @@
 // Bitmap text: the font the window builds, drawing with the current font,
 // and what DrawText leaves alone.
 
-#include "TestWidgets.h"
-#include "ToolkitTestHost.h"
+#include "tests/ui/toolkit/TestWidgets.h"
+#include "tests/ui/toolkit/ToolkitTestHost.h"
 
-#include <FnGlyphLists.h>
-#include <FnTextFont.h>
+#include "platform/window/FnGlyphLists.h"
+#include "ui/toolkit/FnTextFont.h"
 #include <GL/gl.h>
 
 #include <cstring>

@@ -1,10 +1,10 @@
 // Native and GL windows: classes, message routing, capture, cursor
 // position, the pixel-exact projection and repeatable frames.
 
-#include "ToolkitTestHost.h"
+#include "tests/ui/toolkit/ToolkitTestHost.h"
 
-#include <FnWindowInput.h>
-#include <FnwGLWindow.h>
+#include "platform/window/FnWindowInput.h"
+#include "ui/toolkit/FnwGLWindow.h"
 #include <GL/gl.h>
 #include <spawn.h>
 #include <sys/wait.h>

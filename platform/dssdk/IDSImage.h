@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "Unknown.h"
+#include "platform/com/Unknown.h"
 
 inline constexpr IID IID_IDSImage = "{5899B47E-ED28-4C43-BF8C-407D8235CE94}"_guid;
 

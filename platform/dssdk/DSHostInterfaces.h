@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "Unknown.h"
+#include "platform/com/Unknown.h"
 
 inline constexpr IID IID_IDSExecutionContext = "{AF37E32B-175A-4FA1-AF52-F510434423CC}"_guid;
 inline constexpr IID IID_IDSContent = "{E01A3A96-0CFD-4373-A707-8120290A8E31}"_guid;
