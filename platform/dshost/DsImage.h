@@ -1,4 +1,4 @@
-// DsImage: a host image in this host's memory layout (see DSImage.h): 8-bit
+// DsImage: a host image in this host's memory layout (see platform/dssdk/IDSImage.h): 8-bit
 // RGBA rows top-down, 16-bit S2_14 rows bottom-up, single-channel masks in
 // the same row order as their format's RGBA images.
 //

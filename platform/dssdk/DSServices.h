@@ -1,4 +1,4 @@
-// SDK calls that reach the host's services (DSHostServices.h) through the
+// SDK calls that reach the host's services (DSHostInterfaces.h) through the
 // COM runtime, and the registration calls of installation.
 #pragma once
 
