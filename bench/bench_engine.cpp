@@ -117,7 +117,8 @@ void BM_Memcpy(benchmark::State& state, int w, int h, int pixelBytes) {
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
-    if (state.iterations() > 0) memcpyTimes()[{w, h, pixelBytes}] = seconds / double(state.iterations());
+    if (state.iterations() > 0)
+        memcpyTimes()[{w, h, pixelBytes}] = seconds / double(state.iterations());
 }
 
 template <class Balancer, class Img>
@@ -153,14 +154,15 @@ void BM_ToneMatte(benchmark::State& state, int w, int h) {
 void registerAll() {
     const std::pair<int, int> sizes[] = {{1920, 1080}, {3840, 2160}};
     const std::pair<FnBalancePath, const char*> paths[] = {{FnBalancePath::kAuto, "auto"},
-                                                          {FnBalancePath::kAvx2, "avx2"},
-                                                          {FnBalancePath::kScalar, "scalar"}};
+                                                           {FnBalancePath::kAvx2, "avx2"},
+                                                           {FnBalancePath::kScalar, "scalar"}};
     for (auto [w, h] : sizes) {
         const std::string size = std::to_string(w) + "x" + std::to_string(h);
         for (int bytes : {4, 8}) {
             const std::string fmt = bytes == 4 ? "8bit" : "16bit";
             // memcpy first: the others divide by its time.
-            benchmark::RegisterBenchmark(("memcpy/" + fmt + "/" + size).c_str(), BM_Memcpy, w, h, bytes)
+            benchmark::RegisterBenchmark(("memcpy/" + fmt + "/" + size).c_str(), BM_Memcpy, w, h,
+                                         bytes)
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
             for (bool preserve : {false, true})
@@ -168,18 +170,20 @@ void registerAll() {
                     const std::string name = "balancer/" + fmt + "/" + size +
                                              (preserve ? "/preserve" : "/plain") + "/" + pathName;
                     auto* bm = bytes == 4
-                                   ? benchmark::RegisterBenchmark(name.c_str(),
-                                                                  BM_Balancer<FnColBalancer8, FnImage8>,
-                                                                  w, h, preserve, path)
-                                   : benchmark::RegisterBenchmark(name.c_str(),
-                                                                  BM_Balancer<FnColBalancer16, FnImage16>,
-                                                                  w, h, preserve, path);
+                                   ? benchmark::RegisterBenchmark(
+                                         name.c_str(), BM_Balancer<FnColBalancer8, FnImage8>, w, h,
+                                         preserve, path)
+                                   : benchmark::RegisterBenchmark(
+                                         name.c_str(), BM_Balancer<FnColBalancer16, FnImage16>, w,
+                                         h, preserve, path);
                     bm->UseManualTime()->Unit(benchmark::kMillisecond);
                 }
             const std::string matte = "tone_matte/" + fmt + "/" + size;
             auto* bm = bytes == 4
-                           ? benchmark::RegisterBenchmark(matte.c_str(), BM_ToneMatte<FnToneRender8, FnImage8>, w, h)
-                           : benchmark::RegisterBenchmark(matte.c_str(), BM_ToneMatte<FnToneRender16, FnImage16>, w, h);
+                           ? benchmark::RegisterBenchmark(
+                                 matte.c_str(), BM_ToneMatte<FnToneRender8, FnImage8>, w, h)
+                           : benchmark::RegisterBenchmark(
+                                 matte.c_str(), BM_ToneMatte<FnToneRender16, FnImage16>, w, h);
             bm->UseManualTime()->Unit(benchmark::kMillisecond);
         }
     }

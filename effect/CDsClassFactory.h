@@ -8,8 +8,8 @@
 #include <mutex>
 #include <new>
 
-#include "platform/com/ComRuntime.h"
 #include "effect/FnDsModule.h"
+#include "platform/com/ComRuntime.h"
 #include "platform/com/Unknown.h"
 
 template <class T, int A, int B>
@@ -68,8 +68,10 @@ public:
     HRESULT LockServer(BOOL lock) override {
         std::atomic<int32_t>* count = s_lockCount.load();
         if (!count) return S_OK;
-        if (lock) ++*count;
-        else --*count;
+        if (lock)
+            ++*count;
+        else
+            --*count;
         return S_OK;
     }
 

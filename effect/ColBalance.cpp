@@ -4,8 +4,8 @@
 #include <new>
 
 #include "effect/ColBalanceApi.h"
-#include "platform/dssdk/DSModuleInstance.h"
 #include "effect/FnDsModule.h"
+#include "platform/dssdk/DSModuleInstance.h"
 
 namespace {
 
@@ -55,7 +55,9 @@ HRESULT ColBalance::QueryInterface(REFIID iid, void** out) {
 }
 
 HRESULT ColBalance::GetName(char* buffer, uint32_t size) { return loadText(1, buffer, size); }
-HRESULT ColBalance::GetDescription(char* buffer, uint32_t size) { return loadText(2, buffer, size); }
+HRESULT ColBalance::GetDescription(char* buffer, uint32_t size) {
+    return loadText(2, buffer, size);
+}
 
 HRESULT ColBalance::GetIconId(uint32_t* id) {
     if (!id) return E_POINTER;

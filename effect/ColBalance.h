@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-#include "platform/dssdk/CDSImageEffect.h"
-#include "engine/FnBalanceParams.h"
 #include "effect/FnDsEffect.h"
+#include "engine/FnBalanceParams.h"
+#include "platform/dssdk/CDSImageEffect.h"
 
 // Keys of the parameters, as the host stores them.
 namespace ColBalanceKey {

@@ -33,28 +33,27 @@ const CDSParamDef kMidHue = number(P::MidtonesHue, 1008, 0, -720, 720);
 const CDSParamDef kMidSaturation = number(P::MidtonesSaturation, 1010, 0, 0, 100);
 const CDSParamDef kHighHue = number(P::HighlightHue, 1012, 0, -720, 720);
 const CDSParamDef kHighSaturation = number(P::HighlightSaturation, 1014, 0, 0, 100);
-const CDSParamDef kPreserveLuminance =
-    CDSParamDef(P::PreserveLuminance, fnModuleInstance(), kFixedWord, VT_BOOL, kPlain, 1016, 1016,
-                1017)
-        .SetDefault(1);
+const CDSParamDef kPreserveLuminance = CDSParamDef(P::PreserveLuminance, fnModuleInstance(),
+                                                   kFixedWord, VT_BOOL, kPlain, 1016, 1016, 1017)
+                                           .SetDefault(1);
 const CDSParamDef kLowlights = number(P::Lowlights, 1018, 0, 0, 100);
 const CDSParamDef kHighlights = number(P::Highlights, 1020, 100, 0, 100);
 const CDSParamDef kLowlightsEase = number(P::LowlightsEase, 1022, 30, 0, 100);
 const CDSParamDef kHighlightsEase = number(P::HighlightsEase, 1024, 30, 0, 100);
-const CDSParamDef kWhich = CDSParamDef(P::Which, fnModuleInstance(), kFixedWord, VT_I4, kPageOnly,
-                                       1026, 1026, 1027)
-                               .SetDefault(0)
-                               .SetListItems({1028, 1029, 1030, 1031});
+const CDSParamDef kWhich =
+    CDSParamDef(P::Which, fnModuleInstance(), kFixedWord, VT_I4, kPageOnly, 1026, 1026, 1027)
+        .SetDefault(0)
+        .SetListItems({1028, 1029, 1030, 1031});
 const CDSParamDef kMasterLum = number(P::MasterLuminance, 1032, 0, -100, 100);
 const CDSParamDef kLowLum = number(P::LowlightLuminance, 1034, 0, -100, 100);
 const CDSParamDef kMidLum = number(P::MidtonesLuminance, 1036, 0, -100, 100);
 const CDSParamDef kHighLum = number(P::HighlightLuminance, 1038, 0, -100, 100);
-const CDSParamDef kRenderTone = CDSParamDef(P::RenderTone, fnModuleInstance(), kFixedWord, VT_I4,
-                                            kPlain, 1040, 1040, 1041)
-                                    .SetDefault(0)
-                                    .SetListItems({1042, 1043, 1044, 1045});
-const CDSParamDef kHideOverlay = CDSParamDef(P::HideOverlayControls, fnModuleInstance(),
-                                             kFixedWord, VT_BOOL, kPageOnly, 1046, 1046, 1047)
+const CDSParamDef kRenderTone =
+    CDSParamDef(P::RenderTone, fnModuleInstance(), kFixedWord, VT_I4, kPlain, 1040, 1040, 1041)
+        .SetDefault(0)
+        .SetListItems({1042, 1043, 1044, 1045});
+const CDSParamDef kHideOverlay = CDSParamDef(P::HideOverlayControls, fnModuleInstance(), kFixedWord,
+                                             VT_BOOL, kPageOnly, 1046, 1046, 1047)
                                      .SetDefault(0);
 CDSParamDef channel(const GUID& id, UINT nameId) {
     return CDSParamDef(id, fnModuleInstance(), kFixedWord, VT_I4, kPlain, nameId, nameId,

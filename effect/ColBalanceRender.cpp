@@ -4,11 +4,11 @@
 #include <new>
 
 #include "effect/ColBalance.h"
-#include "platform/dssdk/DSServices.h"
 #include "engine/FnColBalancer.h"
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
 #include "engine/FnToneRender.h"
+#include "platform/dssdk/DSServices.h"
 
 namespace {
 
@@ -152,8 +152,8 @@ HRESULT ColBalance::Render(IUnknown*, double time) {
 
     int32_t sw, sh;
     imageSize(source, sw, sh);
-    const FnDsPlacement placement{sourceOffset[0], sourceOffset[1], sw, sh, outputOffset[0],
-                                  outputOffset[1]};
+    const FnDsPlacement placement{sourceOffset[0], sourceOffset[1], sw, sh,
+                                  outputOffset[0], outputOffset[1]};
     StorePlacement(placement);
     if (clonedFrom) clonedFrom->ReportPlacement(placement);
 

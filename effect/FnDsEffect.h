@@ -10,9 +10,9 @@
 #include <mutex>
 
 #include "effect/ColBalanceApi.h"
-#include "platform/dssdk/DSHostInterfaces.h"
 #include "engine/FnFrameContext.h"
 #include "engine/FnRegion.h"
+#include "platform/dssdk/DSHostInterfaces.h"
 
 class FnDsEffect : public IFnDsPlacement {
 public:
@@ -46,8 +46,8 @@ protected:
 
     int32_t maskMode = 0;
     int32_t fieldMode = 0;
-    uint8_t effectFlags = 0x45;  // bit 0x40: channel-mask step enabled
-    FnInterruptState interrupt;  // callback, context, interrupted, code
+    uint8_t effectFlags = 0x45;        // bit 0x40: channel-mask step enabled
+    FnInterruptState interrupt;        // callback, context, interrupted, code
     int32_t region[4] = {0, 0, 0, 0};  // x first, x last, y first, y last
     int32_t sourceOffset[2] = {0, 0};
     int32_t outputOffset[2] = {0, 0};

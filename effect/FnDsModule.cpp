@@ -21,10 +21,8 @@ std::atomic<int32_t> g_lockCount{0};
 
 // The effect's object families, in registration order.
 constexpr GUID kFamilies[] = {
-    "{183E3834-D79D-11D0-A7AE-00A0C9068107}"_guid,
-    "{AE0D7C31-95AA-11D0-B685-00A024191AE0}"_guid,
-    "{28610EB3-AECA-11D1-BFAD-0800368E7203}"_guid,
-    "{AE0D7C40-95AA-11D0-B685-00A024191AE0}"_guid,
+    "{183E3834-D79D-11D0-A7AE-00A0C9068107}"_guid, "{AE0D7C31-95AA-11D0-B685-00A024191AE0}"_guid,
+    "{28610EB3-AECA-11D1-BFAD-0800368E7203}"_guid, "{AE0D7C40-95AA-11D0-B685-00A024191AE0}"_guid,
     "{95F7E8A0-8B84-11D1-94A3-00A0C911C625}"_guid,
 };
 

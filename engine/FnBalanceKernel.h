@@ -61,4 +61,5 @@ void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, in
 void fnBalanceRow8Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceTablesAvx2(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high);
-void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high);
+void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
+                           float* high);

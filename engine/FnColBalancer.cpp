@@ -74,9 +74,7 @@ bool fnBalancePathSupported(FnBalancePath path) {
     case FnBalancePath::kAuto:
     case FnBalancePath::kScalar: return true;
 #if defined(FN_HAVE_X86_SIMD)
-    case FnBalancePath::kAvx2:
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2");
+    case FnBalancePath::kAvx2: __builtin_cpu_init(); return __builtin_cpu_supports("avx2");
     case FnBalancePath::kAvx512:
         __builtin_cpu_init();
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&

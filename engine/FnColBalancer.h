@@ -193,8 +193,8 @@ protected:
     // Dirty tables are rebuilt; with a vector path the same entries are
     // evaluated lane by lane (a 16-bit rebuild is ~1 ms in scalar code).
     void prepare() override {
-        rowFn_ = path_ == FnBalancePath::kScalar ? nullptr
-                                                 : fnBalanceRowFunction(path_, kSixteenBit);
+        rowFn_ =
+            path_ == FnBalancePath::kScalar ? nullptr : fnBalanceRowFunction(path_, kSixteenBit);
         const FnBalanceTablesFn tables = rowFn_ ? fnBalanceTablesFunction(path_) : nullptr;
         if (tables && (this->toneFlags & FnToneTransfer::kDirty)) {
             tables(kernel(), kKeys, this->lowlightTable, this->midtoneTable, this->highlightTable);
@@ -211,7 +211,8 @@ protected:
         int32_t first, end, x0, x1;
         this->getBandRows(first, end);
         this->getColumns(x0, x1);
-        const int32_t mode = (this->fieldMode_ == 1 || this->fieldMode_ == 2) ? this->fieldMode_ : 0;
+        const int32_t mode =
+            (this->fieldMode_ == 1 || this->fieldMode_ == 2) ? this->fieldMode_ : 0;
         const int32_t step = fnFieldStep(mode);
         const FnBalanceKernel k = kernel();
         const Pixel fill = src.fillValue();
@@ -254,8 +255,10 @@ private:
     }
 
     void pixel(const FnBalanceKernel& k, const Pixel& in, Pixel& out) const {
-        if (identity_) out = in;
-        else fnBalancePixel<Pixel, kLimit>(k, in, out);
+        if (identity_)
+            out = in;
+        else
+            fnBalancePixel<Pixel, kLimit>(k, in, out);
     }
 
     void runRow(const FnBalanceKernel& k, const Pixel* in, Pixel* out, int32_t n) const {

@@ -10,6 +10,7 @@ void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, 
     fnsimd::balanceRowAny<true>(k, src, dst, n);
 }
 
-void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high) {
+void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
+                           float* high) {
     balanceTables(k, n, low, mid, high);
 }

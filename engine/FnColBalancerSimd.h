@@ -65,9 +65,13 @@ inline VI clampi(VI v, VI lo, VI hi) { return vmin(vmax(v, lo), hi); }
 
 #if defined(__AVX512F__)
 template <class V>
-inline auto lowHalf(V v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3, 4, 5, 6, 7); }
+inline auto lowHalf(V v) {
+    return __builtin_shufflevector(v, v, 0, 1, 2, 3, 4, 5, 6, 7);
+}
 template <class V>
-inline auto highHalf(V v) { return __builtin_shufflevector(v, v, 8, 9, 10, 11, 12, 13, 14, 15); }
+inline auto highHalf(V v) {
+    return __builtin_shufflevector(v, v, 8, 9, 10, 11, 12, 13, 14, 15);
+}
 inline VI join(VIh a, VIh b) {
     return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
 }
@@ -82,19 +86,28 @@ inline VI interleaveLow(VI a, VI b) {
     return __builtin_shufflevector(a, b, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
 }
 inline VI interleaveHigh(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
+    return __builtin_shufflevector(a, b, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15,
+                                   31);
 }
 inline bool anyLane(VI m) { return _mm512_test_epi32_mask((__m512i)m, (__m512i)m) != 0; }
 #else
 template <class V>
-inline auto lowHalf(V v) { return __builtin_shufflevector(v, v, 0, 1, 2, 3); }
+inline auto lowHalf(V v) {
+    return __builtin_shufflevector(v, v, 0, 1, 2, 3);
+}
 template <class V>
-inline auto highHalf(V v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7); }
+inline auto highHalf(V v) {
+    return __builtin_shufflevector(v, v, 4, 5, 6, 7);
+}
 inline VI join(VIh a, VIh b) { return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7); }
 inline VI evens(VI a, VI b) { return __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14); }
 inline VI odds(VI a, VI b) { return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15); }
-inline VI interleaveLow(VI a, VI b) { return __builtin_shufflevector(a, b, 0, 8, 1, 9, 2, 10, 3, 11); }
-inline VI interleaveHigh(VI a, VI b) { return __builtin_shufflevector(a, b, 4, 12, 5, 13, 6, 14, 7, 15); }
+inline VI interleaveLow(VI a, VI b) {
+    return __builtin_shufflevector(a, b, 0, 8, 1, 9, 2, 10, 3, 11);
+}
+inline VI interleaveHigh(VI a, VI b) {
+    return __builtin_shufflevector(a, b, 4, 12, 5, 13, 6, 14, 7, 15);
+}
 inline bool anyLane(VI m) { return !_mm256_testz_si256((__m256i)m, (__m256i)m); }
 #endif
 
@@ -120,8 +133,10 @@ inline VI div3(VI s) {
 
 // trunc(double(p) / full + double(c)) lane by lane.
 inline VI mixDouble(VF p, double full, VI c) {
-    const VDh lo = __builtin_convertvector(lowHalf(p), VDh) / full + __builtin_convertvector(lowHalf(c), VDh);
-    const VDh hi = __builtin_convertvector(highHalf(p), VDh) / full + __builtin_convertvector(highHalf(c), VDh);
+    const VDh lo =
+        __builtin_convertvector(lowHalf(p), VDh) / full + __builtin_convertvector(lowHalf(c), VDh);
+    const VDh hi = __builtin_convertvector(highHalf(p), VDh) / full +
+                   __builtin_convertvector(highHalf(c), VDh);
     return join(__builtin_convertvector(lo, VIh), __builtin_convertvector(hi, VIh));
 }
 
@@ -213,8 +228,8 @@ inline void load8(const unsigned char* p, Block& b) {
 }
 
 inline void store8(unsigned char* p, const VI (&o)[3], VI a) {
-    const VU px = ((VU)o[0] & 0xffu) | (((VU)o[1] & 0xffu) << 8) | (((VU)o[2] & 0xffu) << 16) |
-                  ((VU)a << 24);
+    const VU px =
+        ((VU)o[0] & 0xffu) | (((VU)o[1] & 0xffu) << 8) | (((VU)o[2] & 0xffu) << 16) | ((VU)a << 24);
     std::memcpy(p, &px, sizeof(px));
 }
 
@@ -246,7 +261,7 @@ inline void desaturate(const Consts& q, VI (&t)[3]) {
     if (!anyLane((lo < q.zero) | (hi > q.limit))) return;  // all in range: unchanged
     const VI m = div3(t[0] + t[1] + t[2]);
     const VF fm = tof(m);
-    const VI meanLow = m < q.zero, meanHigh = m > q.limit;
+    const VI meanLow = m<q.zero, meanHigh = m> q.limit;
     // The smallest factor comes from the lowest channel (below 0) or the
     // highest (above limit): division rounds monotonically, so the minimum
     // over the three channels' factors is the smaller of these two.
@@ -267,10 +282,13 @@ inline void desaturate(const Consts& q, VI (&t)[3]) {
 }
 
 template <bool Sixteen, bool Preserve, bool Alpha>
-__attribute__((always_inline)) inline void balanceBlock(const Consts& q, const unsigned char* in, unsigned char* outp) {
+__attribute__((always_inline)) inline void balanceBlock(const Consts& q, const unsigned char* in,
+                                                        unsigned char* outp) {
     Block b;
-    if constexpr (Sixteen) load16(in, b);
-    else load8(in, b);
+    if constexpr (Sixteen)
+        load16(in, b);
+    else
+        load8(in, b);
     VI key = b.c[0] + b.c[1] + b.c[2];
     if constexpr (Sixteen) key = vmax(key, q.zero);
     VF wL, wM, wH;
@@ -300,8 +318,10 @@ __attribute__((always_inline)) inline void balanceBlock(const Consts& q, const u
             VI mixed;
             if constexpr (!Preserve) {
                 const VI p = (res[i] - c) * a;
-                if constexpr (Sixteen) mixed = c + ((p + ((p >> 31) & 16383)) >> 14);
-                else mixed = c + toi(tof(p) / splatf(255.0f));
+                if constexpr (Sixteen)
+                    mixed = c + ((p + ((p >> 31) & 16383)) >> 14);
+                else
+                    mixed = c + toi(tof(p) / splatf(255.0f));
             } else {
                 const VF p = tof(res[i] - c) * tof(a);
                 mixed = mixDouble(p, Sixteen ? 16384.0 : 255.0, c);
@@ -309,8 +329,10 @@ __attribute__((always_inline)) inline void balanceBlock(const Consts& q, const u
             res[i] = none ? c : (full ? res[i] : mixed);
         }
     }
-    if constexpr (Sixteen) store16(outp, res, b.a);
-    else store8(outp, res, b.a);
+    if constexpr (Sixteen)
+        store16(outp, res, b.a);
+    else
+        store8(outp, res, b.a);
 }
 
 template <bool Sixteen, bool Preserve, bool Alpha>
@@ -322,7 +344,8 @@ void balanceRow(const FnBalanceKernel& k, const void* src, void* dst, int32_t n)
     unsigned char* out = static_cast<unsigned char*>(dst);
     int32_t i = 0;
     for (; i + kLanes <= n; i += kLanes)
-        balanceBlock<Sixteen, Preserve, Alpha>(q, in + size_t(i) * kPixel, out + size_t(i) * kPixel);
+        balanceBlock<Sixteen, Preserve, Alpha>(q, in + size_t(i) * kPixel,
+                                               out + size_t(i) * kPixel);
     if (i < n) {
         // The tail runs through a zero-padded block: padding keys are 0.
         unsigned char bufIn[kBlock] = {}, bufOut[kBlock];
@@ -336,11 +359,15 @@ void balanceRow(const FnBalanceKernel& k, const void* src, void* dst, int32_t n)
 template <bool Sixteen>
 void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
     if (k.preserve) {
-        if (k.alphaWeighted) balanceRow<Sixteen, true, true>(k, src, dst, n);
-        else balanceRow<Sixteen, true, false>(k, src, dst, n);
+        if (k.alphaWeighted)
+            balanceRow<Sixteen, true, true>(k, src, dst, n);
+        else
+            balanceRow<Sixteen, true, false>(k, src, dst, n);
     } else {
-        if (k.alphaWeighted) balanceRow<Sixteen, false, true>(k, src, dst, n);
-        else balanceRow<Sixteen, false, false>(k, src, dst, n);
+        if (k.alphaWeighted)
+            balanceRow<Sixteen, false, true>(k, src, dst, n);
+        else
+            balanceRow<Sixteen, false, false>(k, src, dst, n);
     }
 }
 
@@ -349,7 +376,8 @@ void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t
 
 namespace {
 // Weight tables for keys 0..n-1.
-inline void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high) {
+inline void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
+                          float* high) {
     using namespace fnsimd;
     const Consts q(k);
     VI key;

@@ -34,12 +34,18 @@ public:
                 int32_t n = r.x1 - x;
                 if (ss.run < n) n = ss.run;
                 if (ms.run < n) n = ms.run;
-                const Storage* s = (srow >= 0 && ss.index >= 0) ? src.stored(ss.index, srow) : nullptr;
-                const MaskStorage* m = (mrow >= 0 && ms.index >= 0) ? mask.stored(ms.index, mrow) : nullptr;
-                if (s && m) blendRun(d, s, ss.step, m, ms.step, n);
-                else if (s) copyRun(d, s, ss.step, n);
-                else if (m) scaleRun(d, m, ms.step, n);
-                else clearRun(d, n);
+                const Storage* s =
+                    (srow >= 0 && ss.index >= 0) ? src.stored(ss.index, srow) : nullptr;
+                const MaskStorage* m =
+                    (mrow >= 0 && ms.index >= 0) ? mask.stored(ms.index, mrow) : nullptr;
+                if (s && m)
+                    blendRun(d, s, ss.step, m, ms.step, n);
+                else if (s)
+                    copyRun(d, s, ss.step, n);
+                else if (m)
+                    scaleRun(d, m, ms.step, n);
+                else
+                    clearRun(d, n);
                 d += n;
                 x += n;
             }
@@ -57,8 +63,10 @@ private:
                          int32_t mstep, int32_t n) {
         for (int32_t k = 0; k < n; ++k, s += sstep, m += mstep) {
             const int32_t v = m->v;
-            if (v <= 0) d[k] = *s;
-            else if (v < kFull) mix(d[k], *s, v);
+            if (v <= 0)
+                d[k] = *s;
+            else if (v < kFull)
+                mix(d[k], *s, v);
         }
     }
     static void copyRun(Storage* d, const Storage* s, int32_t sstep, int32_t n) {
@@ -67,8 +75,10 @@ private:
     static void scaleRun(Storage* d, const MaskStorage* m, int32_t mstep, int32_t n) {
         for (int32_t k = 0; k < n; ++k, m += mstep) {
             const int32_t v = m->v;
-            if (v <= 0) d[k] = Storage{};
-            else if (v < kFull) mix(d[k], Storage{}, v);
+            if (v <= 0)
+                d[k] = Storage{};
+            else if (v < kFull)
+                mix(d[k], Storage{}, v);
         }
     }
     static void clearRun(Storage* d, int32_t n) {

@@ -43,7 +43,10 @@ public:
 
     // Far edges inclusive here, stored exclusive.
     void setRegion(int32_t x0, int32_t y0, int32_t x1Inclusive, int32_t y1Inclusive);
-    void getColumns(int32_t& x0, int32_t& x1) const { x0 = region_.x0; x1 = region_.x1; }
+    void getColumns(int32_t& x0, int32_t& x1) const {
+        x0 = region_.x0;
+        x1 = region_.x1;
+    }
     // Rows of the calling thread's band, in map coordinates.
     void getBandRows(int32_t& first, int32_t& end) const;
 

@@ -1,11 +1,11 @@
 #include "engine/FnParallel.h"
 
+#include <sched.h>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <mutex>
-#include <sched.h>
 #include <thread>
 #include <vector>
 
@@ -62,8 +62,8 @@ void fnSetThreadCountForTesting(int count) {
     gProcessorCount.store(count >= 1 ? std::min(count, kFnMaxThreads) : machineProcessors());
 }
 
-void runParallel(FnParallelFunc fn, int argCount, void* a0, void* a1, void* a2, void* a3,
-                 void* a4, void* a5) {
+void runParallel(FnParallelFunc fn, int argCount, void* a0, void* a1, void* a2, void* a3, void* a4,
+                 void* a5) {
     CallPackage pkg{std::clamp(argCount, 0, kFnMaxParallelArgs), fn, {a0, a1, a2, a3, a4, a5}};
     for (int i = pkg.count; i < kFnMaxParallelArgs; ++i) pkg.args[i] = nullptr;
 

@@ -25,8 +25,7 @@ constexpr int kFnMaxParallelArgs = 6;
 constexpr int kFnMaxThreads = 64;
 
 void runParallel(FnParallelFunc fn, int argCount, void* a0 = nullptr, void* a1 = nullptr,
-                 void* a2 = nullptr, void* a3 = nullptr, void* a4 = nullptr,
-                 void* a5 = nullptr);
+                 void* a2 = nullptr, void* a3 = nullptr, void* a4 = nullptr, void* a5 = nullptr);
 
 // Convenience for callers with a callable: runs f() on every band.
 template <class F>

@@ -42,9 +42,12 @@ struct FnRGBBase {
     T r, g, b;
 };
 
-template <class Base> struct FnRGBACol : Base {};
-template <class Base> struct FnChannel : Base {};
-template <class Base> struct FnRGBCol : Base {};
+template <class Base>
+struct FnRGBACol : Base {};
+template <class Base>
+struct FnChannel : Base {};
+template <class Base>
+struct FnRGBCol : Base {};
 
 // The formats in use.
 using FnRGBA8 = FnRGBACol<FnRGBABase<unsigned char, 0, 255, 255, 1>>;
@@ -62,7 +65,8 @@ static_assert(sizeof(FnRGBA8) == 4 && sizeof(FnRGBA16) == 8 && sizeof(FnChan16) 
 // Channel access by index (0 red .. 3 alpha) for code that loops over
 // components; the storage order in memory is the index order.  A
 // single-channel value has only index 0.
-template <class P> inline auto& fnChannel(P& p, int c) {
+template <class P>
+inline auto& fnChannel(P& p, int c) {
     if constexpr (P::kChannels == 1) {
         (void)c;
         return p.v;

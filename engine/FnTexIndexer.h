@@ -60,14 +60,20 @@ public:
     // Stored row for position y, or -1 when the whole row is fill.
     int32_t row(int32_t y) const { return axes_[1].lookup(y); }
 
-    void setDataOrigin(int32_t x, int32_t y) { axes_[0].origin = x; axes_[1].origin = y; }
+    void setDataOrigin(int32_t x, int32_t y) {
+        axes_[0].origin = x;
+        axes_[1].origin = y;
+    }
 
     const FnTexAxis& axis(int i) const { return axes_[i]; }
     int32_t width() const { return axes_[0].size; }
     int32_t height() const { return axes_[1].size; }
 
 protected:
-    void reinitAxes(int32_t w, int32_t h) { axes_[0].reinit(w); axes_[1].reinit(h); }
+    void reinitAxes(int32_t w, int32_t h) {
+        axes_[0].reinit(w);
+        axes_[1].reinit(h);
+    }
 
     FnTexAxis axes_[2];
 };

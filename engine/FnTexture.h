@@ -24,7 +24,10 @@ public:
     using WorkingColour = Working;
     static constexpr int kPixelSize = int(sizeof(Storage));
 
-    FnTexture() { reinitAxes(0, 0); setRegion(0, 0, 0, 0); }
+    FnTexture() {
+        reinitAxes(0, 0);
+        setRegion(0, 0, 0, 0);
+    }
     FnTexture(int32_t width, int32_t height) {
         reinitAxes(width, height);
         allocate();
@@ -103,11 +106,14 @@ public:
 
     // Stored pixel (i, j), indices from the first stored pixel.
     Storage* rowAddress(int32_t j) const {
-        return reinterpret_cast<Storage*>(reinterpret_cast<char*>(pixels_) + ptrdiff_t(j) * stride_);
+        return reinterpret_cast<Storage*>(reinterpret_cast<char*>(pixels_) +
+                                          ptrdiff_t(j) * stride_);
     }
     Storage* stored(int32_t i, int32_t j) const { return rowAddress(j) + i; }
     // Map pixel (x, y) in map coordinates, which start at the data origin.
-    Storage* at(int32_t x, int32_t y) const { return stored(x - axes_[0].origin, y - axes_[1].origin); }
+    Storage* at(int32_t x, int32_t y) const {
+        return stored(x - axes_[0].origin, y - axes_[1].origin);
+    }
 
     // Auxiliary blocks released with the pixels (allocated with malloc).
     void setAuxiliary(void* a, void* b) {

@@ -16,9 +16,12 @@ bool Imager::fitToMap(const FnTexIndexer& map, const void* pixels) {
         region_ = fnClipRegion(region_, left, top, mapWidth_, mapHeight_);
     else
         region_ = {left, top, left + mapWidth_, top + mapHeight_};
-    const bool whole = region_.x0 == 0 && region_.y0 == 0 && region_.x1 == mapWidth_ &&
-                       region_.y1 == mapHeight_;
-    if (whole) flags_ &= ~kWindowed; else flags_ |= kWindowed;
+    const bool whole =
+        region_.x0 == 0 && region_.y0 == 0 && region_.x1 == mapWidth_ && region_.y1 == mapHeight_;
+    if (whole)
+        flags_ &= ~kWindowed;
+    else
+        flags_ |= kWindowed;
     return true;
 }
 

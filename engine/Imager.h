@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "engine/FnImgProc.h"
 #include "engine/FnParallel.h"
 #include "engine/FnRegion.h"
 #include "engine/FnTexture.h"
-#include "engine/FnImgProc.h"
 
 class Imager : public FnInteruptable {
 public:
@@ -106,8 +106,7 @@ public:
 
 private:
     static void bandThunk(void* const* a) {
-        static_cast<Combiner*>(a[0])->processBand(*static_cast<Src*>(a[1]),
-                                                  *static_cast<Mask*>(a[2]),
-                                                  *static_cast<Map*>(a[3]));
+        static_cast<Combiner*>(a[0])->processBand(
+            *static_cast<Src*>(a[1]), *static_cast<Mask*>(a[2]), *static_cast<Map*>(a[3]));
     }
 };

@@ -8,7 +8,7 @@
 namespace {
 // printf-style %d / %0Nd, or a run of '#' (its length is the width).
 const std::regex kPattern(R"(%(0?)(\d*)d|#+)");
-}
+}  // namespace
 
 bool hasFramePattern(const std::string& name) { return std::regex_search(name, kPattern); }
 

@@ -2,13 +2,13 @@
 
 #include "host/PixelConvert.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <unistd.h>
 
 using OIIO::TypeDesc;
 
@@ -34,8 +34,7 @@ std::string oneLine(std::string s) {
     return s;
 }
 
-bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in,
-               std::string& error) {
+bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in, std::string& error) {
     // Pixels are balanced as stored: no premultiplication on the way in, so
     // a file rendered with default settings comes back unchanged.
     OIIO::ImageSpec config;
@@ -65,20 +64,38 @@ bool failRead(OIIO::ImageInput& in, const std::string& path, std::string& error)
 // Element type the file is read as on a given path.
 TypeDesc readType(const OIIO::ImageSpec& spec, PixelDepth depth) {
     const TypeDesc f = spec.format;
-    if (depth == PixelDepth::Eight) return f == TypeDesc::UINT8 ? TypeDesc::UINT8 : TypeDesc::UINT16;
+    if (depth == PixelDepth::Eight)
+        return f == TypeDesc::UINT8 ? TypeDesc::UINT8 : TypeDesc::UINT16;
     if (f == TypeDesc::UINT8 || f == TypeDesc::UINT16) return f;
     return TypeDesc::FLOAT;
 }
 
 // One file element as 16-bit storage (16-bit path).
-template <class T> int16_t toStorage(T v);
-template <> int16_t toStorage(uint8_t v) { return pixconv::fromU16(pixconv::u8ToU16(v)); }
-template <> int16_t toStorage(uint16_t v) { return pixconv::fromU16(v); }
-template <> int16_t toStorage(float v) { return pixconv::fromFloat(v); }
+template <class T>
+int16_t toStorage(T v);
+template <>
+int16_t toStorage(uint8_t v) {
+    return pixconv::fromU16(pixconv::u8ToU16(v));
+}
+template <>
+int16_t toStorage(uint16_t v) {
+    return pixconv::fromU16(v);
+}
+template <>
+int16_t toStorage(float v) {
+    return pixconv::fromFloat(v);
+}
 // One file element as 8-bit storage (8-bit path).
-template <class T> uint8_t to8(T v);
-template <> uint8_t to8(uint8_t v) { return v; }
-template <> uint8_t to8(uint16_t v) { return pixconv::u16ToU8(v); }
+template <class T>
+uint8_t to8(T v);
+template <>
+uint8_t to8(uint8_t v) {
+    return v;
+}
+template <>
+uint8_t to8(uint16_t v) {
+    return pixconv::u16ToU8(v);
+}
 
 // Spreads n-channel file pixels into RGBA storage: grey fills R, G and B;
 // a missing alpha is full.
@@ -142,8 +159,8 @@ bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileI
     if (depth == PixelDepth::Eight) {
         out.rgba8.resize(px * 4);
         if (t == TypeDesc::UINT8)
-            spreadRows((const uint8_t*)raw.data(), nch, w, h, out.rgba8.data(), false,
-                       uint8_t(255), to8<uint8_t>, info.extra);
+            spreadRows((const uint8_t*)raw.data(), nch, w, h, out.rgba8.data(), false, uint8_t(255),
+                       to8<uint8_t>, info.extra);
         else
             spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba8.data(), false,
                        uint8_t(255), to8<uint16_t>, info.extra);
@@ -176,7 +193,8 @@ bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::st
     const bool eightBitFile = spec.format == TypeDesc::UINT8;
     if (eightBitFile) {
         std::vector<uint8_t> v(px);
-        if (!in->read_image(0, 0, 0, 1, TypeDesc::UINT8, v.data())) return failRead(*in, path, error);
+        if (!in->read_image(0, 0, 0, 1, TypeDesc::UINT8, v.data()))
+            return failRead(*in, path, error);
         if (depth == PixelDepth::Eight) {
             out.v8 = std::move(v);
         } else {
@@ -269,26 +287,28 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
             type = TypeDesc::UINT8;
         } else {
             buf.resize(px * nch * 2);
-            gatherRows(img.rgba8.data(), nch, w, h, false,
-                       [](uint8_t v) { return pixconv::u8ToU16(v); }, like.extra,
-                       (uint16_t*)buf.data());
+            gatherRows(
+                img.rgba8.data(), nch, w, h, false, [](uint8_t v) { return pixconv::u8ToU16(v); },
+                like.extra, (uint16_t*)buf.data());
             type = TypeDesc::UINT16;
         }
     } else if (fileType == TypeDesc::UINT8) {
         buf.resize(px * nch);
-        gatherRows(img.rgba16.data(), nch, w, h, true,
-                   [](int16_t s) { return pixconv::u16ToU8(pixconv::toU16(s)); }, like.extra,
-                   buf.data());
+        gatherRows(
+            img.rgba16.data(), nch, w, h, true,
+            [](int16_t s) { return pixconv::u16ToU8(pixconv::toU16(s)); }, like.extra, buf.data());
         type = TypeDesc::UINT8;
     } else if (fileType == TypeDesc::UINT16) {
         buf.resize(px * nch * 2);
-        gatherRows(img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toU16(s); },
-                   like.extra, (uint16_t*)buf.data());
+        gatherRows(
+            img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toU16(s); },
+            like.extra, (uint16_t*)buf.data());
         type = TypeDesc::UINT16;
     } else {
         buf.resize(px * nch * 4);
-        gatherRows(img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toFloat(s); },
-                   like.extra, (float*)buf.data());
+        gatherRows(
+            img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toFloat(s); },
+            like.extra, (float*)buf.data());
         type = TypeDesc::FLOAT;
     }
     if (!data) data = buf.data();

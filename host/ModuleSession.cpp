@@ -64,7 +64,7 @@ bool ModuleSession::readParams(std::string& error) {
         ParamInfo p;
         p.name = pi.name;
         p.description = pi.description;
-        p.kind = pi.type == VT_R8 ? ParamInfo::Kind::Number
+        p.kind = pi.type == VT_R8     ? ParamInfo::Kind::Number
                  : pi.type == VT_BOOL ? ParamInfo::Kind::Boolean
                                       : ParamInfo::Kind::Integer;
         p.defaultValue = pi.defaultValue;
@@ -121,7 +121,9 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
     }
     context_->reset();
     HRESULT h = S_OK;
-    auto step = [&](HRESULT v) { if (h == S_OK) h = v; };
+    auto step = [&](HRESULT v) {
+        if (h == S_OK) h = v;
+    };
     step(fx_->SetImage(DS_IMAGE_SOURCE, src.get()));
     step(fx_->SetImage(DS_IMAGE_OUTPUT, dst.get()));
     step(fx_->SetPixelMask(msk.get(), 0, 0));

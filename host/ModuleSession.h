@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "effect/ColBalanceApi.h"
+#include "host/ImageFile.h"
+#include "host/ParamValues.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
 #include "platform/dshost/DsHostServices.h"
 #include "platform/dshost/DsModuleLoader.h"
-#include "host/ImageFile.h"
-#include "host/ParamValues.h"
 
 struct RenderRequest {
     std::optional<DSRect> roi;  // output pixels, rows from the top

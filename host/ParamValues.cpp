@@ -38,8 +38,10 @@ std::optional<double> parseNumber(const std::string& text) {
 std::string ParamValues::alias(const std::string& name) {
     std::string out;
     for (char c : lower(name)) {
-        if (std::isalnum(static_cast<unsigned char>(c))) out += c;
-        else if (!out.empty() && out.back() != '-') out += '-';
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            out += c;
+        else if (!out.empty() && out.back() != '-')
+            out += '-';
     }
     while (!out.empty() && out.back() == '-') out.pop_back();
     return out;
@@ -78,17 +80,19 @@ std::optional<double> ParamValues::parseValue(const ParamInfo& p, const std::str
 // One line, so that an error stays one line.
 std::string ParamValues::validNames() const {
     std::string s = "valid names:";
-    for (size_t i = 0; i < params_.size(); ++i)
-        s += (i ? ", \"" : " \"") + params_[i].name + "\"";
-    if (!params_.empty()) s += " (or lower-case and hyphenated, e.g. " + alias(params_[0].name) + ")";
+    for (size_t i = 0; i < params_.size(); ++i) s += (i ? ", \"" : " \"") + params_[i].name + "\"";
+    if (!params_.empty())
+        s += " (or lower-case and hyphenated, e.g. " + alias(params_[0].name) + ")";
     return s;
 }
 
 void ParamValues::set(ParamSetting s) {
     auto it = std::find_if(settings_.begin(), settings_.end(),
                            [&](const ParamSetting& o) { return o.index == s.index; });
-    if (it != settings_.end()) *it = std::move(s);
-    else settings_.push_back(std::move(s));
+    if (it != settings_.end())
+        *it = std::move(s);
+    else
+        settings_.push_back(std::move(s));
 }
 
 bool ParamValues::addAssignment(const std::string& text, std::string& error) {
@@ -175,7 +179,8 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
                 if (k.is_array() && k.size() == 2 && k[0].is_number()) v = valueOf(p, k[1]);
                 const double t = v ? k[0].get<double>() : 0.0;
                 if (!v || !std::isfinite(t)) {
-                    error = "\"" + name + "\": keyframes must be [time, value] pairs of finite numbers";
+                    error =
+                        "\"" + name + "\": keyframes must be [time, value] pairs of finite numbers";
                     return false;
                 }
                 s.keys.emplace_back(t, *v);

@@ -18,8 +18,8 @@ struct ParamInfo {
     enum class Kind { Number, Integer, Boolean } kind = Kind::Number;
     double defaultValue = 0;
     bool hasRange = false;
-    double min = 0, max = 0;          // the property page's range
-    std::vector<std::string> items;   // list texts, index = value
+    double min = 0, max = 0;         // the property page's range
+    std::vector<std::string> items;  // list texts, index = value
     bool animatable = false;
 };
 

@@ -10,13 +10,13 @@
 // a non-zero exit status.
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "host/FramePattern.h"
@@ -49,7 +49,8 @@ std::optional<DSRect> parseRoi(const std::string& text) {
 // The region clipped to the image; nothing when none of it is inside.
 std::optional<DSRect> clipRoi(const DSRect& r, int w, int h) {
     const long x0 = std::max<long>(r.x, 0), y0 = std::max<long>(r.y, 0);
-    const long x1 = std::min<long>(long(r.x) + r.width, w), y1 = std::min<long>(long(r.y) + r.height, h);
+    const long x1 = std::min<long>(long(r.x) + r.width, w),
+               y1 = std::min<long>(long(r.y) + r.height, h);
     if (x0 >= x1 || y0 >= y1) return std::nullopt;
     return DSRect{int32_t(x0), int32_t(y0), int32_t(x1 - x0), int32_t(y1 - y0)};
 }
@@ -114,14 +115,19 @@ int main(int argc, char** argv) {
     bool listOnly = false;
     app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
     app.add_option("-o,--output", out, "output image (same patterns)");
-    app.add_option("--set", sets, "NAME=VALUE, repeatable; wins over --params")->allow_extra_args(false);
-    app.add_option("--params", paramsFile, "JSON file of values and [[time, value], ...] keyframes");
+    app.add_option("--set", sets, "NAME=VALUE, repeatable; wins over --params")
+        ->allow_extra_args(false);
+    app.add_option("--params", paramsFile,
+                   "JSON file of values and [[time, value], ...] keyframes");
     app.add_option("--frame", frameTime, "render time (default 0)");
-    app.add_option("--frames", framesText, "frame range A-B for sequences; the frame number is the time");
+    app.add_option("--frames", framesText,
+                   "frame range A-B for sequences; the frame number is the time");
     app.add_option("--roi", roiText, "region of interest X,Y,W,H in pixels from the top-left");
-    app.add_option("--field", field, "0 whole frame, 1 even rows, 2 odd rows")->check(CLI::Range(0, 2));
+    app.add_option("--field", field, "0 whole frame, 1 even rows, 2 odd rows")
+        ->check(CLI::Range(0, 2));
     app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
-    app.add_option("--depth", depthArg, "force the 8- or 16-bit path")->check(CLI::IsMember({8, 16}));
+    app.add_option("--depth", depthArg, "force the 8- or 16-bit path")
+        ->check(CLI::IsMember({8, 16}));
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
     try {
         app.parse(argc, argv);

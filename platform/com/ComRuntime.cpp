@@ -123,7 +123,8 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD, void*, REFIID iid, void** out) {
     return hr;
 }
 
-HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD clsContext, REFIID iid, void** out) {
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD clsContext, REFIID iid,
+                         void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     IClassFactory* factory = nullptr;

@@ -27,8 +27,8 @@ FN_COM_API HRESULT CoGetClassObject(REFCLSID clsid, DWORD clsContext, void* rese
 
 // A new instance through the class object's IClassFactory.  *out is null on
 // every failure.
-FN_COM_API HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD clsContext,
-                                    REFIID iid, void** out);
+FN_COM_API HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD clsContext, REFIID iid,
+                                    void** out);
 
 // A free-threaded marshaler aggregated into `outer`: the returned inner
 // unknown answers IMarshal with an interface whose reference counting and

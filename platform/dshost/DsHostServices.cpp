@@ -62,10 +62,14 @@ public:
         if (!name || !value) return E_POINTER;
         std::lock_guard<std::mutex> g(state_->lock);
         const double* v = nullptr;
-        if (!std::strcmp(name, "Project Frame User Size (X)")) v = &state_->userX;
-        else if (!std::strcmp(name, "Project Frame User Size (Y)")) v = &state_->userY;
-        else if (!std::strcmp(name, "Project Frame World Size (X)")) v = &state_->worldX;
-        else if (!std::strcmp(name, "Project Frame World Size (Y)")) v = &state_->worldY;
+        if (!std::strcmp(name, "Project Frame User Size (X)"))
+            v = &state_->userX;
+        else if (!std::strcmp(name, "Project Frame User Size (Y)"))
+            v = &state_->userY;
+        else if (!std::strcmp(name, "Project Frame World Size (X)"))
+            v = &state_->worldX;
+        else if (!std::strcmp(name, "Project Frame World Size (Y)"))
+            v = &state_->worldY;
         if (!v) return E_INVALIDARG;
         if (!state_->frameSet) return E_FAIL;
         *value = *v;
@@ -97,7 +101,8 @@ class Registrar final : public Service<IDSRegistrar> {
 public:
     explicit Registrar(std::shared_ptr<State> s) : Service(std::move(s), IID_IDSRegistrar) {}
 
-    HRESULT RegisterCOMEffect(REFCLSID clsid, const char* path, UINT nameId, const char* name) override {
+    HRESULT RegisterCOMEffect(REFCLSID clsid, const char* path, UINT nameId,
+                              const char* name) override {
         std::lock_guard<std::mutex> g(state_->lock);
         auto& list = state_->classes;
         for (auto& r : list) {

@@ -33,7 +33,10 @@ size_t DsImage::pixelSize(DsImageKind kind) {
 }
 
 DsImage::DsImage(DsImageKind kind, int32_t width, int32_t height)
-    : kind_(kind), width_(width), height_(height), format_(formatOf(kind)),
+    : kind_(kind),
+      width_(width),
+      height_(height),
+      format_(formatOf(kind)),
       placement_{0, 0, double(width), double(height)} {}
 
 DsImage::~DsImage() {

@@ -94,9 +94,7 @@ HRESULT DsModuleLoader::canUnloadNow() { return handle_ ? canUnloadNow_() : E_UN
 
 HRESULT DsModuleLoader::registerServer() { return handle_ ? registerServer_() : E_UNEXPECTED; }
 
-HRESULT DsModuleLoader::unregisterServer() {
-    return handle_ ? unregisterServer_() : E_UNEXPECTED;
-}
+HRESULT DsModuleLoader::unregisterServer() { return handle_ ? unregisterServer_() : E_UNEXPECTED; }
 
 HRESULT DsModuleLoader::registerClass(REFCLSID clsid) {
     if (!handle_) return E_UNEXPECTED;

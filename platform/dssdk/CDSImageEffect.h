@@ -15,8 +15,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/dssdk/CDSPropertyContainer.h"
 #include "platform/com/ComPtr.h"
+#include "platform/dssdk/CDSPropertyContainer.h"
 #include "platform/dssdk/DSEffect.h"
 
 class CDSPlugInEffect : public CDSAliasedPropertyContainer {

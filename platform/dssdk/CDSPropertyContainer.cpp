@@ -15,7 +15,8 @@ void CDSBasePropertyContainer::InitStaticPropertyMap(CDSStaticPropertyMap& out,
                                                      const CDSPropertiesMap& map) {
     out.entries.clear();
     for (const CDSPropertiesMap* m = &map; m; m = m->next)
-        for (const CDSPropertiesMapEntry* e = m->entries; e && e->Def(); ++e) out.entries.push_back(e);
+        for (const CDSPropertiesMapEntry* e = m->entries; e && e->Def(); ++e)
+            out.entries.push_back(e);
 }
 
 const CDSPropertiesMapEntry* CDSBasePropertyContainer::FindEntry(REFGUID id) {
@@ -32,8 +33,10 @@ double CDSBasePropertyContainer::ReadMember(const CDSPropertiesMapEntry& e) {
 
 void CDSBasePropertyContainer::WriteMember(const CDSPropertiesMapEntry& e, double value) {
     void* m = e.Member(this);
-    if (e.Def()->Type() == VT_R8) *static_cast<double*>(m) = value;
-    else *static_cast<int32_t*>(m) = int32_t(value);  // range checked by the caller
+    if (e.Def()->Type() == VT_R8)
+        *static_cast<double*>(m) = value;
+    else
+        *static_cast<int32_t*>(m) = int32_t(value);  // range checked by the caller
 }
 
 double CDSBasePropertyContainer::GetValueDirect(uint32_t key, double current, double time) {
@@ -99,7 +102,8 @@ HRESULT CDSBasePropertyContainer::GetListItem(uint32_t index, uint32_t item, cha
     if (index >= entries.size()) return E_INVALIDARG;
     const CDSParamDef& d = *entries[index]->Def();
     if (item >= d.ListCount()) return E_INVALIDARG;
-    if (LoadStringA(d.Instance(), d.ListItem(item), buffer, int(size > 0x7fffffff ? 0x7fffffff : size)) == 0)
+    if (LoadStringA(d.Instance(), d.ListItem(item), buffer,
+                    int(size > 0x7fffffff ? 0x7fffffff : size)) == 0)
         return E_FAIL;
     return S_OK;
 }

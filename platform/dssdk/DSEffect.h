@@ -11,9 +11,9 @@
 
 #include <cstdint>
 
+#include "platform/com/Unknown.h"
 #include "platform/dssdk/DSHostInterfaces.h"
 #include "platform/dssdk/IDSImage.h"
-#include "platform/com/Unknown.h"
 
 inline constexpr IID IID_IDSImageEffect = "{1BDE5F4F-E2A8-473A-88D9-DF89AEE552F1}"_guid;
 inline constexpr IID IID_IDSPropertyContainer = "{DE3561D7-5FB3-4F13-B70A-A7B77B7DE217}"_guid;

@@ -63,8 +63,8 @@ HRESULT DSRegisterObjectFamilies(REFCLSID effect, UINT count, const GUID* famili
     ComPtr<IDSRegistrar> registrar;
     HRESULT hr = service(CLSID_DSRegistrar, IID_IDSRegistrar, registrar);
     if (FAILED(hr)) return hr;
-    return registrar->RegisterObjectFamilies(effect, count, families, flag,
-                                             displayName ? displayName : "", DSModulePath(instance));
+    return registrar->RegisterObjectFamilies(
+        effect, count, families, flag, displayName ? displayName : "", DSModulePath(instance));
 }
 
 HRESULT DSUnregisterObjectFamilies(REFCLSID effect, UINT count, const GUID* families,

@@ -4,10 +4,10 @@
 #include <string>
 
 struct FnGlyphFont {
-  int height = 0;  // > 0: cell height (ascent + descent), < 0: em height, 0: default
-  int weight = 400;  // 100..900, 700 = bold
-  bool italic = false;
-  std::string face;  // family name; old raster names mean the default sans-serif
+    int height = 0;    // > 0: cell height (ascent + descent), < 0: em height, 0: default
+    int weight = 400;  // 100..900, 700 = bold
+    bool italic = false;
+    std::string face;  // family name; old raster names mean the default sans-serif
 };
 
 // Fills lists listBase .. listBase + count - 1 in the current GL context with

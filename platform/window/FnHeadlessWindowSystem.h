@@ -21,44 +21,44 @@
 
 class FnHeadlessWindowSystem final : public FnWindowSystem {
 public:
-  FnHeadlessWindowSystem();
-  ~FnHeadlessWindowSystem() override;
+    FnHeadlessWindowSystem();
+    ~FnHeadlessWindowSystem() override;
 
-  // Opens the EGL display now (it is opened on the first context otherwise);
-  // false when no offscreen OpenGL is available.  Error() then says why.
-  bool Open();
-  const std::string& Error() const { return error_; }
-  // GL_RENDERER of the contexts, once one was made.
-  const std::string& Renderer() const { return renderer_; }
+    // Opens the EGL display now (it is opened on the first context otherwise);
+    // false when no offscreen OpenGL is available.  Error() then says why.
+    bool Open();
+    const std::string& Error() const { return error_; }
+    // GL_RENDERER of the contexts, once one was made.
+    const std::string& Renderer() const { return renderer_; }
 
-  // The last frame the window presented (empty before its first swap), its
-  // number of presented frames, and a PNG of it.
-  FnFrame Frame(HWND window) const;
-  unsigned FrameCount(HWND window) const;
-  bool SaveFramePng(HWND window, const std::string& path) const;
+    // The last frame the window presented (empty before its first swap), its
+    // number of presented frames, and a PNG of it.
+    FnFrame Frame(HWND window) const;
+    unsigned FrameCount(HWND window) const;
+    bool SaveFramePng(HWND window, const std::string& path) const;
 
-  void WindowDestroyed(HWND window) override;
-  FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) override;
-  bool MakeCurrent(HWND window, FnGLContext* context) override;
-  void DeleteContext(FnGLContext* context) override;
-  bool SwapBuffers(HWND window) override;
+    void WindowDestroyed(HWND window) override;
+    FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) override;
+    bool MakeCurrent(HWND window, FnGLContext* context) override;
+    void DeleteContext(FnGLContext* context) override;
+    bool SwapBuffers(HWND window) override;
 
 private:
-  class Context;
-  struct Presented {
-    FnFrame frame;
-    unsigned count = 0;
-  };
+    class Context;
+    struct Presented {
+        FnFrame frame;
+        unsigned count = 0;
+    };
 
-  void Close();
+    void Close();
 
-  void* display_ = nullptr;  // EGLDisplay
-  bool openTried_ = false;
-  bool noConfig_ = false;  // contexts without an EGLConfig
-  void* config_ = nullptr;  // EGLConfig when configs are needed
-  std::string error_;
-  std::string renderer_;
-  std::map<Context*, std::unique_ptr<Context>> contexts_;
-  Context* current_ = nullptr;
-  std::map<HWND, Presented> frames_;
+    void* display_ = nullptr;  // EGLDisplay
+    bool openTried_ = false;
+    bool noConfig_ = false;   // contexts without an EGLConfig
+    void* config_ = nullptr;  // EGLConfig when configs are needed
+    std::string error_;
+    std::string renderer_;
+    std::map<Context*, std::unique_ptr<Context>> contexts_;
+    Context* current_ = nullptr;
+    std::map<HWND, Presented> frames_;
 };

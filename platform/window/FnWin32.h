@@ -47,77 +47,80 @@ typedef HMENU__* HMENU;
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 
 struct POINT {
-  LONG x;
-  LONG y;
+    LONG x;
+    LONG y;
 };
 
 struct RECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
 };
 
 struct WNDCLASSA {
-  UINT style;
-  WNDPROC lpfnWndProc;
-  int cbClsExtra;
-  int cbWndExtra;
-  HINSTANCE hInstance;
-  HICON hIcon;
-  HCURSOR hCursor;
-  HBRUSH hbrBackground;
-  const char* lpszMenuName;
-  const char* lpszClassName;
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    const char* lpszMenuName;
+    const char* lpszClassName;
 };
 
 struct WINDOWPLACEMENT {
-  UINT length;
-  UINT flags;
-  UINT showCmd;
-  POINT ptMinPosition;
-  POINT ptMaxPosition;
-  RECT rcNormalPosition;
+    UINT length;
+    UINT flags;
+    UINT showCmd;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
 };
 
 struct PIXELFORMATDESCRIPTOR {
-  WORD nSize;
-  WORD nVersion;
-  DWORD dwFlags;
-  BYTE iPixelType;
-  BYTE cColorBits;
-  BYTE cRedBits;
-  BYTE cRedShift;
-  BYTE cGreenBits;
-  BYTE cGreenShift;
-  BYTE cBlueBits;
-  BYTE cBlueShift;
-  BYTE cAlphaBits;
-  BYTE cAlphaShift;
-  BYTE cAccumBits;
-  BYTE cAccumRedBits;
-  BYTE cAccumGreenBits;
-  BYTE cAccumBlueBits;
-  BYTE cAccumAlphaBits;
-  BYTE cDepthBits;
-  BYTE cStencilBits;
-  BYTE cAuxBuffers;
-  BYTE iLayerType;
-  BYTE bReserved;
-  DWORD dwLayerMask;
-  DWORD dwVisibleMask;
-  DWORD dwDamageMask;
+    WORD nSize;
+    WORD nVersion;
+    DWORD dwFlags;
+    BYTE iPixelType;
+    BYTE cColorBits;
+    BYTE cRedBits;
+    BYTE cRedShift;
+    BYTE cGreenBits;
+    BYTE cGreenShift;
+    BYTE cBlueBits;
+    BYTE cBlueShift;
+    BYTE cAlphaBits;
+    BYTE cAlphaShift;
+    BYTE cAccumBits;
+    BYTE cAccumRedBits;
+    BYTE cAccumGreenBits;
+    BYTE cAccumBlueBits;
+    BYTE cAccumAlphaBits;
+    BYTE cDepthBits;
+    BYTE cStencilBits;
+    BYTE cAuxBuffers;
+    BYTE iLayerType;
+    BYTE bReserved;
+    DWORD dwLayerMask;
+    DWORD dwVisibleMask;
+    DWORD dwDamageMask;
 };
 static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "descriptor layout");
 
 #define LOWORD(l) (static_cast<WORD>(static_cast<std::uintptr_t>(l) & 0xffff))
 #define HIWORD(l) (static_cast<WORD>((static_cast<std::uintptr_t>(l) >> 16) & 0xffff))
-#define MAKELPARAM(l, h) \
-  (static_cast<LPARAM>(static_cast<DWORD>((static_cast<WORD>(l)) | (static_cast<DWORD>(static_cast<WORD>(h)) << 16))))
+#define MAKELPARAM(l, h)                                             \
+    (static_cast<LPARAM>(static_cast<DWORD>((static_cast<WORD>(l)) | \
+                                            (static_cast<DWORD>(static_cast<WORD>(h)) << 16))))
 #define GET_X_LPARAM(lp) (static_cast<int>(static_cast<short>(LOWORD(lp))))
 #define GET_Y_LPARAM(lp) (static_cast<int>(static_cast<short>(HIWORD(lp))))
-#define MAKEINTATOM(i) (reinterpret_cast<const char*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
-#define MAKEINTRESOURCEW(i) (reinterpret_cast<const wchar_t*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
+#define MAKEINTATOM(i) \
+    (reinterpret_cast<const char*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
+#define MAKEINTRESOURCEW(i) \
+    (reinterpret_cast<const wchar_t*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
 #define IDC_ARROW MAKEINTRESOURCEW(32512)
 
 // Window messages
@@ -181,8 +184,9 @@ constexpr BYTE PFD_MAIN_PLANE = 0;
 
 // --- User32: classes and windows
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc);
-HWND WINAPI CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
-                            int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
+HWND WINAPI CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style,
+                            int x, int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, void* param);
 BOOL WINAPI DestroyWindow(HWND window);
 BOOL WINAPI IsWindow(HWND window);
 HWND WINAPI GetParent(HWND window);
@@ -221,9 +225,10 @@ int WINAPI ReleaseDC(HWND window, HDC dc);
 HGDIOBJ WINAPI GetStockObject(int which);
 HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ object);
 BOOL WINAPI DeleteObject(HGDIOBJ object);
-HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                         DWORD quality, DWORD pitchAndFamily, const char* face);
+HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight,
+                         DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                         DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                         DWORD pitchAndFamily, const char* face);
 int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd);
 BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd);
 int WINAPI GetPixelFormat(HDC dc);

@@ -12,99 +12,99 @@
 #include <vector>
 
 struct FnWinClassRecord {
-  std::string name;
-  WNDCLASSA wc{};  // lpszClassName points at name
-  ATOM atom = 0;
-  bool system = false;  // predefined class, usable from any instance
+    std::string name;
+    WNDCLASSA wc{};  // lpszClassName points at name
+    ATOM atom = 0;
+    bool system = false;  // predefined class, usable from any instance
 };
 
 struct FnWinWindowRecord {
-  HWND handle = nullptr;
-  const FnWinClassRecord* windowClass = nullptr;
-  HINSTANCE instance = nullptr;
-  HWND parent = nullptr;  // null for top-level windows
-  std::vector<HWND> children;  // creation order; the last one lies on top
-  int x = 0, y = 0;  // in the parent's client area (screen for top-level)
-  int width = 0, height = 0;
-  DWORD style = 0;
-  std::string title;
-  bool visible = false;
-  bool dirty = false;  // has a non-empty update region
-  bool destroying = false;
-  std::vector<std::pair<std::string, HANDLE>> props;
-  HDC dc = nullptr;  // the window's own device context, made on first GetDC
-  int pixelFormat = 0;
-  PIXELFORMATDESCRIPTOR format{};
+    HWND handle = nullptr;
+    const FnWinClassRecord* windowClass = nullptr;
+    HINSTANCE instance = nullptr;
+    HWND parent = nullptr;       // null for top-level windows
+    std::vector<HWND> children;  // creation order; the last one lies on top
+    int x = 0, y = 0;            // in the parent's client area (screen for top-level)
+    int width = 0, height = 0;
+    DWORD style = 0;
+    std::string title;
+    bool visible = false;
+    bool dirty = false;  // has a non-empty update region
+    bool destroying = false;
+    std::vector<std::pair<std::string, HANDLE>> props;
+    HDC dc = nullptr;  // the window's own device context, made on first GetDC
+    int pixelFormat = 0;
+    PIXELFORMATDESCRIPTOR format{};
 };
 
 struct FnWinDcRecord {
-  HWND window = nullptr;
-  HGDIOBJ font = nullptr;  // selected font (the stock system font at first)
+    HWND window = nullptr;
+    HGDIOBJ font = nullptr;  // selected font (the stock system font at first)
 };
 
 struct FnWinFontRecord {
-  int height = 0;
-  int weight = 0;
-  bool italic = false;
-  std::string face;
+    int height = 0;
+    int weight = 0;
+    bool italic = false;
+    std::string face;
 };
 
 struct FnWinContextRecord {
-  FnGLContext* context = nullptr;  // owned by its window system
-  FnWindowSystem* system = nullptr;
-  HWND window = nullptr;  // window it was last made current with
+    FnGLContext* context = nullptr;  // owned by its window system
+    FnWindowSystem* system = nullptr;
+    HWND window = nullptr;  // window it was last made current with
 };
 
 class FnWin32State {
 public:
-  static FnWin32State& Get();
+    static FnWin32State& Get();
 
-  // Handle values are ids from one counter, so no two objects share one.
-  std::uintptr_t NextId() { return nextId_ += 4; }
+    // Handle values are ids from one counter, so no two objects share one.
+    std::uintptr_t NextId() { return nextId_ += 4; }
 
-  FnWinWindowRecord* Window(HWND handle);
-  FnWinDcRecord* Dc(HDC handle);
-  FnWinFontRecord* Font(HGDIOBJ handle);
-  FnWinContextRecord* Context(HGLRC handle);
-  const FnWinClassRecord* FindClass(const char* nameOrAtom, HINSTANCE instance) const;
+    FnWinWindowRecord* Window(HWND handle);
+    FnWinDcRecord* Dc(HDC handle);
+    FnWinFontRecord* Font(HGDIOBJ handle);
+    FnWinContextRecord* Context(HGLRC handle);
+    const FnWinClassRecord* FindClass(const char* nameOrAtom, HINSTANCE instance) const;
 
-  // Screen position of a window's client origin.
-  POINT Origin(const FnWinWindowRecord& window);
-  // Visible itself and every ancestor visible.
-  bool Showing(const FnWinWindowRecord& window);
-  // Releases the current context (if any) in its window system.
-  void ReleaseCurrent();
+    // Screen position of a window's client origin.
+    POINT Origin(const FnWinWindowRecord& window);
+    // Visible itself and every ancestor visible.
+    bool Showing(const FnWinWindowRecord& window);
+    // Releases the current context (if any) in its window system.
+    void ReleaseCurrent();
 
-  std::vector<std::unique_ptr<FnWinClassRecord>> classes;
-  std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinWindowRecord>> windows;
-  std::vector<HWND> topLevel;  // creation order
-  std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinDcRecord>> dcs;
-  std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinFontRecord>> fonts;
-  std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinContextRecord>> contexts;
+    std::vector<std::unique_ptr<FnWinClassRecord>> classes;
+    std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinWindowRecord>> windows;
+    std::vector<HWND> topLevel;  // creation order
+    std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinDcRecord>> dcs;
+    std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinFontRecord>> fonts;
+    std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinContextRecord>> contexts;
 
-  POINT cursor{0, 0};
-  HWND capture = nullptr;
-  WPARAM buttons = 0;  // MK_* of the buttons held
-  HGLRC currentContext = nullptr;
-  HDC currentDc = nullptr;
-  FnWindowSystem* system = nullptr;
+    POINT cursor{0, 0};
+    HWND capture = nullptr;
+    WPARAM buttons = 0;  // MK_* of the buttons held
+    HGLRC currentContext = nullptr;
+    HDC currentDc = nullptr;
+    FnWindowSystem* system = nullptr;
 
-  // Stock objects: fixed small ids outside the counter's range.
-  static constexpr std::uintptr_t kStockWhiteBrush = 0x100;
-  static constexpr std::uintptr_t kStockSystemFont = 0x104;
-  static constexpr std::uintptr_t kStockArrowCursor = 0x108;
+    // Stock objects: fixed small ids outside the counter's range.
+    static constexpr std::uintptr_t kStockWhiteBrush = 0x100;
+    static constexpr std::uintptr_t kStockSystemFont = 0x104;
+    static constexpr std::uintptr_t kStockArrowCursor = 0x108;
 
 private:
-  FnWin32State();
-  std::uintptr_t nextId_ = 0x10000;
+    FnWin32State();
+    std::uintptr_t nextId_ = 0x10000;
 };
 
 template <class Handle>
 std::uintptr_t FnHandleId(Handle handle) {
-  return reinterpret_cast<std::uintptr_t>(handle);
+    return reinterpret_cast<std::uintptr_t>(handle);
 }
 
 template <class Handle>
 Handle FnHandleOf(std::uintptr_t id) {
-  return reinterpret_cast<Handle>(id);
+    return reinterpret_cast<Handle>(id);
 }

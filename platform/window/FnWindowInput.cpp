@@ -5,36 +5,38 @@
 namespace {
 
 HWND Target(FnWin32State& s) {
-  if (s.capture && s.Window(s.capture)) return s.capture;
-  return WindowFromPoint(s.cursor);
+    if (s.capture && s.Window(s.capture)) return s.capture;
+    return WindowFromPoint(s.cursor);
 }
 
 LPARAM ClientPoint(HWND window, POINT p) {
-  ScreenToClient(window, &p);
-  return MAKELPARAM(p.x, p.y);
+    ScreenToClient(window, &p);
+    return MAKELPARAM(p.x, p.y);
 }
 
 }  // namespace
 
 HWND FnInputMouseMove(int screenX, int screenY) {
-  FnWin32State& s = FnWin32State::Get();
-  SetCursorPos(screenX, screenY);
-  const HWND target = Target(s);
-  if (target) SendMessageA(target, WM_MOUSEMOVE, s.buttons, ClientPoint(target, s.cursor));
-  return target;
+    FnWin32State& s = FnWin32State::Get();
+    SetCursorPos(screenX, screenY);
+    const HWND target = Target(s);
+    if (target) SendMessageA(target, WM_MOUSEMOVE, s.buttons, ClientPoint(target, s.cursor));
+    return target;
 }
 
 HWND FnInputMouseButton(int button, bool down) {
-  static constexpr UINT kDown[] = {WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN};
-  static constexpr UINT kUp[] = {WM_LBUTTONUP, WM_MBUTTONUP, WM_RBUTTONUP};
-  static constexpr WPARAM kKey[] = {MK_LBUTTON, MK_MBUTTON, MK_RBUTTON};
-  if (button < 0 || button > 2) return nullptr;
-  FnWin32State& s = FnWin32State::Get();
-  if (down)
-    s.buttons |= kKey[button];
-  else
-    s.buttons &= ~kKey[button];
-  const HWND target = Target(s);
-  if (target) SendMessageA(target, down ? kDown[button] : kUp[button], s.buttons, ClientPoint(target, s.cursor));
-  return target;
+    static constexpr UINT kDown[] = {WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN};
+    static constexpr UINT kUp[] = {WM_LBUTTONUP, WM_MBUTTONUP, WM_RBUTTONUP};
+    static constexpr WPARAM kKey[] = {MK_LBUTTON, MK_MBUTTON, MK_RBUTTON};
+    if (button < 0 || button > 2) return nullptr;
+    FnWin32State& s = FnWin32State::Get();
+    if (down)
+        s.buttons |= kKey[button];
+    else
+        s.buttons &= ~kKey[button];
+    const HWND target = Target(s);
+    if (target)
+        SendMessageA(target, down ? kDown[button] : kUp[button], s.buttons,
+                     ClientPoint(target, s.cursor));
+    return target;
 }

@@ -11,40 +11,40 @@
 // One GL rendering context of a window system (what an HGLRC names).
 class FnGLContext {
 public:
-  FnGLContext() = default;
-  FnGLContext(const FnGLContext&) = delete;
-  FnGLContext& operator=(const FnGLContext&) = delete;
-  virtual ~FnGLContext() = default;
+    FnGLContext() = default;
+    FnGLContext(const FnGLContext&) = delete;
+    FnGLContext& operator=(const FnGLContext&) = delete;
+    virtual ~FnGLContext() = default;
 };
 
 class FnWindowSystem {
 public:
-  FnWindowSystem() = default;
-  FnWindowSystem(const FnWindowSystem&) = delete;
-  FnWindowSystem& operator=(const FnWindowSystem&) = delete;
-  virtual ~FnWindowSystem() = default;
+    FnWindowSystem() = default;
+    FnWindowSystem(const FnWindowSystem&) = delete;
+    FnWindowSystem& operator=(const FnWindowSystem&) = delete;
+    virtual ~FnWindowSystem() = default;
 
-  // Native windows, so that a system can mirror them.  WindowChanged follows
-  // a change of size, position or visibility; WindowInvalidated follows
-  // InvalidateRect (the layer itself sends WM_PAINT from UpdateWindow).
-  virtual void WindowCreated(HWND) {}
-  virtual void WindowDestroyed(HWND) {}
-  virtual void WindowChanged(HWND) {}
-  virtual void WindowInvalidated(HWND) {}
+    // Native windows, so that a system can mirror them.  WindowChanged follows
+    // a change of size, position or visibility; WindowInvalidated follows
+    // InvalidateRect (the layer itself sends WM_PAINT from UpdateWindow).
+    virtual void WindowCreated(HWND) {}
+    virtual void WindowDestroyed(HWND) {}
+    virtual void WindowChanged(HWND) {}
+    virtual void WindowInvalidated(HWND) {}
 
-  // A context for a window whose pixel format is set; null on failure.
-  virtual FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) = 0;
-  // Binds the context to draw into the window; a null context releases the
-  // current one.  False when the system cannot.
-  virtual bool MakeCurrent(HWND window, FnGLContext* context) = 0;
-  virtual void DeleteContext(FnGLContext* context) = 0;
-  // Presents what was drawn into the window since the last swap.  The
-  // window's context is current when the layer calls this.
-  virtual bool SwapBuffers(HWND window) = 0;
+    // A context for a window whose pixel format is set; null on failure.
+    virtual FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) = 0;
+    // Binds the context to draw into the window; a null context releases the
+    // current one.  False when the system cannot.
+    virtual bool MakeCurrent(HWND window, FnGLContext* context) = 0;
+    virtual void DeleteContext(FnGLContext* context) = 0;
+    // Presents what was drawn into the window since the last swap.  The
+    // window's context is current when the layer calls this.
+    virtual bool SwapBuffers(HWND window) = 0;
 
-  // Installs the system that serves GL windows from now on (not owned; null
-  // uninstalls).  Contexts of the previous system are deleted and their
-  // handles become invalid.  Existing windows are announced to the new one.
-  static void Install(FnWindowSystem* system);
-  static FnWindowSystem* Current();
+    // Installs the system that serves GL windows from now on (not owned; null
+    // uninstalls).  Contexts of the previous system are deleted and their
+    // handles become invalid.  Existing windows are announced to the new one.
+    static void Install(FnWindowSystem* system);
+    static FnWindowSystem* Current();
 };

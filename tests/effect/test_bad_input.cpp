@@ -48,7 +48,8 @@ TEST_F(BadInputTest, OddFieldsRegionsTimesAndSizes) {
 
     // Regions far larger than the output are clipped to it.
     DSRect huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
-    const DSRect regions[] = {huge, {-1000000000, -5, INT_MAX, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX, 1}};
+    const DSRect regions[] = {
+        huge, {-1000000000, -5, INT_MAX, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX, 1}};
     for (const DSRect& r : regions) {
         auto out = DsImage::create(DsImageKind::Rgba8, 6, 5);
         fx->SetImage(DS_IMAGE_OUTPUT, out.get());

@@ -10,7 +10,8 @@ using ModuleTest = EffectHost;
 
 TEST_F(ModuleTest, ClassObjectsOnlyForServedClassesWithoutAggregation) {
     void* out = this;
-    EXPECT_EQ(module.getClassObject(kNotServed, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(module.getClassObject(kNotServed, IID_IClassFactory, &out),
+              CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(module.getClassObject(CLSID_ColBalance, IID_IClassFactory, nullptr), E_POINTER);
 

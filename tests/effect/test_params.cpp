@@ -148,7 +148,8 @@ TEST_F(ParamsTest, InformationRecordsAndFamilies) {
         ASSERT_TRUE(e);
         DSImageEffectInfo ii{DSINFO_IMAGE_EFFECT, c.family, {}};
         ASSERT_EQ(e->GetImageEffectInfo(&ii), S_OK);
-        for (int w = 0; w < 10; ++w) EXPECT_EQ(ii.capabilities[w], c.words[w]) << GuidToString(c.family) << w;
+        for (int w = 0; w < 10; ++w)
+            EXPECT_EQ(ii.capabilities[w], c.words[w]) << GuidToString(c.family) << w;
     }
     DSImageEffectInfo wrong{DSINFO_EFFECT, DSFAMILY_FILTER, {}};
     EXPECT_EQ(fx->GetImageEffectInfo(&wrong), E_INVALIDARG);

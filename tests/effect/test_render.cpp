@@ -16,7 +16,9 @@ ComPtr<DsImage> anyImage16(int w, int h, uint32_t seed = 1) {
         return int16_t(int32_t(scramble(seed + uint32_t((y * w + x) * 4 + c)) % 36000) - 2000);
     });
 }
-ComPtr<DsImage> marked8(int w, int h) { return rgba8(w, h, [](int, int) { return kMarker; }); }
+ComPtr<DsImage> marked8(int w, int h) {
+    return rgba8(w, h, [](int, int) { return kMarker; });
+}
 ComPtr<DsImage> marked16(int w, int h) {
     return rgba16(w, h, [](int, int, int) { return int16_t(0x5A5A); });
 }
@@ -104,7 +106,8 @@ TEST_F(RenderTest, FieldTwoWritesOddRowsAndRegionItsColumns) {
         fx->SetField(2);
         render();
         for (int y = 0; y < 6; ++y)
-            for (int x = 0; x < 8; ++x) EXPECT_EQ(written(x, y), y % 2 == 1) << x << "," << y << " " << sixteen;
+            for (int x = 0; x < 8; ++x)
+                EXPECT_EQ(written(x, y), y % 2 == 1) << x << "," << y << " " << sixteen;
 
         out = sixteen ? marked16(8, 6) : marked8(8, 6);
         images(src, out);
@@ -114,7 +117,8 @@ TEST_F(RenderTest, FieldTwoWritesOddRowsAndRegionItsColumns) {
         render();
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 8; ++x)
-                EXPECT_EQ(written(x, y), x >= 3 && x <= 6 && y >= 1 && y <= 2) << x << "," << y << " " << sixteen;
+                EXPECT_EQ(written(x, y), x >= 3 && x <= 6 && y >= 1 && y <= 2)
+                    << x << "," << y << " " << sixteen;
         fx->SetRegionOfInterest(nullptr);
     }
 }
@@ -173,7 +177,7 @@ TEST_F(RenderTest, CloneRendersLikeItsOriginalAndReportsPlacement) {
 }
 
 TEST_F(RenderTest, RenderToneIgnoresColourSettings) {
-    set(P::RenderTone, 3);  // highlights
+    set(P::RenderTone, 3);                                           // highlights
     auto white = rgba8(3, 3, [](int, int) { return 0x00FFFFFFu; });  // transparent white
     auto plain = marked8(3, 3);
     images(white, plain);

@@ -60,8 +60,10 @@ FnBalanceParams randomParams(std::mt19937& rng) {
     for (double* h : {&p.masterHue, &p.lowHue, &p.midHue, &p.highHue}) *h = hue(rng);
     for (double* s : {&p.masterSaturation, &p.lowSaturation, &p.midSaturation, &p.highSaturation})
         *s = coin(rng) ? sat(rng) : 0;
-    for (double* l : {&p.masterLum, &p.lowLum, &p.midLum, &p.highLum}) *l = coin(rng) == 0 ? lum(rng) : 0;
-    for (double* t : {&p.lowlights, &p.highlights, &p.lowlightsEase, &p.highlightsEase}) *t = pct(rng);
+    for (double* l : {&p.masterLum, &p.lowLum, &p.midLum, &p.highLum})
+        *l = coin(rng) == 0 ? lum(rng) : 0;
+    for (double* t : {&p.lowlights, &p.highlights, &p.lowlightsEase, &p.highlightsEase})
+        *t = pct(rng);
     p.preserveLuminance = coin(rng) & 1;
     p.maskAlpha = coin(rng) >= 2 ? 2 : 1;
     return p;
@@ -115,7 +117,8 @@ TEST(HueSatShift, SectorsSumToZeroAndWrap) {
     // Each sector: one channel is exactly minus the sum of the other two.
     for (int i = 0; i < 3600; ++i) {
         const auto c = HueSatShift(float(i) / 3600.0f - 0.5f, 1.7f);
-        const bool zeroSum = c[2] == -(c[0] + c[1]) || c[0] == -(c[1] + c[2]) || c[1] == -(c[0] + c[2]);
+        const bool zeroSum =
+            c[2] == -(c[0] + c[1]) || c[0] == -(c[1] + c[2]) || c[1] == -(c[0] + c[2]);
         ASSERT_TRUE(zeroSum) << i;
         ASSERT_NEAR(double(c[0]) + c[1] + c[2], 0.0, 1e-6);
     }
@@ -130,7 +133,9 @@ TEST(ColBalancerSetup, ConversionsAndWorkedValues) {
     EXPECT_EQ(fnLuminanceOffset(-10.0, 255.0f), -25);
     EXPECT_EQ(fnLuminanceOffset(100.0, 16384.0f), 16384);
 
-    auto same = [](const FnRGBi& a, const FnRGBi& b) { return a.r == b.r && a.g == b.g && a.b == b.b; };
+    auto same = [](const FnRGBi& a, const FnRGBi& b) {
+        return a.r == b.r && a.g == b.g && a.b == b.b;
+    };
     EXPECT_TRUE(same(fnHueSatShift(720.0, 60.0, 255.0f), fnHueSatShift(0.0, 60.0, 255.0f)));
     EXPECT_TRUE(same(fnHueSatShift(-90.0, 60.0, 255.0f), fnHueSatShift(270.0, 60.0, 255.0f)));
     EXPECT_TRUE(same(fnHueSatShift(-60.0, 60.0, 255.0f), fnHueSatShift(300.0, 60.0, 255.0f)));
@@ -176,7 +181,8 @@ TEST(ColBalancer, WorkedPixels) {
     lum.masterLum = 10;
     for (int pl : {0, 1}) {
         lum.preserveLuminance = pl;
-        EXPECT_TRUE(samePixel(balanceOne<FnColBalancer8>(lum, px8(0, 0, 0, 9)), px8(26, 26, 26, 9)));
+        EXPECT_TRUE(
+            samePixel(balanceOne<FnColBalancer8>(lum, px8(0, 0, 0, 9)), px8(26, 26, 26, 9)));
     }
 
     // Alpha-weighted: white (255, 16384) is full opacity, 0 and below the
@@ -189,14 +195,17 @@ TEST(ColBalancer, WorkedPixels) {
         const FnRGBA16 res = balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, 16384));
         EXPECT_NE(res.r, 8192);
         for (int alpha : {32767, 0, -4}) {
-            const FnRGBA16 want = alpha > 0 ? px16(res.r, res.g, res.b, alpha) : px16(8192, 8192, 8192, alpha);
-            EXPECT_TRUE(samePixel(balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, alpha)), want));
+            const FnRGBA16 want =
+                alpha > 0 ? px16(res.r, res.g, res.b, alpha) : px16(8192, 8192, 8192, alpha);
+            EXPECT_TRUE(
+                samePixel(balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, alpha)), want));
         }
         const FnRGBA16 half = balanceOne<FnColBalancer16>(a, px16(8192, 8192, 8192, 8192));
         EXPECT_EQ(half.r, 8192 + (res.r - 8192) / 2);
         EXPECT_EQ(half.g, 8192 + (res.g - 8192) / 2);
         EXPECT_NE(balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 255)).r, 100);
-        EXPECT_TRUE(samePixel(balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 0)), px8(100, 100, 100, 0)));
+        EXPECT_TRUE(
+            samePixel(balanceOne<FnColBalancer8>(a, px8(100, 100, 100, 0)), px8(100, 100, 100, 0)));
     }
 
     // 16-bit sub-black sums read the weights of key 0 (lowlight weight 1).
@@ -251,8 +260,10 @@ TEST(ColBalancer, VectorPathsMatchScalar) {
             p.highSaturation = 1e6;
         }
         fillRandom(s8, rng, 0, 255);
-        if (set % 2) fillRandom(s16, rng, -32768, 32767);
-        else fillRandom(s16, rng, -2000, 18000);
+        if (set % 2)
+            fillRandom(s16, rng, -32768, 32767);
+        else
+            fillRandom(s16, rng, -2000, 18000);
         balance<FnColBalancer8>(p, s8, r8, FnBalancePath::kScalar);
         balance<FnColBalancer16>(p, s16, r16, FnBalancePath::kScalar);
         for (FnBalancePath path : paths) {
@@ -276,8 +287,9 @@ TEST(ColBalancer, VectorWeightsMatchTables) {
     auto b16 = std::make_unique<FnColBalancer16>();
     std::mt19937 rng(31);
     std::uniform_real_distribution<double> pct(0, 100);
-    const double fixed[][4] = {{0, 100, 100, 100}, {40, 40, 30, 30}, {80, 20, 0, 100},
-                               {50, 50.00001, 10, 90}, {0, 0.000001, 0, 0}, {100, 99.99999, 30, 70}};
+    const double fixed[][4] = {{0, 100, 100, 100},  {40, 40, 30, 30},
+                               {80, 20, 0, 100},    {50, 50.00001, 10, 90},
+                               {0, 0.000001, 0, 0}, {100, 99.99999, 30, 70}};
     for (int set = 0; set < 40; ++set) {
         double v[4] = {pct(rng), pct(rng), pct(rng), pct(rng)};
         if (set < 6) std::copy(fixed[set], fixed[set] + 4, v);
@@ -288,8 +300,10 @@ TEST(ColBalancer, VectorWeightsMatchTables) {
             const float* low = bits == 8 ? b8->lowlightTable : b16->lowlightTable;
             const float* mid = bits == 8 ? b8->midtoneTable : b16->midtoneTable;
             const float* high = bits == 8 ? b8->highlightTable : b16->highlightTable;
-            if (bits == 8) b8->rebuildTables();  // the scalar build
-            else b16->rebuildTables();
+            if (bits == 8)
+                b8->rebuildTables();  // the scalar build
+            else
+                b16->rebuildTables();
             const FnBalanceKernel k = bits == 8 ? b8->kernel() : b16->kernel();
             const int n = bits == 8 ? 768 : 98304;
             std::vector<float> l(n), m(n), h(n);
@@ -305,9 +319,10 @@ TEST(ColBalancer, VectorWeightsMatchTables) {
 
 // Every 8-bit colour, with and without Preserve Luminance, alpha mixing on.
 TEST(ColBalancer, VectorPathsMatchScalarOnEveryColour) {
-    const FnBalancePath path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
-                               : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
-                                                                              : FnBalancePath::kScalar;
+    const FnBalancePath path =
+        fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
+        : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
+                                                       : FnBalancePath::kScalar;
     if (path == FnBalancePath::kScalar) GTEST_SKIP() << "no vector path on this processor";
     FnImage8 src(4096, 4096), ref(4096, 4096), vec(4096, 4096);
     for (int i = 0; i < (1 << 24); ++i) {
@@ -338,8 +353,10 @@ TEST(ColBalancer, BandsFieldsAndRegions) {
         fnSetThreadCountForTesting(threads);
         std::memset(dst.pixels(), 0, size_t(53) * 41 * 8);
         balance<FnColBalancer16>(p, src, dst);
-        if (first.empty()) first = pixelsOf(dst);
-        else EXPECT_TRUE(samePixels(first, pixelsOf(dst))) << threads << " bands";
+        if (first.empty())
+            first = pixelsOf(dst);
+        else
+            EXPECT_TRUE(samePixels(first, pixelsOf(dst))) << threads << " bands";
     }
 
     // Field mode 2: odd rows only; 1: even rows only.
@@ -352,8 +369,10 @@ TEST(ColBalancer, BandsFieldsAndRegions) {
             const bool written = (y % 2 == 1) == (mode == 2);
             for (int x = 0; x < 53; ++x) {
                 const FnRGBA16& o = *out.at(x, y);
-                if (written) ASSERT_TRUE(samePixel(o, first[size_t(y) * 53 + x])) << x << "," << y;
-                else ASSERT_EQ(o.r, 0x5555) << x << "," << y;
+                if (written)
+                    ASSERT_TRUE(samePixel(o, first[size_t(y) * 53 + x])) << x << "," << y;
+                else
+                    ASSERT_EQ(o.r, 0x5555) << x << "," << y;
             }
         }
     }
@@ -371,8 +390,10 @@ TEST(ColBalancer, BandsFieldsAndRegions) {
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x) {
             const bool inside = x >= 3 && x <= 11 && y >= 2 && y <= 6;
-            if (inside) ASSERT_TRUE(samePixel(*d8.at(x, y), *full.at(x, y)));
-            else ASSERT_EQ(d8.at(x, y)->r, 0xAA);
+            if (inside)
+                ASSERT_TRUE(samePixel(*d8.at(x, y), *full.at(x, y)));
+            else
+                ASSERT_EQ(d8.at(x, y)->r, 0xAA);
         }
 }
 

@@ -34,9 +34,11 @@ void checkMaskFixer(uint32_t mask, int32_t field, int32_t hMode) {
         ThreadCountGuard guard(n);
         FnImage8 out(9, 7), before(9, 7), src(5, 4);
         for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 9; ++x) *out.at(x, y) = *before.at(x, y) = {uint8_t(100 + x), uint8_t(150 + y), 30, 40};
+            for (int x = 0; x < 9; ++x)
+                *out.at(x, y) = *before.at(x, y) = {uint8_t(100 + x), uint8_t(150 + y), 30, 40};
         for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 5; ++x) *src.stored(x, y) = {uint8_t(x), uint8_t(10 + y), uint8_t(x * y), 3};
+            for (int x = 0; x < 5; ++x)
+                *src.stored(x, y) = {uint8_t(x), uint8_t(10 + y), uint8_t(x * y), 3};
         src.setOffset(int32_t(2), int32_t(1));
         src.setFillValue({5, 6, 7, 8});
         src.setEdgeModes(hMode, kFnEdgeFill);
@@ -54,8 +56,8 @@ void checkMaskFixer(uint32_t mask, int32_t field, int32_t hMode) {
                 for (int c = 0; c < 4; ++c)
                     ASSERT_EQ(fnChannel(*out.at(x, y), c),
                               fnChannel(in && (mask >> c & 1u) ? from : *before.at(x, y), c))
-                        << "mask " << mask << " field " << field << " mode " << hMode << ", "
-                        << n << " bands at " << x << "," << y << " component " << c;
+                        << "mask " << mask << " field " << field << " mode " << hMode << ", " << n
+                        << " bands at " << x << "," << y << " component " << c;
             }
     }
 }
@@ -85,9 +87,11 @@ void checkBlendSweep(const std::vector<int32_t>& values, const std::vector<int32
         runPaintCombiner(frame(0, 0, w - 1, h - 1), out, src, mask);
         for (int32_t y = 0; y < h; ++y)
             for (int32_t x = 0; x < w; ++x) {
-                const int32_t s = values[size_t(x / nv)], d = values[size_t(x % nv)], m = masks[size_t(y)];
+                const int32_t s = values[size_t(x / nv)], d = values[size_t(x % nv)],
+                              m = masks[size_t(y)];
                 const auto& p = *out.at(x, y);
-                ASSERT_EQ(p.r, blend(s, d, m, full)) << s << " " << d << " " << m << ", " << n << " bands";
+                ASSERT_EQ(p.r, blend(s, d, m, full))
+                    << s << " " << d << " " << m << ", " << n << " bands";
                 ASSERT_EQ(p.g, blend(d, s, m, full));
                 ASSERT_EQ(p.b, s);
                 ASSERT_EQ(p.a, blend(E(-1), d, m, full));
@@ -126,7 +130,8 @@ TEST(PaintCombiner, BlendsEightBitByTheMask) {
     mask.setOffset(int32_t(1), int32_t(0));
     runPaintCombiner(frame(0, 0, 6, 0), out, src, mask);
     std::vector<std::vector<int>> got;
-    for (int x = 0; x < 7; ++x) got.push_back({out.at(x, 0)->r, out.at(x, 0)->g, out.at(x, 0)->b, out.at(x, 0)->a});
+    for (int x = 0; x < 7; ++x)
+        got.push_back({out.at(x, 0)->r, out.at(x, 0)->g, out.at(x, 0)->b, out.at(x, 0)->a});
     EXPECT_EQ(got, (std::vector<std::vector<int>>{
                        {200, 100, 0, 255},    // no mask value: the source
                        {150, 150, 128, 127},  // 200 - 12800 / 255, 100 + 12800 / 255, ...
@@ -152,7 +157,7 @@ TEST(PaintCombiner, BlendsSixteenBitByFullScale) {
     runPaintCombiner(frame(0, 0, 2, 0), out, src, mask);
     EXPECT_EQ(out.at(0, 0)->r, 8192);  // white is not full: 16384 - 8192.25 truncated
     EXPECT_EQ(out.at(0, 0)->g, 8192);
-    EXPECT_EQ(out.at(1, 0)->r, 0);  // only 32767 keeps the result
+    EXPECT_EQ(out.at(1, 0)->r, 0);    // only 32767 keeps the result
     EXPECT_EQ(out.at(2, 0)->b, 100);  // -32766 / 32767 truncates to 0, not -1
     EXPECT_EQ(out.at(2, 0)->a, 32764);
 
@@ -185,8 +190,10 @@ TEST(ImagerProcessors, InterruptionEndsBandsAtTheirRowChecks) {
         EXPECT_EQ(rowsDone([](Ctx c, FnImage8& o, FnImage8& s) {
                       FnMaskImage8 empty(2, 30);
                       runPaintCombiner(c, o, s, empty);
-                  }), 4);
+                  }),
+                  4);
         // The full copy checks after each row, so every band does one more.
-        EXPECT_EQ(rowsDone([](Ctx c, FnImage8& o, FnImage8& s) { runMaskFixer(c, o, s, 15); }), 4 + n);
+        EXPECT_EQ(rowsDone([](Ctx c, FnImage8& o, FnImage8& s) { runMaskFixer(c, o, s, 15); }),
+                  4 + n);
     }
 }

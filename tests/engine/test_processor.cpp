@@ -171,7 +171,8 @@ TEST(Imager, UnusableMapsAreReported) {
     EXPECT_EQ(err([&] { s.process(src, &empty); }), bogus);
     EXPECT_EQ(err([&] { s.process(src, &noPixels); }), bogus);
     EXPECT_EQ(err([&] { s.process(src, nullptr); }), "");
-    EXPECT_EQ(err([&] { c.process(src, mask, nullptr); }), "Map passed into Combiner::process is NULL\n");
+    EXPECT_EQ(err([&] { c.process(src, mask, nullptr); }),
+              "Map passed into Combiner::process is NULL\n");
     EXPECT_EQ(err([&] { c.process(src, mask, &empty); }), "");
     EXPECT_EQ(s.prepared + c.prepared, 0);
 }

@@ -54,7 +54,8 @@ TEST(ToneRender, WorkedMatteValues) {
     EXPECT_EQ(matteOf<FnToneRender8>(matteParams(3), px8(255, 0, 0)).r,
               matteOf<FnToneRender8>(matteParams(3), px8(85, 85, 85)).r);
 
-    const FnRGBA16 white = matteOf<FnToneRender16>(matteParams(3, 30, 30), px16(16384, 16384, 16384, -7));
+    const FnRGBA16 white =
+        matteOf<FnToneRender16>(matteParams(3, 30, 30), px16(16384, 16384, 16384, -7));
     EXPECT_EQ(white.r, 16384);
     EXPECT_EQ(white.a, 16384);
     // Sub-black means read entry 0 (tone position 0).
@@ -107,8 +108,10 @@ TEST(ToneRender, SameMatteOnAnyBandCount) {
         t->run(&src, &dst);
         const unsigned char* bytes = reinterpret_cast<const unsigned char*>(dst.pixels());
         std::vector<unsigned char> got(bytes, bytes + size_t(61) * 29 * 8);
-        if (first.empty()) first = got;
-        else EXPECT_EQ(first, got) << threads << " bands";
+        if (first.empty())
+            first = got;
+        else
+            EXPECT_EQ(first, got) << threads << " bands";
     }
     fnSetThreadCountForTesting(0);
 }

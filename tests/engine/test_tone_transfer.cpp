@@ -192,14 +192,16 @@ TEST(DesatClamper, LandsInRangeNearTheMean) {
             if (i % 3 == 0) c.b = std::uniform_int_distribution<int>(0, max)(rng);
             const FnRGBi in = c;
             const int64_t m = (int64_t(in.r) + in.g + in.b) / 3;
-            if (max == 255) Clamp8::desaturateClamp(c);
-            else Clamp16::desaturateClamp(c);
+            if (max == 255)
+                Clamp8::desaturateClamp(c);
+            else
+                Clamp16::desaturateClamp(c);
             for (int v : {c.r, c.g, c.b}) {
                 ASSERT_GE(v, 0);
                 ASSERT_LE(v, max);
             }
-            const bool inRange = in.r >= 0 && in.g >= 0 && in.b >= 0 && in.r <= max &&
-                                 in.g <= max && in.b <= max;
+            const bool inRange =
+                in.r >= 0 && in.g >= 0 && in.b >= 0 && in.r <= max && in.g <= max && in.b <= max;
             if (inRange) {
                 ASSERT_TRUE(c.r == in.r && c.g == in.g && c.b == in.b);
             } else if (m >= 0 && m <= max) {

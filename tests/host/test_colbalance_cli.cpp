@@ -42,7 +42,8 @@ protected:
     }
 
     template <class T>
-    void write(const std::string& name, int w, int h, int nch, TypeDesc t, const std::vector<T>& px) {
+    void write(const std::string& name, int w, int h, int nch, TypeDesc t,
+               const std::vector<T>& px) {
         auto out = OIIO::ImageOutput::create(path(name));
         ASSERT_TRUE(out);
         OIIO::ImageSpec spec(w, h, nch, t);
@@ -118,9 +119,11 @@ TEST_F(Cli, ToneMatteRegionMaskAndKeyframes) {
 
     // Mid grey's highlight matte is 128 with Lowlights 0, Highlights 100 and
     // both eases 100; the matte is opaque.
-    ASSERT_EQ(run(path("g.png") + " -o " + path("m.png") +
-                  " --set render-tone=Highlights --set lowlights-ease=100 --set highlights-ease=100"),
-              0) << err;
+    ASSERT_EQ(
+        run(path("g.png") + " -o " + path("m.png") +
+            " --set render-tone=Highlights --set lowlights-ease=100 --set highlights-ease=100"),
+        0)
+        << err;
     auto m = read<uint8_t>("m.png", TypeDesc::UINT8);
     ASSERT_EQ(m.size(), grey.size());
     EXPECT_EQ(m[0], 128);
@@ -130,7 +133,8 @@ TEST_F(Cli, ToneMatteRegionMaskAndKeyframes) {
     // keeps the source.  Partly outside is clipped.
     ASSERT_EQ(run(path("g.png") + " -o " + path("r.png") +
                   " --set \"Master Luminance=20\" --set \"Preserve Luminance=0\" --roi 6,1,10,2"),
-              0) << err;
+              0)
+        << err;
     auto r = read<uint8_t>("r.png", TypeDesc::UINT8);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x) {
@@ -144,7 +148,8 @@ TEST_F(Cli, ToneMatteRegionMaskAndKeyframes) {
     write("mask.png", 4, 1, 1, TypeDesc::UINT8, mask);
     ASSERT_EQ(run(path("g.png") + " -o " + path("k.png") + " --mask " + path("mask.png") +
                   " --set master-luminance=20 --set preserve-luminance=0"),
-              0) << err;
+              0)
+        << err;
     auto k = read<uint8_t>("k.png", TypeDesc::UINT8);
     EXPECT_EQ(k[0], 179);
     EXPECT_EQ(k[4], 128);
@@ -156,13 +161,15 @@ TEST_F(Cli, ToneMatteRegionMaskAndKeyframes) {
                                          "Preserve Luminance": 0})";
     ASSERT_EQ(run(path("g.png") + " -o " + path("s.%04d.png") + " --params " + path("p.json") +
                   " --frames 0-1"),
-              0) << err;
-    ASSERT_EQ(run(path("g.png") + " -o " + path("t.png") + " --params " + path("p.json") +
-                  " --frame 5"),
-              0) << err;
+              0)
+        << err;
+    ASSERT_EQ(
+        run(path("g.png") + " -o " + path("t.png") + " --params " + path("p.json") + " --frame 5"),
+        0)
+        << err;
     EXPECT_EQ(read<uint8_t>("s.0000.png", TypeDesc::UINT8)[0], 128);
-    EXPECT_EQ(read<uint8_t>("s.0001.png", TypeDesc::UINT8)[0], 128 + 5);   // 2% of white
-    EXPECT_EQ(read<uint8_t>("t.png", TypeDesc::UINT8)[0], 128 + 26);       // 10%
+    EXPECT_EQ(read<uint8_t>("s.0001.png", TypeDesc::UINT8)[0], 128 + 5);  // 2% of white
+    EXPECT_EQ(read<uint8_t>("t.png", TypeDesc::UINT8)[0], 128 + 26);      // 10%
 }
 
 TEST_F(Cli, BadInputFailsCleanlyAndLeavesNoFile) {

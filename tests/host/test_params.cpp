@@ -53,7 +53,9 @@ TEST(ParamValues, ReadsValuesAndKeyframesFromJson) {
     ParamValues v = sampleParams();
     std::string err;
     ASSERT_TRUE(v.addJsonText(R"({"Master Hue": [[24, 80], [0, 100]], "Render Tone": "Highlights",
-                                  "Preserve Luminance": false})", err)) << err;
+                                  "Preserve Luminance": false})",
+                              err))
+        << err;
     ASSERT_EQ(v.settings().size(), 3u);
     auto setting = [&](size_t index) {
         for (const auto& s : v.settings())

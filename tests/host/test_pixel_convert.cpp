@@ -28,7 +28,7 @@ TEST(PixelConvert, SixteenBitFileValuesRoundTripThroughStorage) {
 
 TEST(PixelConvert, FloatsRoundHalfAwayAndClamp) {
     EXPECT_EQ(fromFloat(1.0f), 16384);
-    EXPECT_EQ(fromFloat(0.5f / 16384.0f), 1);    // tie goes away from zero
+    EXPECT_EQ(fromFloat(0.5f / 16384.0f), 1);  // tie goes away from zero
     EXPECT_EQ(fromFloat(-0.5f / 16384.0f), -1);
     EXPECT_EQ(fromFloat(4.0f), 32767);
     EXPECT_EQ(fromFloat(-4.0f), -32768);

@@ -40,29 +40,37 @@ public:
 TEST(ComRuntime, ClassObjectsAreFoundUntilRevokedAndNewestWins) {
     CountingFactory first(1), second(2);
     DWORD c1 = 0, c2 = 0;
-    ASSERT_EQ(CoRegisterClassObject(kClass, &first, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &c1), S_OK);
+    ASSERT_EQ(CoRegisterClassObject(kClass, &first, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &c1),
+              S_OK);
     EXPECT_EQ(first.refs, 2u);
-    ASSERT_EQ(CoRegisterClassObject(kClass, &second, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &c2), S_OK);
+    ASSERT_EQ(CoRegisterClassObject(kClass, &second, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &c2),
+              S_OK);
 
     ComPtr<IClassFactory> got;
-    ASSERT_EQ(CoGetClassObject(kClass, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, got.putVoid()), S_OK);
+    ASSERT_EQ(
+        CoGetClassObject(kClass, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, got.putVoid()),
+        S_OK);
     EXPECT_EQ(static_cast<CountingFactory*>(got.get())->tag, 2);
     got.reset();
     ASSERT_EQ(CoRevokeClassObject(c2), S_OK);
     EXPECT_EQ(second.refs, 1u);
     ComPtr<IUnknown> instance;
-    ASSERT_EQ(CoCreateInstance(kClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, instance.putVoid()), S_OK);
+    ASSERT_EQ(
+        CoCreateInstance(kClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, instance.putVoid()),
+        S_OK);
     EXPECT_EQ(static_cast<CountingFactory*>(static_cast<IClassFactory*>(instance.get()))->tag, 1);
     instance.reset();
 
     // Failures leave the out pointer null.
     void* out = &first;
-    EXPECT_EQ(CoCreateInstance(kClass, &first, CLSCTX_INPROC_SERVER, IID_IUnknown, &out), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(CoCreateInstance(kClass, &first, CLSCTX_INPROC_SERVER, IID_IUnknown, &out),
+              CLASS_E_NOAGGREGATION);
     EXPECT_EQ(out, nullptr);
     ASSERT_EQ(CoRevokeClassObject(c1), S_OK);
     EXPECT_EQ(first.refs, 1u);
     out = &first;
-    EXPECT_EQ(CoCreateInstance(kClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, &out), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(CoCreateInstance(kClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, &out),
+              REGDB_E_CLASSNOTREG);
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(CoRevokeClassObject(c1), CO_E_OBJNOTREG);
     EXPECT_EQ(CoRegisterClassObject(kClass, nullptr, 0, 0, &c1), E_POINTER);

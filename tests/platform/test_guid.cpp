@@ -26,11 +26,11 @@ TEST(Guid, ParsesAndFormatsTheBracedForm) {
 
 TEST(Guid, RejectsMalformedText) {
     const GUID before = "{11111111-2222-3333-4444-555555555555}"_guid;
-    for (const char* bad : {"", "{}", "0B63AFE1-AE8A-11D5-9414-0800690F2F3F",
-                            "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F", "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F}x",
-                            "{0B63AFE1AE8A-11D5-9414-0800690F2F3F0}", "{0B63AFE1-AE8A-11D5-9414-0800690F2F3G}",
-                            "{0B63AFE1-AE8A-11D5-94140-800690F2F3F}", "{+B63AFE1-AE8A-11D5-9414-0800690F2F3F}",
-                            "(0B63AFE1-AE8A-11D5-9414-0800690F2F3F)"}) {
+    for (const char* bad :
+         {"", "{}", "0B63AFE1-AE8A-11D5-9414-0800690F2F3F", "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F",
+          "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F}x", "{0B63AFE1AE8A-11D5-9414-0800690F2F3F0}",
+          "{0B63AFE1-AE8A-11D5-9414-0800690F2F3G}", "{0B63AFE1-AE8A-11D5-94140-800690F2F3F}",
+          "{+B63AFE1-AE8A-11D5-9414-0800690F2F3F}", "(0B63AFE1-AE8A-11D5-9414-0800690F2F3F)"}) {
         GUID g = before;
         EXPECT_FALSE(GuidFromString(bad, &g)) << bad;
         EXPECT_EQ(g, before) << bad;

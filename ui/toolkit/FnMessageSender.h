@@ -8,18 +8,18 @@ class FnMessageHandler;
 
 class FnMessageSender {
 public:
-  FnMessageSender() = default;
-  FnMessageSender(const FnMessageSender&) = delete;
-  FnMessageSender& operator=(const FnMessageSender&) = delete;
-  virtual ~FnMessageSender();
+    FnMessageSender() = default;
+    FnMessageSender(const FnMessageSender&) = delete;
+    FnMessageSender& operator=(const FnMessageSender&) = delete;
+    virtual ~FnMessageSender();
 
-  // Hands the message to every linked handler, in the order they were
-  // linked.  A handler unlinked during delivery gets nothing afterwards.
-  void Send(const FnMessage& message);
+    // Hands the message to every linked handler, in the order they were
+    // linked.  A handler unlinked during delivery gets nothing afterwards.
+    void Send(const FnMessage& message);
 
-  const FnList<FnMessageHandler*>& Handlers() const { return handlers_; }
+    const FnList<FnMessageHandler*>& Handlers() const { return handlers_; }
 
 private:
-  friend class FnMessageHandler;
-  FnList<FnMessageHandler*> handlers_;
+    friend class FnMessageHandler;
+    FnList<FnMessageHandler*> handlers_;
 };

@@ -8,29 +8,29 @@
 
 class FnwGLWindow : public FnwWindow {
 public:
-  FnwGLWindow() = default;
+    FnwGLWindow() = default;
 
-  ATOM RegisterWindowClass() override;
-  ATOM ClassAtom() const override;
-  const char* ClassName() const override;
-  // Releases and deletes the context.
-  void OnDestroy() override;
-  // Makes the context current and sets the viewport and projection.
-  void OnSize() override;
-  ~FnwGLWindow() override;
-  // As the native window's Create, then the pixel format, the context and
-  // one OnSize.  A failed context leaves Context() null.
-  HWND Create(HWND parent, const char* title, const int rect[4]) override;
-  // Chooses and sets the toolkit's pixel format on the device context;
-  // returns the SetPixelFormat result.
-  virtual BOOL SetupPixelFormat(HDC dc);
+    ATOM RegisterWindowClass() override;
+    ATOM ClassAtom() const override;
+    const char* ClassName() const override;
+    // Releases and deletes the context.
+    void OnDestroy() override;
+    // Makes the context current and sets the viewport and projection.
+    void OnSize() override;
+    ~FnwGLWindow() override;
+    // As the native window's Create, then the pixel format, the context and
+    // one OnSize.  A failed context leaves Context() null.
+    HWND Create(HWND parent, const char* title, const int rect[4]) override;
+    // Chooses and sets the toolkit's pixel format on the device context;
+    // returns the SetPixelFormat result.
+    virtual BOOL SetupPixelFormat(HDC dc);
 
-  HGLRC Context() const { return context_; }
-  unsigned Flags() const { return flags_; }
+    HGLRC Context() const { return context_; }
+    unsigned Flags() const { return flags_; }
 
-  static const PIXELFORMATDESCRIPTOR& PixelFormat();
+    static const PIXELFORMATDESCRIPTOR& PixelFormat();
 
 protected:
-  HGLRC context_ = nullptr;
-  unsigned flags_ = 0;
+    HGLRC context_ = nullptr;
+    unsigned flags_ = 0;
 };
