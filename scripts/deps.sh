@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those missing.
+# Installs the Debian packages the build needs, only those missing: once
+# they are there this runs no apt-get at all.  FN_APT_UPDATED=1 says the
+# package lists are fresh (CI updates them once), so none is fetched here.
 set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build pkg-config
@@ -15,6 +17,6 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update
+  [ "${FN_APT_UPDATED:-0}" = 1 ] || $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
