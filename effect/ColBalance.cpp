@@ -36,7 +36,10 @@ HRESULT loadText(UINT id, char* buffer, uint32_t size) {
 
 }  // namespace
 
-ColBalance::ColBalance() = default;
+ColBalance::ColBalance() {
+    std::lock_guard<std::mutex> g(m_propertyLock);
+    StoreDefaults();
+}
 ColBalance::~ColBalance() = default;
 
 HRESULT ColBalance::QueryInterface(REFIID iid, void** out) {
@@ -124,8 +127,7 @@ HRESULT ColBalance::SetDefaults() {
     if (FAILED(hr)) return hr;
     {
         std::lock_guard<std::mutex> g(m_propertyLock);
-        m_values = FnBalanceParams{};
-        m_maskRed = m_maskGreen = m_maskBlue = m_maskAlpha = 1;
+        StoreDefaults();
     }
     return OnPropertyChanged(DSPROP_ALL, nullptr, nullptr, nullptr, 0, 32768);
 }
@@ -151,6 +153,7 @@ HRESULT ColBalance::Clone(REFIID iid, void** out) {
     {
         std::lock_guard<std::mutex> g(m_propertyLock);
         copy->m_values = m_values;
+        copy->m_page = m_page;
         copy->CopySdkState(*this);
     }
     copy->CopyAnimation(*this);

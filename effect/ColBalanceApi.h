@@ -1,6 +1,6 @@
 // What a host needs to know about the colour-balance module beyond the
-// SDK's interfaces: its class ids, its parameter ids and the placement
-// report.
+// SDK's interfaces: its class ids, its parameters (effect/ColBalanceParams.h)
+// and the placement report.
 //
 // The module (ColBalance.so) exports DllGetClassObject, DllCanUnloadNow,
 // DllRegisterServer and DllUnregisterServer.  CLSID_ColBalance creates the
@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "effect/ColBalanceParams.h"
 #include "platform/dssdk/DSEffect.h"
 
 inline constexpr CLSID CLSID_ColBalance = "{0B63AFE1-AE8A-11D5-9414-0800690F2F3F}"_guid;
@@ -19,29 +20,6 @@ inline constexpr CLSID CLSID_SimpleCurvesPPG = "{31983E0C-5A9F-4B48-833F-FEFE095
 inline constexpr CLSID CLSID_FnTInteract = "{31904B20-1E65-4B9C-9332-8DC46F5CF4B1}"_guid;
 inline constexpr CLSID CLSID_HelpPPG = "{A88C8D60-0E71-425E-A0A9-7F28C23C08B9}"_guid;
 
-// The effect's own parameters (the channel switches are DSPARAM_MASK_*).
-namespace ColBalanceParam {
-inline constexpr GUID MasterHue = "{0B63B045-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID MasterSaturation = "{0B63B046-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID LowlightHue = "{0B63B047-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID LowlightSaturation = "{0B63B048-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID MidtonesHue = "{0B63B049-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID MidtonesSaturation = "{0B63B04A-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID HighlightHue = "{0B63B04B-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID HighlightSaturation = "{0B63B04C-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID PreserveLuminance = "{0B63B04D-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID Lowlights = "{0B63B04E-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID Highlights = "{0B63B04F-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID LowlightsEase = "{0B63B050-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID HighlightsEase = "{0B63B051-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID Which = "{0B63B052-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID MasterLuminance = "{0B63B053-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID LowlightLuminance = "{0B63B054-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID MidtonesLuminance = "{0B63B055-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID HighlightLuminance = "{0B63B056-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID RenderTone = "{0B63B057-AE8A-11D5-9414-0800690F2F3F}"_guid;
-inline constexpr GUID HideOverlayControls = "{0B63B058-AE8A-11D5-9414-0800690F2F3F}"_guid;
-}  // namespace ColBalanceParam
 
 // Where the last render placed its images, in pixels: the source's offset
 // and size and the output's offset.  A clone reports it to the object it

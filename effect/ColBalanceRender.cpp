@@ -65,6 +65,17 @@ void wrapHostImage(Texture& tex, IDSImage* image, bool bottomUp, int32_t ox, int
     tex.setDataOrigin(ox, oy);
 }
 
+// The channel-mask step's component bits (0 red .. 3 alpha): the channels
+// switched off, alpha only when the step may restore it.
+uint32_t channelMaskBits(const FnBalanceParams& p, bool alphaRestore) {
+    uint32_t bits = 0;
+    if (p.maskRed == 0) bits |= 1;
+    if (p.maskGreen == 0) bits |= 2;
+    if (p.maskBlue == 0) bits |= 4;
+    if (alphaRestore && p.maskAlpha == 0) bits |= 8;
+    return bits;
+}
+
 }  // namespace
 
 void ColBalance::PlaceImage(IDSImage* image, double ratio, int32_t offset[2]) {
@@ -75,45 +86,6 @@ void ColBalance::PlaceImage(IDSImage* image, double ratio, int32_t offset[2]) {
     if (FAILED(DSPlaceImage(x0 * ratio, y0 * ratio, x1 * ratio, y1 * ratio, &ox, &oy))) return;
     offset[0] = clampOffset(ox);
     offset[1] = clampOffset(oy);
-}
-
-FnBalanceParams ColBalance::ParamsAt(double t) {
-    namespace K = ColBalanceKey;
-    FnBalanceParams p;
-    {
-        std::lock_guard<std::mutex> g(m_propertyLock);
-        p = m_values;
-        p.maskRed = m_maskRed;
-        p.maskGreen = m_maskGreen;
-        p.maskBlue = m_maskBlue;
-        p.maskAlpha = m_maskAlpha;
-    }
-    p.masterHue = GetValueDirect(K::MasterHue, p.masterHue, t);
-    p.masterSaturation = GetValueDirect(K::MasterSaturation, p.masterSaturation, t);
-    p.lowHue = GetValueDirect(K::LowHue, p.lowHue, t);
-    p.lowSaturation = GetValueDirect(K::LowSaturation, p.lowSaturation, t);
-    p.midHue = GetValueDirect(K::MidHue, p.midHue, t);
-    p.midSaturation = GetValueDirect(K::MidSaturation, p.midSaturation, t);
-    p.highHue = GetValueDirect(K::HighHue, p.highHue, t);
-    p.highSaturation = GetValueDirect(K::HighSaturation, p.highSaturation, t);
-    p.lowlights = GetValueDirect(K::Lowlights, p.lowlights, t);
-    p.highlights = GetValueDirect(K::Highlights, p.highlights, t);
-    p.lowlightsEase = GetValueDirect(K::LowlightsEase, p.lowlightsEase, t);
-    p.highlightsEase = GetValueDirect(K::HighlightsEase, p.highlightsEase, t);
-    p.masterLum = GetValueDirect(K::MasterLum, p.masterLum, t);
-    p.lowLum = GetValueDirect(K::LowLum, p.lowLum, t);
-    p.midLum = GetValueDirect(K::MidLum, p.midLum, t);
-    p.highLum = GetValueDirect(K::HighLum, p.highLum, t);
-    return p;
-}
-
-uint32_t ColBalance::ChannelMaskBits(const FnBalanceParams& p) const {
-    uint32_t bits = 0;
-    if (p.maskRed == 0) bits |= 1;
-    if (p.maskGreen == 0) bits |= 2;
-    if (p.maskBlue == 0) bits |= 4;
-    if (alphaRestore == 1 && p.maskAlpha == 0) bits |= 8;
-    return bits;
 }
 
 HRESULT ColBalance::Render(IUnknown*, double time) {
@@ -157,16 +129,21 @@ HRESULT ColBalance::Render(IUnknown*, double time) {
     StorePlacement(placement);
     if (clonedFrom) clonedFrom->ReportPlacement(placement);
 
+    const FnFrameContext frame{.region = fnRectFromInclusive(region[0], region[2], region[1], region[3]),
+                               .fieldMode = fieldMode,
+                               .interrupt = &interrupt};
     const GUID format = formatOf(output);
     if (format == MFIF_RGBA_RAW_32)
-        return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(time, false);
+        return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(frame, time,
+                                                                                   false);
     if (format == MFIF_RGBA_S2_14)
-        return RenderFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>(time, true);
+        return RenderFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>(frame, time,
+                                                                                       true);
     return S_OK;
 }
 
 template <class Image, class MaskImage, class Balancer, class ToneRender>
-HRESULT ColBalance::RenderFormat(double time, bool sixteenBit) {
+HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool sixteenBit) {
     const GUID rgbaFormat = sixteenBit ? MFIF_RGBA_S2_14 : MFIF_RGBA_RAW_32;
     const GUID maskFormat = sixteenBit ? MFIF_A_S2_14 : MFIF_A_RAW_8;
     IDSImage* sourceImage = SourceImage();
@@ -186,6 +163,9 @@ HRESULT ColBalance::RenderFormat(double time, bool sixteenBit) {
     wrapHostImage(input2, input2Image, sixteenBit, input2Offset[0], input2Offset[1]);
     wrapHostImage(mask, maskImage, sixteenBit, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
                   clampOffset(int64_t(MaskY()) + sourceOffset[1]));
+    // The tone matte writes alpha (the channel-mask step may restore it);
+    // the balancer copies alpha from the source.
+    bool restoreAlpha = true;
     alphaWeighted = 0;
     alphaRestore = 1;
     // Nothing can be written into an output without pixels.
@@ -197,33 +177,35 @@ HRESULT ColBalance::RenderFormat(double time, bool sixteenBit) {
         std::unique_ptr<ToneRender> tone(new (std::nothrow) ToneRender);
         if (!tone) return E_OUTOFMEMORY;
         setupToneRender(*tone, p);
-        if (roi) tone->setRegion(region[0], region[2], region[1], region[3]);
-        tone->setInterrupt(&interrupt);
+        if (roi) tone->setRegion(frame.region);
+        tone->setInterrupt(frame.interrupt);
         tone->run(&source, &output);
     } else {
         std::unique_ptr<Balancer> balancer(new (std::nothrow) Balancer);
         if (!balancer) return E_OUTOFMEMORY;
         SetupBalancer(*balancer, p);
         if (p.maskAlpha == 2) alphaWeighted = 1;
-        alphaRestore = 0;  // the balancer copies alpha from the source
-        balancer->setFieldMode(fieldMode);
-        if (roi) balancer->setRegion(region[0], region[2], region[1], region[3]);
-        balancer->setInterrupt(&interrupt);
+        restoreAlpha = false;
+        alphaRestore = 0;
+        balancer->setFieldMode(frame.fieldMode);
+        if (roi) balancer->setRegion(frame.region);
+        balancer->setInterrupt(frame.interrupt);
         balancer->run(&source, &output);
     }
 
-    const FnFrameContext ctx = FrameContext();
-    if (!Interrupted() && (effectFlags & 0x40) && maskMode != 3 && maskMode != 5) {
-        const uint32_t bits = ChannelMaskBits(p);
+    // The channel-mask step: every effect built here enables it; the
+    // families that combine two inputs (mask modes 3 and 5) skip it.
+    if (!frame.interrupted() && maskMode != 3 && maskMode != 5) {
+        const uint32_t bits = channelMaskBits(p, restoreAlpha);
         if (bits) {
-            output.setRegion(0, output.width(), 0, output.height());
-            runMaskFixer(ctx, output, source, bits);
+            output.resetRegion();
+            runMaskFixer(frame, output, source, bits);
         }
     }
-    if (!Interrupted() && maskMode == 4) {
-        output.setRegion(0, output.width(), 0, output.height());
+    if (!frame.interrupted() && maskMode == 4) {
+        output.resetRegion();
         output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
-        runPaintCombiner(ctx, output, source, mask);
+        runPaintCombiner(frame, output, source, mask);
     }
     return S_OK;
 }

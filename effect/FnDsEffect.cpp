@@ -45,21 +45,9 @@ void FnDsEffect::InstallInterrupt(IDSExecutionContext* context) {
     interrupt.word.store(0);
 }
 
-FnFrameContext FnDsEffect::FrameContext() {
-    FnFrameContext c;
-    c.xFirst = region[0];
-    c.xLast = region[1];
-    c.yFirst = region[2];
-    c.yLast = region[3];
-    c.fieldMode = fieldMode;
-    c.interrupt = &interrupt;
-    return c;
-}
-
 void FnDsEffect::CopyEffectState(const FnDsEffect& from) {
     maskMode = from.maskMode;
     fieldMode = from.fieldMode;
-    effectFlags = from.effectFlags;
     pagesAnnounced = from.pagesAnnounced;
     for (int i = 0; i < 4; ++i) region[i] = from.region[i];
     for (int i = 0; i < 2; ++i) {

@@ -11,7 +11,6 @@
 
 #include "effect/ColBalanceApi.h"
 #include "engine/FnFrameContext.h"
-#include "engine/FnRegion.h"
 #include "platform/dssdk/DSHostInterfaces.h"
 
 class FnDsEffect : public IFnDsPlacement {
@@ -33,9 +32,6 @@ protected:
     // Fills the interruption for one render: ask `context` between rows; a
     // "stop" answer records code 10000.  No context never stops.
     void InstallInterrupt(IDSExecutionContext* context);
-    bool Interrupted() const { return interrupt.stopped.load() != 0; }
-    // Region, field and interruption as the processors take them.
-    FnFrameContext FrameContext();
     // Copies the effect state a clone inherits.
     void CopyEffectState(const FnDsEffect& from);
     // Makes this object a clone of `original` (holds a reference to it).
@@ -45,8 +41,9 @@ protected:
     void StorePlacement(const FnDsPlacement& placement);
 
     int32_t maskMode = 0;
-    int32_t fieldMode = 0;
-    uint8_t effectFlags = 0x45;        // bit 0x40: channel-mask step enabled
+    // What the last render worked out; the render path hands the same
+    // values to its processors as one FnFrameContext.
+    int32_t fieldMode = 0;  // 0 whole frame, 1 even rows, 2 odd rows
     FnInterruptState interrupt;        // callback, context, interrupted, code
     int32_t region[4] = {0, 0, 0, 0};  // x first, x last, y first, y last
     int32_t sourceOffset[2] = {0, 0};

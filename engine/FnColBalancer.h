@@ -211,41 +211,36 @@ protected:
         int32_t first, end, x0, x1;
         this->getBandRows(first, end);
         this->getColumns(x0, x1);
-        const int32_t mode =
-            (this->fieldMode_ == 1 || this->fieldMode_ == 2) ? this->fieldMode_ : 0;
-        const int32_t step = fnFieldStep(mode);
         const FnBalanceKernel k = kernel();
+        // Fill runs all read one colour: balance it once per band.
         const Pixel fill = src.fillValue();
         Pixel fillOut{};
         bool fillDone = false;
-        for (int64_t y = fnAlignToField(first, mode); y < end; y += step) {
+        for (int64_t y = this->alignToField(first); y < end; y += this->fieldStep()) {
             if (this->shouldStop()) return;
             Pixel* out = dst.at(x0, int32_t(y));
-            const int32_t row = src.row(int32_t(y));
-            for (int32_t x = x0; x < x1;) {
-                const FnSpan s = src.span(x);
-                const int32_t n = s.run < x1 - x ? s.run : x1 - x;
-                if (s.index < 0 || row < 0 || !src.pixels()) {
+            src.forEachRun(
+                int32_t(y), x0, x1,
+                [&](int32_t n) {
                     if (!fillDone) {
                         pixel(k, fill, fillOut);
                         fillDone = true;
                     }
                     for (int32_t i = 0; i < n; ++i) out[i] = fillOut;
-                } else {
-                    const Pixel* in = src.stored(s.index, row);
-                    if (s.step == 1) {
+                    out += n;
+                },
+                [&](const Pixel* in, int32_t step, int32_t n) {
+                    if (step == 1) {
                         runRow(k, in, out, n);
-                    } else if (s.step == 0) {
+                    } else if (step == 0) {
                         Pixel one;
                         pixel(k, *in, one);
                         for (int32_t i = 0; i < n; ++i) out[i] = one;
                     } else {
-                        for (int32_t i = 0; i < n; ++i, in += s.step) pixel(k, *in, out[i]);
+                        for (int32_t i = 0; i < n; ++i, in += step) pixel(k, *in, out[i]);
                     }
-                }
-                out += n;
-                x += n;
-            }
+                    out += n;
+                });
         }
     }
 

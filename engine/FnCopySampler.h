@@ -1,7 +1,7 @@
 // The copy family.
 //
-//   SimpleLineCopier  copies one run of source pixels into an output row,
-//                     honouring the source's edge modes
+//   SimpleLineCopier  copies one source row into an output row, honouring
+//                     the source's edge modes
 //   SimpleCopySampler copies a source into the map over the region
 //   FnRGBCopySampler  copies only the components selected by a mask
 //                     (bit 0 red, 1 green, 2 blue, 3 alpha)
@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "engine/Imager.h"
 
@@ -17,25 +18,33 @@ class SimpleLineCopier {
 public:
     using Image = FnTexture<Storage, Working>;
 
-    // Copies the run of source pixels that starts at map position (x, y),
-    // stopping at xEnd; advances `out` and returns the pixels written.
-    static int32_t copyRun(Storage*& out, const Image& src, int32_t x, int32_t y, int32_t xEnd) {
-        const FnSpan s = src.span(x);
-        const int32_t row = s.index >= 0 ? src.row(y) : -1;
-        const int32_t n = s.run < xEnd - x ? s.run : xEnd - x;
-        if (row < 0 || !src.pixels()) {
-            const Storage fill = src.fillValue();
-            for (int32_t k = 0; k < n; ++k) out[k] = fill;
-        } else {
-            const Storage* in = src.stored(s.index, row);
-            if (s.step == 1) {
-                std::memmove(out, in, size_t(n) * sizeof(Storage));
-            } else {
-                for (int32_t k = 0; k < n; ++k, in += s.step) out[k] = *in;
-            }
-        }
-        out += n;
-        return n;
+    // Copies one whole pixel.
+    struct WholePixel {
+        void operator()(Storage& d, const Storage& s) const { d = s; }
+    };
+
+    // Copies source row y from position x0 to x1 into `out`, honouring the
+    // source's edge modes; `apply(dst, src)` copies one pixel.  Forward runs
+    // of whole pixels move as one block.
+    template <class Apply = WholePixel>
+    static void copyRow(Storage* out, const Image& src, int32_t y, int32_t x0, int32_t x1,
+                        Apply apply = {}) {
+        const Storage fill = src.fillValue();
+        src.forEachRun(
+            y, x0, x1,
+            [&](int32_t n) {
+                for (int32_t k = 0; k < n; ++k) apply(*out++, fill);
+            },
+            [&](const Storage* in, int32_t step, int32_t n) {
+                if constexpr (std::is_same_v<Apply, WholePixel>) {
+                    if (step == 1) {
+                        std::memmove(out, in, size_t(n) * sizeof(Storage));
+                        out += n;
+                        return;
+                    }
+                }
+                for (int32_t k = 0; k < n; ++k, in += step) apply(*out++, *in);
+            });
     }
 };
 
@@ -54,8 +63,7 @@ protected:
         const FnRect r = this->region();
         const FnBandRange b = this->bandRows();
         for (int32_t y = this->alignToField(b.first); y < b.end; y += this->fieldStep()) {
-            Storage* out = map.at(r.x0, y);
-            for (int32_t x = r.x0; x < r.x1;) x += this->copyRun(out, src, x, y, r.x1);
+            this->copyRow(map.at(r.x0, y), src, y, r.x0, r.x1);
             if (this->shouldStop()) return;
         }
     }
@@ -107,21 +115,7 @@ private:
         const FnBandRange b = this->bandRows();
         for (int32_t y = b.first; y < b.end; ++y) {
             if (this->shouldStop()) return;
-            Storage* out = map.at(r.x0, y);
-            for (int32_t x = r.x0; x < r.x1;) {
-                const FnSpan s = src.span(x);
-                const int32_t row = s.index >= 0 ? src.row(y) : -1;
-                const int32_t n = s.run < r.x1 - x ? s.run : r.x1 - x;
-                if (row < 0 || !src.pixels()) {
-                    const Storage fill = src.fillValue();
-                    for (int32_t k = 0; k < n; ++k) copyComponents<M>(out[k], fill);
-                } else {
-                    const Storage* in = src.stored(s.index, row);
-                    for (int32_t k = 0; k < n; ++k, in += s.step) copyComponents<M>(out[k], *in);
-                }
-                out += n;
-                x += n;
-            }
+            this->copyRow(map.at(r.x0, y), src, y, r.x0, r.x1, &copyComponents<M>);
         }
     }
 

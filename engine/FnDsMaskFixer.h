@@ -6,7 +6,7 @@
 #include "engine/FnCopySampler.h"
 #include "engine/FnFrameContext.h"
 
-template <class Storage, class Working, int Max>
+template <class Storage, class Working>
 class FnDsMaskFixer : public FnRGBCopySampler<Storage, Working> {};
 
 // Copies the selected components of `source` into `output` over the frame's
@@ -16,11 +16,11 @@ template <class Storage, class Working>
 void runMaskFixer(const FnFrameContext& ctx, FnTexture<Storage, Working>& output,
                   FnTexture<Storage, Working>& source, uint32_t componentMask) {
     if ((componentMask & 15u) == 0) return;
-    FnDsMaskFixer<Storage, Working, Storage::kMax> fixer;
+    FnDsMaskFixer<Storage, Working> fixer;
     fixer.setComponentMask(componentMask);
-    fixer.setRegion(ctx.xFirst, ctx.yFirst, ctx.xLast, ctx.yLast);
+    fixer.setRegion(ctx.region);
     fixer.setFieldMode(ctx.fieldMode);
     fixer.setInterrupt(ctx.interrupt);
-    source.setRegion(0, source.width(), 0, source.height());
+    source.resetRegion();
     fixer.process(source, &output);
 }

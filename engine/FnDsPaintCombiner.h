@@ -23,27 +23,21 @@ public:
     void processBand(Image& src, MaskImage& mask, Image& map) override {
         const FnRect r = this->region();
         const FnBandRange b = this->bandRows();
-        const bool haveSrc = src.pixels() != nullptr, haveMask = mask.pixels() != nullptr;
         for (int32_t y = this->alignToField(b.first); y < b.end; y += this->fieldStep()) {
             if (this->shouldStop()) return;
-            const int32_t srow = haveSrc ? src.row(y) : -1;
-            const int32_t mrow = haveMask ? mask.row(y) : -1;
+            const int32_t srow = src.storedRow(y), mrow = mask.storedRow(y);
             Storage* d = map.at(r.x0, y);
             for (int32_t x = r.x0; x < r.x1;) {
-                const FnSpan ss = src.span(x), ms = mask.span(x);
-                int32_t n = r.x1 - x;
-                if (ss.run < n) n = ss.run;
-                if (ms.run < n) n = ms.run;
-                const Storage* s =
-                    (srow >= 0 && ss.index >= 0) ? src.stored(ss.index, srow) : nullptr;
-                const MaskStorage* m =
-                    (mrow >= 0 && ms.index >= 0) ? mask.stored(ms.index, mrow) : nullptr;
-                if (s && m)
-                    blendRun(d, s, ss.step, m, ms.step, n);
-                else if (s)
-                    copyRun(d, s, ss.step, n);
-                else if (m)
-                    scaleRun(d, m, ms.step, n);
+                // Both images' runs, cut where either changes.
+                const auto s = src.runAt(x, srow, r.x1);
+                const auto m = mask.runAt(x, mrow, r.x1);
+                const int32_t n = s.n < m.n ? s.n : m.n;
+                if (s.in && m.in)
+                    blendRun(d, s.in, s.step, m.in, m.step, n);
+                else if (s.in)
+                    copyRun(d, s.in, s.step, n);
+                else if (m.in)
+                    scaleRun(d, m.in, m.step, n);
                 else
                     clearRun(d, n);
                 d += n;
@@ -94,10 +88,10 @@ void runPaintCombiner(const FnFrameContext& ctx, FnTexture<Storage, Working>& ou
                       FnTexture<MaskStorage, MaskWorking>& mask) {
     FnTexture<Storage, Working> view;
     view.share(source);
-    view.setRegion(0, 0x7fffffff, 0, 0x7fffffff);
+    view.resetRegion();
     view.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
     FnDsPaintCombiner<Storage, Working, MaskStorage, MaskWorking> combiner;
-    combiner.setRegion(ctx.xFirst, ctx.yFirst, ctx.xLast, ctx.yLast);
+    combiner.setRegion(ctx.region);
     combiner.setFieldMode(ctx.fieldMode);
     combiner.setInterrupt(ctx.interrupt);
     combiner.process(view, mask, &output);

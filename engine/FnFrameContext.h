@@ -1,6 +1,6 @@
 // What a frame's processors take from the effect that runs them: the
-// processed region (inclusive edges, output pixel coordinates), the field
-// mode and the interruption record.  The effect fills one per render.
+// processed region (output pixel coordinates), the field mode and the
+// interruption record.  The effect fills one per render.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "engine/FnRegion.h"
 
 struct FnFrameContext {
-    int32_t xFirst = 0, xLast = 0, yFirst = 0, yLast = 0;
+    FnRect region;
     int32_t fieldMode = 0;
     FnInterruptState* interrupt = nullptr;
 

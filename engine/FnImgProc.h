@@ -13,25 +13,14 @@
 
 #include <cstdint>
 
-#include "engine/FnParallel.h"
-#include "engine/FnRegion.h"
+#include "engine/FnProcessorCore.h"
 #include "engine/FnTexture.h"
 
-// Polymorphic root of both processor families.
-class FnInteruptable {
-public:
-    virtual ~FnInteruptable() = default;
-    void setInterrupt(FnInterruptState* s) { interrupt_ = s; }
-    FnInterruptState* interrupt() const { return interrupt_; }
-    bool shouldStop() const { return fnShouldStop(interrupt_); }
-
-protected:
-    FnInterruptState* interrupt_ = nullptr;
-};
-
-class FnImgProc : public FnInteruptable {
+class FnImgProc : public FnProcessorCore {
 public:
     enum : uint32_t { kInParallel = 1u << 0, kRegionSet = 1u << 1 };
+
+    FnImgProc() : FnProcessorCore(kRegionSet) {}
 
     virtual void prepare() {}
     virtual void processBand() {}
@@ -41,37 +30,21 @@ public:
     virtual void runPasses();
     virtual void process(FnTexIndexer* map);
 
-    // Far edges inclusive here, stored exclusive.
-    void setRegion(int32_t x0, int32_t y0, int32_t x1Inclusive, int32_t y1Inclusive);
     void getColumns(int32_t& x0, int32_t& x1) const {
         x0 = region_.x0;
         x1 = region_.x1;
     }
     // Rows of the calling thread's band, in map coordinates.
-    void getBandRows(int32_t& first, int32_t& end) const;
-
-    void setFieldMode(int32_t m) { fieldMode_ = m; }
-    int32_t fieldMode() const { return fieldMode_; }
-    void setPassCount(int32_t n) { passCount_ = n; }
-    int32_t currentPass() const { return currentPass_; }
-    const FnRect& region() const { return region_; }
-    uint32_t state() const { return flags_; }
-
-protected:
-    uint32_t flags_ = 0;
-    FnRect region_;
-    int32_t passCount_ = 1;
-    int32_t currentPass_ = 0;
-    int32_t fieldMode_ = 0;
-    FnTexIndexer* map_ = nullptr;
-    int32_t mapWidth_ = 0;
-    int32_t mapHeight_ = 0;
+    void getBandRows(int32_t& first, int32_t& end) const {
+        const FnBandRange b = bandRows((flags_ & kInParallel) != 0);
+        first = b.first;
+        end = b.end;
+    }
 };
 
 template <class Src, class Dst>
 class FnImgProc2 : public FnImgProc {
 public:
-    virtual void execute(Src* src, Dst* dst) { run(src, dst); }
     // A missing source reads as fill everywhere; a destination without pixel
     // storage is left alone.
     virtual void run(Src* src, Dst* dst) {
@@ -114,19 +87,15 @@ protected:
         for (int32_t y = first; y < end; ++y) {
             if (proc.shouldStop()) return;
             DstStorage* out = dst.at(x0, y);
-            const int32_t row = src.row(y);
-            for (int32_t x = x0; x < x1;) {
-                const FnSpan s = src.span(x);
-                const int32_t n = s.run < x1 - x ? s.run : x1 - x;
-                if (s.index < 0 || row < 0 || !src.pixels()) {
+            src.forEachRun(
+                y, x0, x1,
+                [&](int32_t n) {
                     for (int32_t k = 0; k < n; ++k) self.Self::processPixel(fill, *out++, t);
-                } else {
-                    const SrcStorage* in = src.stored(s.index, row);
-                    for (int32_t k = 0; k < n; ++k, in += s.step)
+                },
+                [&](const SrcStorage* in, int32_t step, int32_t n) {
+                    for (int32_t k = 0; k < n; ++k, in += step)
                         self.Self::processPixel(*in, *out++, t);
-                }
-                x += n;
-            }
+                });
         }
     }
 };

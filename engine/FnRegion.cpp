@@ -7,23 +7,33 @@ namespace {
 void clipAxis(int32_t& a, int32_t& b, int32_t lo, int32_t n) {
     const int64_t hi = int64_t(lo) + std::max(n, 1) - 1;
     int64_t first = std::clamp<int64_t>(a, lo, hi);
-    int64_t lastCol = int64_t(b) - 1;
-    lastCol = lastCol < lo ? lo : std::min<int64_t>(lastCol, hi);
+    int64_t last = int64_t(b) - 1;
+    last = last < lo ? lo : std::min<int64_t>(last, hi);
     a = int32_t(first);
-    b = int32_t(lastCol + 1);
+    b = int32_t(last + 1);
 }
+
+int32_t afterLast(int32_t last) { return last == INT32_MAX ? INT32_MAX : last + 1; }
 }  // namespace
 
-FnRect fnClipRegion(FnRect r, int32_t left, int32_t top, int32_t width, int32_t height) {
-    clipAxis(r.x0, r.x1, left, width);
-    clipAxis(r.y0, r.y1, top, height);
+FnRect fnRectFromInclusive(int32_t x0, int32_t y0, int32_t xLast, int32_t yLast) {
+    return FnRect{.x0 = x0, .y0 = y0, .x1 = afterLast(xLast), .y1 = afterLast(yLast)};
+}
+
+FnRect fnClipRegion(FnRect r, FnRect extent) {
+    clipAxis(r.x0, r.x1, extent.x0, extent.width());
+    clipAxis(r.y0, r.y1, extent.y0, extent.height());
     return r;
 }
 
+int32_t fnFieldMode(int32_t mode) { return mode == 1 || mode == 2 ? mode : 0; }
+
 int32_t fnAlignToField(int32_t row, int32_t fieldMode) {
-    if (fieldMode == 1) return int32_t(((int64_t(row) + 1) / 2) * 2);
-    if (fieldMode == 2) return int32_t((int64_t(row) / 2) * 2 + 1);
-    return row;
+    switch (fnFieldMode(fieldMode)) {
+    case 1: return int32_t(((int64_t(row) + 1) / 2) * 2);
+    case 2: return int32_t((int64_t(row) / 2) * 2 + 1);
+    default: return row;
+    }
 }
 
 bool fnShouldStop(FnInterruptState* s) {

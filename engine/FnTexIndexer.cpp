@@ -88,9 +88,9 @@ FnSpan FnTexAxis::span(int32_t p) const {
     }
 }
 
-void FnTexIndexer::setRegion(int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
-    axes_[0].setRange(x0, x1);
-    axes_[1].setRange(y0, y1);
+void FnTexIndexer::setRegion(int32_t xFirst, int32_t xLast, int32_t yFirst, int32_t yLast) {
+    axes_[0].setRange(xFirst, xLast);
+    axes_[1].setRange(yFirst, yLast);
 }
 
 void FnTexIndexer::setEdgeModes(int32_t h, int32_t v) {

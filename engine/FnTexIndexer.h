@@ -50,7 +50,10 @@ public:
     FnTexIndexer() = default;
     virtual ~FnTexIndexer() = default;
 
-    virtual void setRegion(int32_t x0, int32_t x1, int32_t y0, int32_t y1);
+    // Each pair is ordered and clamped to the stored pixels.
+    virtual void setRegion(int32_t xFirst, int32_t xLast, int32_t yFirst, int32_t yLast);
+    // The region back to every stored pixel.
+    void resetRegion() { setRegion(0, axes_[0].size - 1, 0, axes_[1].size - 1); }
     virtual void setEdgeModes(int32_t h, int32_t v);
     virtual void setOffset(int32_t x, int32_t y);
     virtual void setOffset(float x, float y);

@@ -100,7 +100,6 @@ public:
 
     Storage* pixels() const { return pixels_; }
     ptrdiff_t stride() const { return stride_; }
-    void setStride(ptrdiff_t s) { stride_ = s; }
     bool ownsPixels() const { return owns_; }
     bool allocationFailed() const { return allocFailed_; }
 
@@ -115,11 +114,38 @@ public:
         return stored(x - axes_[0].origin, y - axes_[1].origin);
     }
 
-    // Auxiliary blocks released with the pixels (allocated with malloc).
-    void setAuxiliary(void* a, void* b) {
-        aux_[0] = a;
-        aux_[1] = b;
-        auxCount_ = 2;
+    // The stored row that position y reads, or -1 when the row is fill (or
+    // there are no pixels at all).
+    int32_t storedRow(int32_t y) const { return pixels_ ? row(y) : -1; }
+
+    // One run of a row walk from position x, cut at xEnd: `n` pixels read
+    // from `in` moving by `step`, or from the fill value when `in` is null.
+    struct Run {
+        const Storage* in;
+        int32_t step;
+        int32_t n;
+    };
+    Run runAt(int32_t x, int32_t storedRow, int32_t xEnd) const {
+        const FnSpan s = span(x);
+        const int32_t n = s.run < xEnd - x ? s.run : xEnd - x;
+        if (s.index < 0 || storedRow < 0) return {nullptr, 0, n};
+        return {stored(s.index, storedRow), s.step, n};
+    }
+
+    // Walks row y from position x0 to x1 run by run, so that edge modes are
+    // resolved once per run: fill(n) where the fill value stands in,
+    // stored(in, step, n) where stored pixels are read.
+    template <class Fill, class Stored>
+    void forEachRun(int32_t y, int32_t x0, int32_t x1, Fill&& fill, Stored&& stored) const {
+        const int32_t row = storedRow(y);
+        for (int32_t x = x0; x < x1;) {
+            const Run r = runAt(x, row, x1);
+            if (r.in)
+                stored(r.in, r.step, r.n);
+            else
+                fill(r.n);
+            x += r.n;
+        }
     }
 
 private:
@@ -128,12 +154,6 @@ private:
         if (owns_) std::free(block_);
         block_ = nullptr;
         owns_ = false;
-        if (auxCount_ > 0) {
-            std::free(aux_[0]);
-            std::free(aux_[1]);
-            aux_[0] = aux_[1] = nullptr;
-            auxCount_ = 0;
-        }
         pixels_ = nullptr;
         stride_ = 0;
         if (keepGeometry) return;
@@ -186,13 +206,12 @@ private:
     void* block_ = nullptr;  // what allocate() got, the only thing ever freed
     bool allocFailed_ = false;
     Storage fill_{};
-    void* aux_[2] = {nullptr, nullptr};
-    int32_t auxCount_ = 0;
     ptrdiff_t stride_ = 0;
 };
 
 using FnImage8 = FnTexture<FnRGBA8, FnRGBAf>;
 using FnImage16 = FnTexture<FnRGBA16, FnRGBAf>;
+// Unsigned 16-bit images: the input of the 16-bit histogram analyser.
 using FnImage16U = FnTexture<FnRGBA16U, FnRGBAf>;
 using FnMaskImage8 = FnTexture<FnChan8, FnChanf>;
 using FnMaskImage16 = FnTexture<FnChan16, FnChanf>;

@@ -17,36 +17,20 @@
 #include "engine/FnRegion.h"
 #include "engine/FnTexture.h"
 
-class Imager : public FnInteruptable {
+class Imager : public FnProcessorCore {
 public:
     enum : uint32_t { kWindowed = 1u << 3 };
 
-    void setRegion(int32_t x0, int32_t y0, int32_t x1Inclusive, int32_t y1Inclusive);
-    void setFieldMode(int32_t m) { fieldMode_ = m; }
-    int32_t fieldMode() const { return fieldMode_; }
-    int32_t alignToField(int32_t row) const { return fnAlignToField(row, fieldMode_); }
-    int32_t fieldStep() const { return fnFieldStep(fieldMode_); }
-    void setPassCount(int32_t n) { passCount_ = n; }
-    const FnRect& region() const { return region_; }
-    uint32_t flags() const { return flags_; }
+    Imager() : FnProcessorCore(kWindowed) {}
 
     // Rows of the calling thread's band (map coordinates), before field
     // alignment.
-    FnBandRange bandRows() const;
+    FnBandRange bandRows() const { return FnProcessorCore::bandRows(true); }
 
 protected:
     // Fits the region to the map and records it; false when the map has no
     // pixel to work on.
     bool fitToMap(const FnTexIndexer& map, const void* pixels);
-
-    uint32_t flags_ = 0;
-    FnRect region_;
-    int32_t passCount_ = 1;
-    int32_t currentPass_ = 0;
-    int32_t fieldMode_ = 0;
-    const FnTexIndexer* map_ = nullptr;
-    int32_t mapWidth_ = 0;
-    int32_t mapHeight_ = 0;
 };
 
 template <class Src, class Map>

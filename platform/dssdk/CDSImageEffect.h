@@ -74,6 +74,11 @@ protected:
 
     // Copies the channel switches and the option word.
     void CopySdkState(const CDSImageEffect& from);
+    // Channel switch 0 red, 1 green, 2 blue, 3 alpha (any other: alpha).
+    int32_t& ChannelSwitch(int channel) {
+        return channel == 0 ? m_maskRed : channel == 1 ? m_maskGreen : channel == 2 ? m_maskBlue
+                                                                                     : m_maskAlpha;
+    }
 
     // Channel switches, in this order (see DSPARAM_MASK_*).
     int32_t m_maskRed = 1;

@@ -11,11 +11,9 @@ CDSParamDef::CDSParamDef(const GUID& id, HINSTANCE instance, uint32_t fixedWord,
       shortNameId_(shortNameId),
       descriptionId_(descriptionId) {}
 
-CDSParamDef& CDSParamDef::SetListItems(std::initializer_list<UINT> ids) {
+CDSParamDef& CDSParamDef::SetListItems(const UINT* ids, uint32_t count) {
     listCount_ = 0;
-    for (UINT id : ids) {
-        if (listCount_ == kMaxListItems) break;
-        listItems_[listCount_++] = id;
-    }
+    for (uint32_t i = 0; ids && i < count && listCount_ < kMaxListItems; ++i)
+        listItems_[listCount_++] = ids[i];
     return *this;
 }

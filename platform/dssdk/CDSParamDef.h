@@ -10,7 +10,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 
 #include "platform/com/ComBase.h"
 #include "platform/com/Guid.h"
@@ -35,7 +34,7 @@ public:
         return *this;
     }
     // String ids of the list texts, index = value (at most kMaxListItems).
-    CDSParamDef& SetListItems(std::initializer_list<UINT> ids);
+    CDSParamDef& SetListItems(const UINT* ids, uint32_t count);
 
     const GUID& Id() const { return id_; }
     HINSTANCE Instance() const { return instance_; }

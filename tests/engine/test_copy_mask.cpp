@@ -20,7 +20,7 @@ struct ThreadCountGuard {
 FnFrameContext frame(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t field = 0,
                      FnInterruptState* interrupt = nullptr) {
     FnFrameContext c;
-    c.xFirst = x0, c.yFirst = y0, c.xLast = x1, c.yLast = y1;
+    c.region = fnRectFromInclusive(x0, y0, x1, y1);
     c.fieldMode = field;
     c.interrupt = interrupt;
     return c;

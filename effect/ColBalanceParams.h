@@ -1,0 +1,227 @@
+// The effect's parameters, each described once.
+//
+// One row per parameter, in the order the host lists them: GUID, key, value
+// type, capability word, default, the range of the control that edits it on
+// the property page, name and description string ids, list texts, and where
+// the value lives.  The effect's parameter definitions and property map, its
+// defaults, the per-frame read, the pages' control maps and the command
+// line's parameter list all come from this table.
+//
+// Adding a parameter: a field in FnBalanceParams when frames read it (with
+// its default there), its strings in resources/FnStrings.cpp, and a row here.
+//
+// Hosts and tests name a parameter by its row (ColBalanceParam::MasterHue);
+// a row converts to its GUID wherever an id is wanted.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/FnBalanceParams.h"
+#include "platform/com/ComBase.h"
+#include "platform/com/Guid.h"
+#include "platform/dssdk/DSEffect.h"
+
+// Values a property page edits that no frame reads.
+struct ColBalancePageValues {
+    int32_t which;        // the tonal range the main page edits
+    int32_t hideOverlay;  // the viewer tool's overlay is hidden
+};
+
+struct ColBalanceParamSpec {
+    // Where the current value is kept, and what a frame reads it into.
+    enum class Home : uint8_t {
+        Number,   // a double of FnBalanceParams, kept in the effect's record
+        Integer,  // an int32 of FnBalanceParams, kept in the effect's record
+        Page,     // an int32 of ColBalancePageValues; frames never read it
+        Channel,  // a channel switch of the SDK part, read into FnBalanceParams
+    };
+
+    GUID id{};
+    uint32_t key = 0;
+    VARTYPE type = VT_EMPTY;    // VT_R8, VT_I4 or VT_BOOL
+    uint32_t capabilities = 0;  // passed to the host; bit 0: animated
+    double defaultValue = 0;
+    bool hasRange = false;  // numbers: the page control's range
+    double pageMin = 0, pageMax = 0;
+    UINT nameId = 0, descriptionId = 0;
+    uint32_t listCount = 0;  // lists: texts for the values 0 .. listCount - 1
+    std::array<UINT, 4> listItems{};
+    Home home = Home::Number;
+    double FnBalanceParams::*number = nullptr;      // Home::Number
+    int32_t FnBalanceParams::*integer = nullptr;    // Home::Integer and Home::Channel
+    int32_t ColBalancePageValues::*page = nullptr;  // Home::Page
+    int channel = 0;  // Home::Channel: 0 red, 1 green, 2 blue, 3 alpha
+
+    constexpr bool animated() const { return (capabilities & DSCAP_ANIMATABLE) != 0; }
+    constexpr operator const GUID&() const { return id; }
+};
+
+namespace fn_param_rows {
+using Spec = ColBalanceParamSpec;
+using Home = Spec::Home;
+using Frame = FnBalanceParams;
+constexpr uint32_t kPlain = 4, kAnimated = 5, kPageOnly = 532;
+constexpr FnBalanceParams kFrameDefaults{};
+
+// An animated number; its default is FnBalanceParams's.
+constexpr Spec number(GUID id, uint32_t key, UINT nameId, double Frame::*field, double pageMin,
+                      double pageMax) {
+    return {.id = id,
+            .key = key,
+            .type = VT_R8,
+            .capabilities = kAnimated,
+            .defaultValue = kFrameDefaults.*field,
+            .hasRange = true,
+            .pageMin = pageMin,
+            .pageMax = pageMax,
+            .nameId = nameId,
+            .descriptionId = nameId + 1,
+            .home = Home::Number,
+            .number = field};
+}
+// A check box or list the frame reads; its default is FnBalanceParams's.
+constexpr Spec integer(GUID id, uint32_t key, VARTYPE type, UINT nameId, int32_t Frame::*field,
+                       uint32_t listCount = 0, std::array<UINT, 4> listItems = {}) {
+    return {.id = id,
+            .key = key,
+            .type = type,
+            .capabilities = kPlain,
+            .defaultValue = double(kFrameDefaults.*field),
+            .nameId = nameId,
+            .descriptionId = nameId + 1,
+            .listCount = listCount,
+            .listItems = listItems,
+            .home = Home::Integer,
+            .integer = field};
+}
+// A check box or list only the pages use.
+constexpr Spec pageOnly(GUID id, uint32_t key, VARTYPE type, UINT nameId, double defaultValue,
+                        int32_t ColBalancePageValues::*field, uint32_t listCount = 0,
+                        std::array<UINT, 4> listItems = {}) {
+    return {.id = id,
+            .key = key,
+            .type = type,
+            .capabilities = kPageOnly,
+            .defaultValue = defaultValue,
+            .nameId = nameId,
+            .descriptionId = nameId + 1,
+            .listCount = listCount,
+            .listItems = listItems,
+            .home = Home::Page,
+            .page = field};
+}
+// A channel switch every image effect has; the effect's frame reads it.
+constexpr Spec channel(GUID id, uint32_t key, UINT nameId, int32_t Frame::*field, int index) {
+    return {.id = id,
+            .key = key,
+            .type = VT_I4,
+            .capabilities = kPlain,
+            .defaultValue = double(kFrameDefaults.*field),
+            .nameId = nameId,
+            .descriptionId = nameId + 4,
+            .home = Home::Channel,
+            .integer = field,
+            .channel = index};
+}
+}  // namespace fn_param_rows
+
+namespace ColBalanceParam {
+using namespace fn_param_rows;
+
+inline constexpr Spec MasterHue = number("{0B63B045-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF04D0,
+                                         1000, &Frame::masterHue, -720, 720);
+// The dialog template says 0..10; the page widens it to 0..100 when it
+// opens, and that is the range users see.
+inline constexpr Spec MasterSaturation = number("{0B63B046-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                                0xFFFF04D8, 1002, &Frame::masterSaturation, 0, 100);
+inline constexpr Spec LowlightHue = number("{0B63B047-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                           0xFFFF04E0, 1004, &Frame::lowHue, -720, 720);
+inline constexpr Spec LowlightSaturation = number("{0B63B048-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                                  0xFFFF04E8, 1006, &Frame::lowSaturation, 0, 100);
+inline constexpr Spec MidtonesHue = number("{0B63B049-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                           0xFFFF04F0, 1008, &Frame::midHue, -720, 720);
+inline constexpr Spec MidtonesSaturation = number("{0B63B04A-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                                  0xFFFF04F8, 1010, &Frame::midSaturation, 0, 100);
+inline constexpr Spec HighlightHue = number("{0B63B04B-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                            0xFFFF0500, 1012, &Frame::highHue, -720, 720);
+inline constexpr Spec HighlightSaturation =
+    number("{0B63B04C-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0508, 1014, &Frame::highSaturation,
+           0, 100);
+inline constexpr Spec PreserveLuminance =
+    integer("{0B63B04D-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0510, VT_BOOL, 1016,
+            &Frame::preserveLuminance);
+inline constexpr Spec Lowlights = number("{0B63B04E-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0518,
+                                         1018, &Frame::lowlights, 0, 100);
+inline constexpr Spec Highlights = number("{0B63B04F-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0520,
+                                          1020, &Frame::highlights, 0, 100);
+inline constexpr Spec LowlightsEase = number("{0B63B050-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                             0xFFFF0528, 1022, &Frame::lowlightsEase, 0, 100);
+inline constexpr Spec HighlightsEase = number("{0B63B051-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                              0xFFFF0530, 1024, &Frame::highlightsEase, 0, 100);
+inline constexpr Spec Which =
+    pageOnly("{0B63B052-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0538, VT_I4, 1026, 0,
+             &ColBalancePageValues::which, 4, {1028, 1029, 1030, 1031});
+inline constexpr Spec MasterLuminance = number("{0B63B053-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                               0xFFFF0540, 1032, &Frame::masterLum, -100, 100);
+inline constexpr Spec LowlightLuminance = number("{0B63B054-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                                 0xFFFF0548, 1034, &Frame::lowLum, -100, 100);
+inline constexpr Spec MidtonesLuminance = number("{0B63B055-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                                 0xFFFF0550, 1036, &Frame::midLum, -100, 100);
+inline constexpr Spec HighlightLuminance = number("{0B63B056-AE8A-11D5-9414-0800690F2F3F}"_guid,
+                                                  0xFFFF0558, 1038, &Frame::highLum, -100, 100);
+inline constexpr Spec RenderTone =
+    integer("{0B63B057-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0560, VT_I4, 1040,
+            &Frame::renderTone, 4, {1042, 1043, 1044, 1045});
+inline constexpr Spec HideOverlayControls =
+    pageOnly("{0B63B058-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF0564, VT_BOOL, 1046, 0,
+             &ColBalancePageValues::hideOverlay);
+inline constexpr Spec MaskRed = channel(DSPARAM_MASK_RED, 0xFFFF0474, 1061, &Frame::maskRed, 0);
+inline constexpr Spec MaskGreen =
+    channel(DSPARAM_MASK_GREEN, 0xFFFF047C, 1062, &Frame::maskGreen, 1);
+inline constexpr Spec MaskBlue = channel(DSPARAM_MASK_BLUE, 0xFFFF0478, 1063, &Frame::maskBlue, 2);
+inline constexpr Spec MaskAlpha =
+    channel(DSPARAM_MASK_ALPHA, 0xFFFF0480, 1064, &Frame::maskAlpha, 3);
+}  // namespace ColBalanceParam
+
+// Every parameter, in the order the host lists them.
+inline constexpr std::array<const ColBalanceParamSpec*, 24> kColBalanceParams = {
+    &ColBalanceParam::MasterHue,         &ColBalanceParam::MasterSaturation,
+    &ColBalanceParam::LowlightHue,       &ColBalanceParam::LowlightSaturation,
+    &ColBalanceParam::MidtonesHue,       &ColBalanceParam::MidtonesSaturation,
+    &ColBalanceParam::HighlightHue,      &ColBalanceParam::HighlightSaturation,
+    &ColBalanceParam::PreserveLuminance, &ColBalanceParam::Lowlights,
+    &ColBalanceParam::Highlights,        &ColBalanceParam::LowlightsEase,
+    &ColBalanceParam::HighlightsEase,    &ColBalanceParam::Which,
+    &ColBalanceParam::MasterLuminance,   &ColBalanceParam::LowlightLuminance,
+    &ColBalanceParam::MidtonesLuminance, &ColBalanceParam::HighlightLuminance,
+    &ColBalanceParam::RenderTone,        &ColBalanceParam::HideOverlayControls,
+    &ColBalanceParam::MaskRed,           &ColBalanceParam::MaskGreen,
+    &ColBalanceParam::MaskBlue,          &ColBalanceParam::MaskAlpha,
+};
+
+// What every part of the module relies on: animated values are doubles
+// read into the frame, integers are stored as int32, ids and keys are
+// unique.  A row that breaks one stops the build.
+constexpr bool fnParamTableIsSound() {
+    using Home = ColBalanceParamSpec::Home;
+    for (size_t i = 0; i < kColBalanceParams.size(); ++i) {
+        const ColBalanceParamSpec& p = *kColBalanceParams[i];
+        if ((p.type == VT_R8) != (p.home == Home::Number)) return false;
+        if (p.animated() && p.home != Home::Number) return false;
+        if (p.listCount > p.listItems.size()) return false;
+        for (size_t j = 0; j < i; ++j)
+            if (kColBalanceParams[j]->id == p.id || kColBalanceParams[j]->key == p.key)
+                return false;
+    }
+    return true;
+}
+static_assert(fnParamTableIsSound(), "the parameter table breaks a rule its users rely on");
+
+// The row of a parameter GUID, or null.
+constexpr const ColBalanceParamSpec* fnFindParam(const GUID& id) {
+    for (const ColBalanceParamSpec* p : kColBalanceParams)
+        if (p->id == id) return p;
+    return nullptr;
+}
