@@ -9,11 +9,12 @@
 #include <new>
 
 #include "effect/FnDsModule.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/ComRuntime.h"
 #include "platform/com/Unknown.h"
 
 template <class T, int A, int B>
-class CDsClassFactory : public IClassFactory {
+class CDsClassFactory : public ComObject<IClassFactory> {
 public:
     CDsClassFactory() {
         std::atomic<int32_t>* expected = nullptr;
@@ -24,11 +25,8 @@ public:
     HRESULT QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
+        if (iid == IID_IUnknown || iid == IID_IClassFactory)
+            return this->Answer(static_cast<IClassFactory*>(this), out);
         if (iid == IID_IMarshal) {
             IUnknown* marshaler = nullptr;
             {
@@ -42,12 +40,6 @@ public:
             return marshaler->QueryInterface(iid, out);
         }
         return E_NOINTERFACE;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override {
-        const ULONG n = --m_refs;
-        if (n == 0) delete this;
-        return n;
     }
 
     HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
@@ -75,7 +67,7 @@ public:
         return S_OK;
     }
 
-    virtual ~CDsClassFactory() {
+    ~CDsClassFactory() override {
         if (m_marshaler) m_marshaler->Release();
         --fnModuleLockCount();
     }
@@ -85,7 +77,6 @@ protected:
     virtual T* CreateObject() { return new (std::nothrow) T; }
 
 private:
-    std::atomic<ULONG> m_refs{1};
     std::mutex m_lock;
     IUnknown* m_marshaler = nullptr;
 

@@ -44,16 +44,9 @@ ColBalance::~ColBalance() = default;
 
 HRESULT ColBalance::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
-    if (iid == CLSID_ColBalance || iid == kUnknownEffectIid) {
-        *out = static_cast<FnDsEffect*>(this);
-        AddRef();
-        return S_OK;
-    }
-    if (iid == IID_IFnDsPlacement) {
-        *out = static_cast<IFnDsPlacement*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (iid == CLSID_ColBalance || iid == kUnknownEffectIid)
+        return Answer(static_cast<FnDsEffect*>(this), out);
+    if (iid == IID_IFnDsPlacement) return Answer(static_cast<IFnDsPlacement*>(this), out);
     return CDSImageMIEffect::QueryInterface(iid, out);
 }
 

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "effect/FnDsEffect.h"
 #include "effect/ColBalanceParams.h"
+#include "effect/FnDsEffect.h"
 #include "engine/FnBalanceParams.h"
 #include "platform/dssdk/CDSImageEffect.h"
 

@@ -20,7 +20,6 @@ inline constexpr CLSID CLSID_SimpleCurvesPPG = "{31983E0C-5A9F-4B48-833F-FEFE095
 inline constexpr CLSID CLSID_FnTInteract = "{31904B20-1E65-4B9C-9332-8DC46F5CF4B1}"_guid;
 inline constexpr CLSID CLSID_HelpPPG = "{A88C8D60-0E71-425E-A0A9-7F28C23C08B9}"_guid;
 
-
 // Where the last render placed its images, in pixels: the source's offset
 // and size and the output's offset.  A clone reports it to the object it
 // was cloned from, so asking the edited object shows the latest frame.

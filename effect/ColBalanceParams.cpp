@@ -13,8 +13,8 @@ namespace {
 constexpr uint32_t kFixedWord = 32768;
 
 CDSParamDef definitionOf(const ColBalanceParamSpec& p) {
-    CDSParamDef d(p.id, fnModuleInstance(), kFixedWord, p.type, p.capabilities, p.nameId,
-                  p.nameId, p.descriptionId);
+    CDSParamDef d(p.id, fnModuleInstance(), kFixedWord, p.type, p.capabilities, p.nameId, p.nameId,
+                  p.descriptionId);
     d.SetDefault(p.defaultValue);
     if (p.hasRange) d.SetRange(p.pageMin, p.pageMax);
     d.SetListItems(p.listItems.data(), p.listCount);

@@ -129,9 +129,10 @@ HRESULT ColBalance::Render(IUnknown*, double time) {
     StorePlacement(placement);
     if (clonedFrom) clonedFrom->ReportPlacement(placement);
 
-    const FnFrameContext frame{.region = fnRectFromInclusive(region[0], region[2], region[1], region[3]),
-                               .fieldMode = fieldMode,
-                               .interrupt = &interrupt};
+    const FnFrameContext frame{
+        .region = fnRectFromInclusive(region[0], region[2], region[1], region[3]),
+        .fieldMode = fieldMode,
+        .interrupt = &interrupt};
     const GUID format = formatOf(output);
     if (format == MFIF_RGBA_RAW_32)
         return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(frame, time,

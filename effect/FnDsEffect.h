@@ -43,7 +43,7 @@ protected:
     int32_t maskMode = 0;
     // What the last render worked out; the render path hands the same
     // values to its processors as one FnFrameContext.
-    int32_t fieldMode = 0;  // 0 whole frame, 1 even rows, 2 odd rows
+    int32_t fieldMode = 0;             // 0 whole frame, 1 even rows, 2 odd rows
     FnInterruptState interrupt;        // callback, context, interrupted, code
     int32_t region[4] = {0, 0, 0, 0};  // x first, x last, y first, y last
     int32_t sourceOffset[2] = {0, 0};

@@ -1,5 +1,7 @@
 #include "platform/com/ComRuntime.h"
 
+#include "platform/com/ComObject.h"
+
 #include <atomic>
 #include <mutex>
 #include <new>
@@ -28,30 +30,20 @@ Registry& registry() {
 
 // The aggregated marshaler.  The inner unknown controls its lifetime; the
 // IMarshal face delegates to the outer object.
-class FreeThreadedMarshaler final : public IUnknown {
+class FreeThreadedMarshaler final : public ComObject<IUnknown> {
 public:
     explicit FreeThreadedMarshaler(IUnknown* outer) : marshal_(outer ? outer : this) {}
 
     HRESULT QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid == IID_IUnknown) {
-            AddRef();
-            *out = static_cast<IUnknown*>(this);
-            return S_OK;
-        }
+        if (iid == IID_IUnknown) return Answer(static_cast<IUnknown*>(this), out);
         if (iid == IID_IMarshal) {
             marshal_.AddRef();
             *out = static_cast<IMarshal*>(&marshal_);
             return S_OK;
         }
         return E_NOINTERFACE;
-    }
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override {
-        const ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
     }
 
 private:
@@ -69,7 +61,6 @@ private:
     };
 
     Marshal marshal_;
-    std::atomic<ULONG> refs_{1};
 };
 
 }  // namespace

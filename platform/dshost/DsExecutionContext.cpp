@@ -15,18 +15,9 @@ void DsExecutionContext::reset() {
 HRESULT DsExecutionContext::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDSExecutionContext) {
-        *out = static_cast<IDSExecutionContext*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (iid == IID_IUnknown || iid == IID_IDSExecutionContext)
+        return Answer(static_cast<IDSExecutionContext*>(this), out);
     return E_NOINTERFACE;
-}
-
-ULONG DsExecutionContext::Release() {
-    const ULONG n = --refs_;
-    if (n == 0) delete this;
-    return n;
 }
 
 BOOL DsExecutionContext::ContinueExecution() {

@@ -5,10 +5,11 @@
 #include <atomic>
 #include <cstdint>
 
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dssdk/DSHostInterfaces.h"
 
-class DsExecutionContext final : public IDSExecutionContext {
+class DsExecutionContext final : public ComObject<IDSExecutionContext> {
 public:
     static ComPtr<DsExecutionContext> create();
 
@@ -21,16 +22,13 @@ public:
     uint64_t pollCount() const { return polls_.load(); }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override;
     BOOL ContinueExecution() override;
 
 private:
     DsExecutionContext() = default;
-    ~DsExecutionContext() = default;
+    ~DsExecutionContext() override = default;
 
     std::atomic<bool> stop_{false};
     std::atomic<uint64_t> limit_{UINT64_MAX};
     std::atomic<uint64_t> polls_{0};
-    std::atomic<ULONG> refs_{1};
 };

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <new>
 
+#include "platform/com/ComObject.h"
 #include "platform/com/ComRuntime.h"
 #include "platform/dssdk/DSHostInterfaces.h"
 
@@ -25,26 +26,16 @@ using State = DsHostServices::State;
 
 // One class object per service; all share the host's state.
 template <class Interface>
-class Service : public Interface {
+class Service : public ComObject<Interface> {
 public:
     Service(std::shared_ptr<State> s, REFIID iid) : state_(std::move(s)), iid_(iid) {}
-    virtual ~Service() = default;
 
     HRESULT QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid == IID_IUnknown || iid == iid_) {
-            *out = static_cast<Interface*>(this);
-            this->AddRef();
-            return S_OK;
-        }
+        if (iid == IID_IUnknown || iid == iid_)
+            return this->Answer(static_cast<Interface*>(this), out);
         return E_NOINTERFACE;
-    }
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override {
-        const ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
     }
 
 protected:
@@ -52,7 +43,6 @@ protected:
 
 private:
     IID iid_;
-    std::atomic<ULONG> refs_{1};
 };
 
 class Content final : public Service<IDSContent> {

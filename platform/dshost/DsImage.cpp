@@ -81,20 +81,9 @@ void DsImage::setWorldPlacement(double x0, double y0, double x1, double y1) {
 HRESULT DsImage::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDSImage) {
-        *out = static_cast<IDSImage*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (iid == IID_IUnknown || iid == IID_IDSImage)
+        return Answer(static_cast<IDSImage*>(this), out);
     return E_NOINTERFACE;
-}
-
-ULONG DsImage::AddRef() { return ++refs_; }
-
-ULONG DsImage::Release() {
-    const ULONG n = --refs_;
-    if (n == 0) delete this;
-    return n;
 }
 
 HRESULT DsImage::GetSize(int32_t* width, int32_t* height) {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dssdk/IDSImage.h"
 
@@ -21,7 +22,7 @@ enum class DsImageKind {
     Rgba64,  // MFIF_RGBA_RAW_64 (unsigned 16-bit; not rendered by effects)
 };
 
-class DsImage final : public IDSImage {
+class DsImage final : public ComObject<IDSImage> {
 public:
     // Owns zeroed pixels.  Null for a negative size or when the memory
     // cannot be had; a zero size gives an empty image.
@@ -57,8 +58,6 @@ public:
     void setReportedFormat(const GUID& format) { format_ = format; }
 
     HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
     HRESULT PrepareForAccess() override { return prepareResult_; }
     HRESULT GetSize(int32_t* width, int32_t* height) override;
     HRESULT GetBuffer(void** firstPixel) override;
@@ -67,7 +66,7 @@ public:
 
 private:
     DsImage(DsImageKind kind, int32_t width, int32_t height);
-    ~DsImage();
+    ~DsImage() override;
 
     DsImageKind kind_;
     int32_t width_, height_;
@@ -76,5 +75,4 @@ private:
     GUID format_;
     HRESULT prepareResult_ = S_OK;
     double placement_[4];
-    std::atomic<ULONG> refs_{1};
 };

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <new>
 
+#include "platform/com/ComObject.h"
 #include "platform/com/ComRuntime.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 // Registered in the COM runtime for one class of a loaded module: every
 // query goes to the module's DllGetClassObject, so the registration itself
 // holds no factory and no module lock.
-class ModuleClassObject final : public IUnknown {
+class ModuleClassObject final : public ComObject<IUnknown> {
 public:
     using GetClassObjectFn = HRESULT (*)(REFCLSID, REFIID, void**);
     ModuleClassObject(GetClassObjectFn fn, REFCLSID clsid) : fn_(fn), clsid_(clsid) {}
@@ -20,24 +21,13 @@ public:
     HRESULT QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid == IID_IUnknown) {
-            *out = static_cast<IUnknown*>(this);
-            AddRef();
-            return S_OK;
-        }
+        if (iid == IID_IUnknown) return Answer(static_cast<IUnknown*>(this), out);
         return fn_(clsid_, iid, out);
-    }
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override {
-        const ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
     }
 
 private:
     GetClassObjectFn fn_;
     CLSID clsid_;
-    std::atomic<ULONG> refs_{1};
 };
 
 }  // namespace

@@ -9,27 +9,14 @@ const CDSPropertiesMap CDSImageEffect::m_PropertiesMap = {kNoSdkProperties, null
 HRESULT CDSPlugInEffect::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDSPropertyContainer) {
-        *out = static_cast<IDSPropertyContainer*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (iid == IID_IUnknown || iid == IID_IDSPropertyContainer)
+        return Answer(static_cast<IDSPropertyContainer*>(this), out);
     return E_NOINTERFACE;
-}
-
-ULONG CDSPlugInEffect::Release() {
-    const ULONG n = --m_refs;
-    if (n == 0) delete this;
-    return n;
 }
 
 HRESULT CDSImageEffect::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
-    if (iid == IID_IDSImageEffect) {
-        *out = static_cast<IDSImageEffect*>(this);
-        AddRef();
-        return S_OK;
-    }
+    if (iid == IID_IDSImageEffect) return Answer(static_cast<IDSImageEffect*>(this), out);
     return CDSPlugInEffect::QueryInterface(iid, out);
 }
 

@@ -15,18 +15,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dssdk/CDSPropertyContainer.h"
 #include "platform/dssdk/DSEffect.h"
 
-class CDSPlugInEffect : public CDSAliasedPropertyContainer {
+class CDSPlugInEffect : public ComObject<CDSAliasedPropertyContainer> {
 public:
     HRESULT QueryInterface(REFIID iid, void** out) override;
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override;
-
-private:
-    std::atomic<ULONG> m_refs{1};
 };
 
 class CDSImageEffect : public CDSPlugInEffect, public IDSImageEffect {
@@ -76,8 +72,10 @@ protected:
     void CopySdkState(const CDSImageEffect& from);
     // Channel switch 0 red, 1 green, 2 blue, 3 alpha (any other: alpha).
     int32_t& ChannelSwitch(int channel) {
-        return channel == 0 ? m_maskRed : channel == 1 ? m_maskGreen : channel == 2 ? m_maskBlue
-                                                                                     : m_maskAlpha;
+        return channel == 0   ? m_maskRed
+               : channel == 1 ? m_maskGreen
+               : channel == 2 ? m_maskBlue
+                              : m_maskAlpha;
     }
 
     // Channel switches, in this order (see DSPARAM_MASK_*).
