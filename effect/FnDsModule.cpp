@@ -9,6 +9,7 @@
 #include "platform/dssdk/DSModuleInstance.h"
 #include "platform/dssdk/DSServices.h"
 #include "resources/FnStrings.h"
+#include "ui/toolkit/FnToolkitModule.h"
 
 #define FN_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -18,6 +19,10 @@ namespace {
 const DSModuleInstance kInstance{&fnLoadString};
 
 std::atomic<int32_t> g_lockCount{0};
+
+// The entry point's detach: the module is being unloaded.  Its windows are
+// gone by now (no page object is alive, or it would not be unloaded).
+__attribute__((destructor)) void detach() { fnToolkitDetach(); }
 
 // The effect's object families, in registration order.
 constexpr GUID kFamilies[] = {

@@ -184,6 +184,11 @@ constexpr BYTE PFD_MAIN_PLANE = 0;
 
 // --- User32: classes and windows
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc);
+// A module unregisters its classes before it is unloaded, so that no class
+// keeps a window procedure that is gone; FALSE while a window of the class
+// exists.
+BOOL WINAPI UnregisterClassA(const char* className, HINSTANCE instance);
+BOOL WINAPI GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* wc);
 HWND WINAPI CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style,
                             int x, int y, int width, int height, HWND parent, HMENU menu,
                             HINSTANCE instance, void* param);

@@ -15,8 +15,10 @@ bool IsAtomName(const char* name) { return FnHandleId(name) <= 0xffff; }
 }  // namespace
 
 FnWin32State& FnWin32State::Get() {
-    static FnWin32State state;
-    return state;
+    // Never destroyed: modules unregister their classes from their own
+    // detach, which may run after this library's destructors at exit.
+    static FnWin32State* state = new FnWin32State;
+    return *state;
 }
 
 FnWin32State::FnWin32State() {

@@ -76,6 +76,7 @@ public:
     void ReleaseCurrent();
 
     std::vector<std::unique_ptr<FnWinClassRecord>> classes;
+    ATOM nextAtom = 0xC001;  // 0xC000 is "STATIC"
     std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinWindowRecord>> windows;
     std::vector<HWND> topLevel;  // creation order
     std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinDcRecord>> dcs;

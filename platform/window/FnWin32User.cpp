@@ -65,15 +65,32 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* wc) {
         if (strcasecmp(rec->name.c_str(), wc->lpszClassName) == 0 &&
             (rec->system || rec->wc.hInstance == wc->hInstance))
             return 0;
-    if (s.classes.size() >= 0x3fff) return 0;
+    if (s.nextAtom == 0) return 0;  // every atom of the range was handed out
     auto rec = std::make_unique<FnWinClassRecord>();
     rec->name = wc->lpszClassName;
     rec->wc = *wc;
     rec->wc.lpszClassName = rec->name.c_str();
     rec->wc.lpszMenuName = nullptr;
-    rec->atom = static_cast<ATOM>(0xC000 + s.classes.size());
+    rec->atom = s.nextAtom++;
     s.classes.push_back(std::move(rec));
     return s.classes.back()->atom;
+}
+
+BOOL WINAPI UnregisterClassA(const char* className, HINSTANCE instance) {
+    FnWin32State& s = S();
+    const FnWinClassRecord* cls = s.FindClass(className, instance);
+    if (!cls || cls->system) return FALSE;
+    for (const auto& [id, w] : s.windows)
+        if (w->windowClass == cls) return FALSE;  // still in use
+    std::erase_if(s.classes, [cls](const auto& rec) { return rec.get() == cls; });
+    return TRUE;
+}
+
+BOOL WINAPI GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* out) {
+    const FnWinClassRecord* cls = S().FindClass(className, instance);
+    if (!cls || !out) return FALSE;
+    *out = cls->wc;
+    return TRUE;
 }
 
 HWND WINAPI CreateWindowExA(DWORD, const char* className, const char* title, DWORD style, int x,

@@ -17,15 +17,16 @@ struct QuadricDeleter {
     void operator()(GLUquadric* q) const { gluDeleteQuadric(q); }
 };
 
-// One quadric for the process: it holds settings only, no GL objects, so
+// One quadric for the module: it holds settings only, no GL objects, so
 // every context can use it.
+std::unique_ptr<GLUquadric, QuadricDeleter> gQuadric;
+
 GLUquadric* Quadric() {
-    static std::unique_ptr<GLUquadric, QuadricDeleter> quadric;
-    if (!quadric) {
-        quadric.reset(gluNewQuadric());
-        if (quadric) gluQuadricNormals(quadric.get(), GLU_NONE);
+    if (!gQuadric) {
+        gQuadric.reset(gluNewQuadric());
+        if (gQuadric) gluQuadricNormals(gQuadric.get(), GLU_NONE);
     }
-    return quadric.get();
+    return gQuadric.get();
 }
 
 void LineStrip(float x0, float y0, float x1, float y1, float x2, float y2) {
@@ -63,6 +64,8 @@ void Dashed(FnColour first, FnColour second, Shape shape) {
 }
 
 }  // namespace
+
+void FnTDraw::ReleaseQuadric() { gQuadric.reset(); }
 
 void FnTDraw::SetColour(FnColour c) { glColor3f(c.r, c.g, c.b); }
 

@@ -51,6 +51,10 @@ public:
     // Dark text with a yellow copy one pixel up and right; nothing for null.
     static void ShadowText(const char* text, float x, float y);
 
+    // Frees the shared quadric (made again on the next disk or arc); the
+    // module does this when it is unloaded.
+    static void ReleaseQuadric();
+
     // HSV (all 0..1) to RGB.
     static FnColour HsvToRgb(float h, float s, float v);
 };

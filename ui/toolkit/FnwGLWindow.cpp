@@ -39,6 +39,10 @@ ATOM FnwGLWindow::RegisterWindowClass() {
     return gAtom;
 }
 
+void FnwGLWindow::UnregisterWindowClass() {
+    if (gAtom && UnregisterClassA(gClass.lpszClassName, gClass.hInstance)) gAtom = 0;
+}
+
 ATOM FnwGLWindow::ClassAtom() const { return gAtom; }
 const char* FnwGLWindow::ClassName() const { return "FnWinGLPigFucker"; }
 

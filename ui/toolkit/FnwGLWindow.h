@@ -29,6 +29,7 @@ public:
     unsigned Flags() const { return flags_; }
 
     static const PIXELFORMATDESCRIPTOR& PixelFormat();
+    static void UnregisterWindowClass();
 
 protected:
     HGLRC context_ = nullptr;

@@ -33,6 +33,10 @@ ATOM FnwWindow::RegisterWindowClass() {
     return gAtom;
 }
 
+void FnwWindow::UnregisterWindowClass() {
+    if (gAtom && UnregisterClassA(gClass.lpszClassName, gClass.hInstance)) gAtom = 0;
+}
+
 ATOM FnwWindow::ClassAtom() const { return gAtom; }
 const char* FnwWindow::ClassName() const { return "FnwPigFucker"; }
 

@@ -42,6 +42,10 @@ public:
     // The module's instance handle, set before any window is created.
     static void SetModuleInstance(HINSTANCE instance);
     static HINSTANCE ModuleInstance();
+    // Gives the class back to the window layer (when no window of it is
+    // left), so a module can be unloaded and loaded again: see
+    // fnToolkitDetach.
+    static void UnregisterWindowClass();
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static constexpr const char* kPropertyName = "FnwWindowPtr";
