@@ -142,7 +142,3 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
     }
     return true;
 }
-
-void ModuleSession::interrupt() {
-    if (context_) context_->requestStop();
-}

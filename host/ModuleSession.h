@@ -41,9 +41,6 @@ public:
     bool render(FrameImage& source, FrameImage& output, MaskImage* mask, const RenderRequest& r,
                 std::string& error);
 
-    // Stops a render in progress at its next row.
-    void interrupt();
-
 private:
     bool readParams(std::string& error);
 

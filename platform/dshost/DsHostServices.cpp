@@ -94,26 +94,12 @@ public:
     HRESULT RegisterCOMEffect(REFCLSID clsid, const char* path, UINT nameId,
                               const char* name) override {
         std::lock_guard<std::mutex> g(state_->lock);
-        auto& list = state_->classes;
-        for (auto& r : list) {
-            if (r.clsid == clsid) {
-                r = {clsid, path ? path : "", nameId, name ? name : ""};
-                return S_OK;
-            }
-        }
-        list.push_back({clsid, path ? path : "", nameId, name ? name : ""});
-        return S_OK;
+        return upsert(state_->classes, &DsClassRegistration::clsid,
+                      {clsid, path ? path : "", nameId, name ? name : ""});
     }
     HRESULT UnregisterCOMEffect(REFCLSID clsid, const char*) override {
         std::lock_guard<std::mutex> g(state_->lock);
-        auto& list = state_->classes;
-        for (auto it = list.begin(); it != list.end(); ++it) {
-            if (it->clsid == clsid) {
-                list.erase(it);
-                return S_OK;
-            }
-        }
-        return S_FALSE;
+        return remove(state_->classes, &DsClassRegistration::clsid, clsid);
     }
     HRESULT RegisterObjectFamilies(REFCLSID effect, UINT count, const GUID* families, UINT flag,
                                    const char* displayName, const char* path) override {
@@ -121,25 +107,29 @@ public:
         DsFamilyRegistration r{effect, std::vector<GUID>(families, families + count), flag,
                                displayName ? displayName : "", path ? path : ""};
         std::lock_guard<std::mutex> g(state_->lock);
-        for (auto& f : state_->families) {
-            if (f.effect == effect) {
-                f = std::move(r);
-                return S_OK;
-            }
-        }
-        state_->families.push_back(std::move(r));
-        return S_OK;
+        return upsert(state_->families, &DsFamilyRegistration::effect, std::move(r));
     }
     HRESULT UnregisterObjectFamilies(REFCLSID effect, UINT, const GUID*, const char*) override {
         std::lock_guard<std::mutex> g(state_->lock);
-        auto& list = state_->families;
-        for (auto it = list.begin(); it != list.end(); ++it) {
-            if (it->effect == effect) {
-                list.erase(it);
+        return remove(state_->families, &DsFamilyRegistration::effect, effect);
+    }
+
+private:
+    // A registration replaces the earlier one of the same class.
+    template <class Record>
+    static HRESULT upsert(std::vector<Record>& list, CLSID Record::*key, Record r) {
+        for (Record& old : list) {
+            if (old.*key == r.*key) {
+                old = std::move(r);
                 return S_OK;
             }
         }
-        return S_FALSE;
+        list.push_back(std::move(r));
+        return S_OK;
+    }
+    template <class Record>
+    static HRESULT remove(std::vector<Record>& list, CLSID Record::*key, const CLSID& id) {
+        return std::erase_if(list, [&](const Record& r) { return r.*key == id; }) ? S_OK : S_FALSE;
     }
 };
 
