@@ -97,7 +97,8 @@ int FnTColDisk::BuildImage() {
 FnPoint FnTColDisk::MarkerPoint(float hue, float saturation) const {
     float a = hue * 3.1415927f * 2.0f;
     if (!std::isfinite(a)) a = 0.0f;  // no direction: the marker goes to hue 0
-    const float d = radius_ * Clamp(saturation, -1.0f, 1.0f);
+    // No saturation at all is the centre.
+    const float d = std::isnan(saturation) ? 0.0f : radius_ * Clamp(saturation, -1.0f, 1.0f);
     return {radius_ + originX_ + std::cos(a) * d, radius_ + originY_ + std::sin(a) * d};
 }
 
@@ -164,7 +165,11 @@ void FnTColDisk::Draw() {
             glPixelTransferf(GL_GREEN_SCALE, 0.5f);
             glPixelTransferf(GL_BLUE_SCALE, 0.5f);
         }
-        glRasterPos2f(originX_, originY_);
+        // An integer origin lies on a pixel centre, which is half way
+        // between two window positions; drivers round that either way.  A
+        // quarter pixel down-left lands every driver on the same pixel, so
+        // the circle keeps its margin on all sides.
+        glRasterPos2f(originX_ - 0.25f, originY_ - 0.25f);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glDrawPixels(imageSide_, imageSide_, GL_RGBA, GL_UNSIGNED_BYTE, image_.get());
