@@ -183,7 +183,7 @@ void FnTColDisk::Draw() {
     }
 
     DrawMarker();
-    if (diskFlags_ & kFrame) DrawFrame();
+    if (diskFlags_ & kFrame) DrawStateFrame();
     glPopMatrix();
 }
 
@@ -209,15 +209,3 @@ void FnTColDisk::DrawMarker() {
     if (thick) glLineWidth(1.0f);
 }
 
-void FnTColDisk::DrawFrame() {
-    if (Pressed()) {
-        glLineWidth(2.0f);
-        FnTDraw::SetColour(kWhite);
-        OutlineRect(0.0f, 0.0f, width_, height_);
-        glLineWidth(1.0f);
-    } else if (Hovered()) {
-        SunkenFrame(0.0f, 0.0f, width_, height_);
-    } else {
-        RaisedFrame(0.0f, 0.0f, width_, height_);
-    }
-}

@@ -91,7 +91,6 @@ private:
     // The marker follows a widget-local point and listeners hear of it.
     void MoveMarkerTo(FnPoint local);
     void DrawMarker();
-    void DrawFrame();
 
     std::unique_ptr<std::uint8_t[]> image_;
     float radius_ = 0.0f;

@@ -253,19 +253,7 @@ void FnTToneCurves::Draw() {
               highShoulder_, highEaseHandle_, kHighlightsShoulder, kHighlightsEaseHandle);
     glPopMatrix();
 
-    if (frameFlags_ & kFrame) DrawFrame();
+    if (frameFlags_ & kFrame) DrawStateFrame();
     glPopMatrix();
 }
 
-void FnTToneCurves::DrawFrame() {
-    if (Pressed()) {
-        glLineWidth(2.0f);
-        FnTDraw::SetColour(kWhite);
-        OutlineRect(0.0f, 0.0f, width_, height_);
-        glLineWidth(1.0f);
-    } else if (Hovered()) {
-        SunkenFrame(0.0f, 0.0f, width_, height_);
-    } else {
-        RaisedFrame(0.0f, 0.0f, width_, height_);
-    }
-}

@@ -102,7 +102,6 @@ private:
     void DrawRange(const FnToneTransfer& tone, float (FnToneTransfer::*weight)(float) const,
                    FnColour colour, FnPoint shoulder, FnPoint handle, std::int32_t shoulderPart,
                    std::int32_t handlePart) const;
-    void DrawFrame();
 
     float values_[4] = {1.0f, 0.8f, 0.1f, 0.0f};  // eH, hi, eL, lo
     FnPoint lowEaseHandle_{}, lowShoulder_{}, highEaseHandle_{}, highShoulder_{};

@@ -1,5 +1,7 @@
 #include "ui/toolkit/FnTObject.h"
 
+#include <GL/gl.h>
+
 #include "ui/toolkit/FnTGroup.h"
 #include "ui/toolkit/FnTManager.h"
 
@@ -111,4 +113,17 @@ void FnTObject::SetRect(float x, float y, float width, float height) {
     y_ = y;
     width_ = width;
     height_ = height;
+}
+
+void FnTObject::DrawStateFrame() const {
+    if (Pressed()) {
+        glLineWidth(2.0f);
+        FnTDraw::SetColour(kWhite);
+        OutlineRect(0.0f, 0.0f, width_, height_);
+        glLineWidth(1.0f);
+    } else if (Hovered()) {
+        SunkenFrame(0.0f, 0.0f, width_, height_);
+    } else {
+        RaisedFrame(0.0f, 0.0f, width_, height_);
+    }
 }

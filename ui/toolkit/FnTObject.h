@@ -107,6 +107,9 @@ public:
     bool HasExtent() const { return (flags_ & kHasExtent) != 0; }
     bool Pressed() const { return (flags_ & kPressed) != 0; }
     bool Hovered() const { return (flags_ & kHovered) != 0; }
+    // The widget's frame as its state shows it: a 2-pixel white outline while
+    // pressed, sunken while hovered, raised otherwise.
+    void DrawStateFrame() const;
 
 protected:
     // Sets the rectangle without the movable and resizable checks.
