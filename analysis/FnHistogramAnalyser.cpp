@@ -2,6 +2,7 @@
 #include "analysis/FnHistogramAnalyser.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstring>
 #include <new>
@@ -23,6 +24,54 @@ constexpr size_t kPairWords = 2 * 65536;
 template <class Storage>
 inline uint32_t greyOf(const Storage& p) {
     return (uint32_t(p.r) + p.g + p.b) / 3;
+}
+
+// The blue-grey keys of one 8-bit block (blue + 256 grey); non-zero when
+// the block's alpha is not uniform.  One loop, compiled for each vector
+// width and picked at run time: the keys cost as much as the increments
+// unless they are computed many pixels at a time.
+using PairKeysFn = uint32_t (*)(const FnRGBA8* p, int32_t m, uint16_t* blueGrey);
+
+[[gnu::always_inline]] inline uint32_t pairKeysBody(const FnRGBA8* p, int32_t m,
+                                                    uint16_t* blueGrey) {
+    const uint32_t a0 = p[0].a;
+    uint32_t differ = 0;
+    for (int32_t k = 0; k < m; ++k) {
+        const uint32_t r = p[k].r, g = p[k].g, b = p[k].b;
+        // (s * 21846) >> 16 is s / 3 for every sum s up to 765 (the error
+        // s / 98304 stays below 1/3), and it vectorises.
+        const uint32_t grey = ((r + g + b) * 21846u) >> 16;
+        blueGrey[k] = uint16_t(b | grey << 8);
+        differ |= p[k].a ^ a0;
+    }
+    return differ;
+}
+
+uint32_t pairKeys(const FnRGBA8* p, int32_t m, uint16_t* blueGrey) {
+    return pairKeysBody(p, m, blueGrey);
+}
+#if defined(FN_HAVE_X86_SIMD)
+[[gnu::target("avx2")]] uint32_t pairKeysAvx2(const FnRGBA8* p, int32_t m, uint16_t* blueGrey) {
+    return pairKeysBody(p, m, blueGrey);
+}
+[[gnu::target("avx512f,avx512bw,avx512dq,avx512vl")]] uint32_t pairKeysAvx512(const FnRGBA8* p,
+                                                                              int32_t m,
+                                                                              uint16_t* blueGrey) {
+    return pairKeysBody(p, m, blueGrey);
+}
+#endif
+
+PairKeysFn pairKeysFor(FnBalancePath path) {
+    if (path == FnBalancePath::kAuto)
+        path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
+               : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
+                                                              : FnBalancePath::kScalar;
+    if (!fnBalancePathSupported(path)) return pairKeys;
+#if defined(FN_HAVE_X86_SIMD)
+    if (path == FnBalancePath::kAvx2) return pairKeysAvx2;
+    if (path == FnBalancePath::kAvx512) return pairKeysAvx512;
+#endif
+    return pairKeys;
 }
 
 // Alpha is the same over whole runs in most frames (opaque ones): such a
@@ -49,8 +98,11 @@ public:
     // The 8-bit count goes through the pair tables when it is given some.
     static constexpr bool kCanPair = std::is_same_v<Storage, FnRGBA8>;
 
-    BandCounter(FnDynamicHistogram& h, uint32_t* pairTables) : pairs_(pairTables) {
+    BandCounter(FnDynamicHistogram& h, uint32_t* pairTables, FnBalancePath path)
+        : pairs_(pairTables) {
         for (uint32_t c = 0; c < 5; ++c) bin_[c] = h.bins(c);
+        if constexpr (kCanPair)
+            if (pairs_) pairKeys_ = pairKeysFor(path);
     }
 
     void addRepeated(const Storage& p, uint32_t n) {
@@ -101,22 +153,30 @@ private:
             std::memset(pairs_, 0, kPairWords * sizeof(uint32_t));
             pairsUsed_ = true;
         }
-        alignas(64) uint16_t redGreen[kBlock], blueGrey[kBlock];
-        for (int32_t k = 0; k < m; ++k) {
-            const uint32_t r = p[k].r, g = p[k].g, b = p[k].b;
-            // (s * 21846) >> 16 is s / 3 for every sum s up to 765 (the
-            // error s / 98304 stays below 1/3), and it vectorises.
-            const uint32_t grey = ((r + g + b) * 21846u) >> 16;
-            redGreen[k] = uint16_t(r | g << 8);
-            blueGrey[k] = uint16_t(b | grey << 8);
-        }
+        alignas(64) uint16_t blueGrey[kBlock];
+        const uint32_t alphaDiffers = pairKeys_(p, m, blueGrey);
         uint32_t* rg = pairs_;
         uint32_t* bk = pairs_ + 65536;
         for (int32_t k = 0; k < m; ++k) {
-            ++rg[redGreen[k]];
+            ++rg[redGreenOf(p[k])];
             ++bk[blueGrey[k]];
         }
-        countAlpha(p, m, bin_[kAlpha]);
+        if (!alphaDiffers)
+            bin_[kAlpha][p[0].a] += uint32_t(m);
+        else
+            for (int32_t k = 0; k < m; ++k) ++bin_[kAlpha][p[k].a];
+    }
+
+    // Red + 256 green: on a little-endian machine the pixel's first two
+    // bytes as they lie.
+    static uint32_t redGreenOf(const Storage& p) {
+        if constexpr (std::endian::native == std::endian::little) {
+            uint16_t v;
+            std::memcpy(&v, &p, sizeof v);
+            return v;
+        } else {
+            return uint32_t(p.r) | uint32_t(p.g) << 8;
+        }
     }
 
     // table[x + 256 y] holds the pixels whose channels are x and y.
@@ -134,6 +194,7 @@ private:
 
     uint32_t* bin_[5];
     uint32_t* pairs_;
+    PairKeysFn pairKeys_ = nullptr;
     bool pairsUsed_ = false;
 };
 
@@ -224,7 +285,7 @@ void FnHistogramAnalyser<S, W, M>::countRows(const Image& input, FnDynamicHistog
     if (rows.first >= rows.end || r.x1 <= r.x0) return;
     if (int64_t(rows.end - rows.first) * (int64_t(r.x1) - r.x0) < kPairTablesMinPixels)
         pairTables = nullptr;
-    BandCounter<S> counter(into, pairTables);
+    BandCounter<S> counter(into, pairTables, keyPath_);
     const S fill = input.fillValue();
     const int32_t step = this->fieldStep();
     // 64-bit rows: a region may end at INT32_MAX.

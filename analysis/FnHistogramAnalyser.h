@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "analysis/FnDynamicHistogram.h"
+#include "engine/FnBalanceKernel.h"
 #include "engine/FnParallel.h"
 #include "engine/FnPixel.h"
 #include "engine/FnTexture.h"
@@ -91,6 +92,11 @@ public:
     void setTarget(FnDynamicHistogram* target) { target_ = target; }
     FnDynamicHistogram* target() const { return target_; }
 
+    // The vector width of the 8-bit pair keys (the widest the processor has
+    // by default); one the processor lacks counts with plain x86-64 code.
+    // The counts never depend on it.
+    void setKeyPath(FnBalancePath p) { keyPath_ = p; }
+
     // Counts `input` into `target` (see analyse for the region); a null
     // input reads as an empty image.
     void run(Image* input, FnDynamicHistogram* target);
@@ -104,6 +110,7 @@ private:
     void release();
 
     FnDynamicHistogram* target_ = nullptr;
+    FnBalancePath keyPath_ = FnBalancePath::kAuto;
     // Between prepare and finish: the band count, one histogram per band
     // after the first, and (8-bit) each band's pair tables.
     int bands_ = 0;

@@ -107,7 +107,8 @@ void fillRandom(Img& img, uint32_t seed) {
 }  // namespace
 
 // 601 columns (not a multiple of the block), and rows enough that one band
-// counts through the pair tables while bands of two or seven count straight.
+// counts through the pair tables, the first of two bands does and the
+// second does not, and bands of seven count straight.
 TEST(HistogramAnalyser, CountsEqualTheReferenceForAnyBandCount) {
     const int w = 601, h = int(2 * FnHistogramAnalyser8::kPairTablesMinPixels / w) + 3;
     FnImage8 img(w, h);
@@ -121,6 +122,22 @@ TEST(HistogramAnalyser, CountsEqualTheReferenceForAnyBandCount) {
             EXPECT_EQ(hist.largest(c), *std::max_element(want[c].begin(), want[c].end()));
             EXPECT_EQ(hist.smallest(c), *std::min_element(want[c].begin(), want[c].end()));
         }
+    }
+}
+
+// The pair keys are computed by one loop compiled for several vector widths.
+TEST(HistogramAnalyser, EveryKeyPathCountsTheSame) {
+    ThreadCountGuard guard(1);
+    const int w = 601, h = int(FnHistogramAnalyser8::kPairTablesMinPixels / w) + 3;
+    FnImage8 img(w, h);
+    fillRandom(img, 11);
+    const Counts want = whole(img);
+    for (FnBalancePath path :
+         {FnBalancePath::kScalar, FnBalancePath::kAvx2, FnBalancePath::kAvx512}) {
+        if (!fnBalancePathSupported(path)) continue;
+        EXPECT_EQ(analyseWith<FnHistogramAnalyser8>(img, [&](auto& a) { a.setKeyPath(path); }),
+                  want)
+            << int(path);
     }
 }
 
@@ -167,7 +184,8 @@ TEST(HistogramAnalyser, GreyIsTheTruncatedMeanOfTheColour) {
     EXPECT_EQ(c[4][2], 1u);
     EXPECT_EQ(c[3][9], 2u);
 
-    // Every channel sum 0..765, on both counting paths.
+    // Every channel sum 0..765, counted straight and in pairs with every
+    // key path.
     const int w = 766, h = int(FnHistogramAnalyser8::kPairTablesMinPixels / w) + 1;
     FnImage8 sums(w, h);
     for (int y = 0; y < h; ++y)
@@ -175,9 +193,17 @@ TEST(HistogramAnalyser, GreyIsTheTruncatedMeanOfTheColour) {
             const int s = (x + y) % 766, r = std::min(s, 255), g = std::min(s - r, 255);
             *sums.at(x, y) = FnRGBA8{{uint8_t(r), uint8_t(g), uint8_t(s - r - g), 255}};
         }
+    const Counts want = whole(sums);
     for (int n : {1, 7}) {
         ThreadCountGuard guard(n);
-        EXPECT_EQ(analyse<FnHistogramAnalyser8>(sums), whole(sums)) << n << " bands";
+        EXPECT_EQ(analyse<FnHistogramAnalyser8>(sums), want) << n << " bands";
+    }
+    ThreadCountGuard guard(1);
+    for (FnBalancePath path : {FnBalancePath::kScalar, FnBalancePath::kAvx2}) {
+        if (!fnBalancePathSupported(path)) continue;
+        EXPECT_EQ(analyseWith<FnHistogramAnalyser8>(sums, [&](auto& a) { a.setKeyPath(path); }),
+                  want)
+            << int(path);
     }
 }
 
