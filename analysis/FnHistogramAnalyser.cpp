@@ -283,7 +283,7 @@ void FnHistogramAnalyser<S, W, M>::countRows(const Image& input, FnDynamicHistog
                                              uint32_t* pairTables, FnBandRange rows) {
     const FnRect r = this->region();
     if (rows.first >= rows.end || r.x1 <= r.x0) return;
-    if (int64_t(rows.end - rows.first) * (int64_t(r.x1) - r.x0) < kPairTablesMinPixels)
+    if ((int64_t(rows.end) - rows.first) * (int64_t(r.x1) - r.x0) < kPairTablesMinPixels)
         pairTables = nullptr;
     BandCounter<S> counter(into, pairTables, keyPath_);
     const S fill = input.fillValue();

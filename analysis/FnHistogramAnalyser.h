@@ -14,6 +14,7 @@
 // a time.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -40,10 +41,14 @@ public:
     // map to check or fit: without a region the whole input is analysed; a
     // region set beforehand is taken as given, in the input's positions, and
     // what lies outside the stored image reads as the input's edge modes
-    // say (its fill value by default).
+    // say (its fill value by default).  Only a region wider or taller than
+    // INT32_MAX is cut to that size, so that every count of columns and rows
+    // is an int32.
     void analyse(Texture& input) {
         if (!(flags_ & kWindowed))
             region_ = FnRect{.x0 = 0, .y0 = 0, .x1 = input.width(), .y1 = input.height()};
+        region_.x1 = farEdge(region_.x0, region_.x1);
+        region_.y1 = farEdge(region_.y0, region_.y1);
         map_ = &input;
         mapWidth_ = input.width();
         mapHeight_ = input.height();
@@ -59,6 +64,10 @@ public:
 private:
     static void bandThunk(void* const* a) {
         static_cast<FnAnalyser*>(a[0])->processBand(*static_cast<Texture*>(a[1]));
+    }
+    // A far edge before the near one makes the region empty.
+    static int32_t farEdge(int32_t nearEdge, int32_t farEdge) {
+        return int32_t(std::clamp<int64_t>(farEdge, nearEdge, int64_t(nearEdge) + INT32_MAX));
     }
 };
 

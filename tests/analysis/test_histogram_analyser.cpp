@@ -228,6 +228,16 @@ TEST(HistogramAnalyser, RegionsAndPixelsOutsideTheStoredImage) {
         img, [&](auto& a) { a.setRegion(across.x0, across.y0, across.x1 - 1, across.y1 - 1); });
     EXPECT_GE(c[3][10], 350u);
 
+    // A row too wide for 32 bits is cut to INT32_MAX columns, here ending
+    // past the image, all but its 40 columns fill.
+    const Counts wide = analyseWith<FnHistogramAnalyser8>(
+        img, [&](auto& a) { a.setRegion(INT32_MIN + 100, 3, INT32_MAX - 1, 3); });
+    uint64_t total = 0;
+    for (uint32_t v : wide[0]) total += v;
+    EXPECT_EQ(total, uint64_t(INT32_MAX));
+    const Counts row3 = reference(img, FnRect{.x0 = 0, .y0 = 3, .x1 = 40, .y1 = 4});
+    EXPECT_EQ(wide[0][7], uint32_t(INT32_MAX) - 40 + row3[0][7]);
+
     // Placement and every edge mode: fill, clamped runs (one pixel
     // repeated) and mirrored runs (walked backwards).
     img.setOffset(int32_t(6), int32_t(-4));
