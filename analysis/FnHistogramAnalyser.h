@@ -38,17 +38,19 @@ public:
 
     // prepare; for each pass an interrupt check (a stop skips the remaining
     // passes), then processBand on every band at once; finish.  There is no
-    // map to check or fit: without a region the whole input is analysed; a
-    // region set beforehand is taken as given, in the input's positions, and
-    // what lies outside the stored image reads as the input's edge modes
-    // say (its fill value by default).  Only a region wider or taller than
-    // INT32_MAX is cut to that size, so that every count of columns and rows
-    // is an int32.
+    // map to check or fit.  The region is in the input's positions (what
+    // its span and row lookups take): without one it is 0 .. width - 1 by
+    // 0 .. height - 1, the whole stored image unless the input is placed
+    // elsewhere; one set beforehand is taken as given, and what lies outside
+    // the stored image reads as the input's edge modes say (its fill value
+    // by default).  Only a region wider or taller than INT32_MAX is cut to
+    // that size, so that every count of columns and rows is an int32.  Bands
+    // take the rows of the field mode, as every Imager band does.
     void analyse(Texture& input) {
         if (!(flags_ & kWindowed))
             region_ = FnRect{.x0 = 0, .y0 = 0, .x1 = input.width(), .y1 = input.height()};
-        region_.x1 = farEdge(region_.x0, region_.x1);
-        region_.y1 = farEdge(region_.y0, region_.y1);
+        region_.x1 = limitedEnd(region_.x0, region_.x1);
+        region_.y1 = limitedEnd(region_.y0, region_.y1);
         map_ = &input;
         mapWidth_ = input.width();
         mapHeight_ = input.height();
@@ -65,9 +67,9 @@ private:
     static void bandThunk(void* const* a) {
         static_cast<FnAnalyser*>(a[0])->processBand(*static_cast<Texture*>(a[1]));
     }
-    // A far edge before the near one makes the region empty.
-    static int32_t farEdge(int32_t nearEdge, int32_t farEdge) {
-        return int32_t(std::clamp<int64_t>(farEdge, nearEdge, int64_t(nearEdge) + INT32_MAX));
+    // An end before the first makes the region empty.
+    static int32_t limitedEnd(int32_t first, int32_t end) {
+        return int32_t(std::clamp<int64_t>(end, first, int64_t(first) + INT32_MAX));
     }
 };
 

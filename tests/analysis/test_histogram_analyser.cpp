@@ -104,6 +104,19 @@ void fillRandom(Img& img, uint32_t seed) {
         }
 }
 
+// Every channel sum 0..765 (red first, then green, then blue), opaque, in
+// enough pixels for one band to count through the pair tables.
+std::unique_ptr<FnImage8> everySum() {
+    const int w = 766, h = int(FnHistogramAnalyser8::kPairTablesMinPixels / w) + 1;
+    auto img = std::make_unique<FnImage8>(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int s = (x + y) % 766, r = std::min(s, 255), g = std::min(s - r, 255);
+            *img->at(x, y) = FnRGBA8{{uint8_t(r), uint8_t(g), uint8_t(s - r - g), 255}};
+        }
+    return img;
+}
+
 }  // namespace
 
 // 601 columns (not a multiple of the block), and rows enough that one band
@@ -125,19 +138,23 @@ TEST(HistogramAnalyser, CountsEqualTheReferenceForAnyBandCount) {
     }
 }
 
-// The pair keys are computed by one loop compiled for several vector widths.
+// The pair keys come from one loop compiled for several vector widths:
+// random pixels (uniform and varying alpha) and every sum, on each.
 TEST(HistogramAnalyser, EveryKeyPathCountsTheSame) {
     ThreadCountGuard guard(1);
     const int w = 601, h = int(FnHistogramAnalyser8::kPairTablesMinPixels / w) + 3;
-    FnImage8 img(w, h);
-    fillRandom(img, 11);
-    const Counts want = whole(img);
-    for (FnBalancePath path :
-         {FnBalancePath::kScalar, FnBalancePath::kAvx2, FnBalancePath::kAvx512}) {
-        if (!fnBalancePathSupported(path)) continue;
-        EXPECT_EQ(analyseWith<FnHistogramAnalyser8>(img, [&](auto& a) { a.setKeyPath(path); }),
-                  want)
-            << int(path);
+    FnImage8 random(w, h);
+    fillRandom(random, 11);
+    const auto sums = everySum();
+    for (FnImage8* img : {&random, sums.get()}) {
+        const Counts want = whole(*img);
+        for (FnBalancePath path :
+             {FnBalancePath::kScalar, FnBalancePath::kAvx2, FnBalancePath::kAvx512}) {
+            if (!fnBalancePathSupported(path)) continue;
+            EXPECT_EQ(analyseWith<FnHistogramAnalyser8>(*img, [&](auto& a) { a.setKeyPath(path); }),
+                      want)
+                << int(path);
+        }
     }
 }
 
@@ -184,26 +201,12 @@ TEST(HistogramAnalyser, GreyIsTheTruncatedMeanOfTheColour) {
     EXPECT_EQ(c[4][2], 1u);
     EXPECT_EQ(c[3][9], 2u);
 
-    // Every channel sum 0..765, counted straight and in pairs with every
-    // key path.
-    const int w = 766, h = int(FnHistogramAnalyser8::kPairTablesMinPixels / w) + 1;
-    FnImage8 sums(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int s = (x + y) % 766, r = std::min(s, 255), g = std::min(s - r, 255);
-            *sums.at(x, y) = FnRGBA8{{uint8_t(r), uint8_t(g), uint8_t(s - r - g), 255}};
-        }
-    const Counts want = whole(sums);
+    // Every channel sum, counted straight and in pairs.
+    const auto sums = everySum();
+    const Counts want = whole(*sums);
     for (int n : {1, 7}) {
         ThreadCountGuard guard(n);
-        EXPECT_EQ(analyse<FnHistogramAnalyser8>(sums), want) << n << " bands";
-    }
-    ThreadCountGuard guard(1);
-    for (FnBalancePath path : {FnBalancePath::kScalar, FnBalancePath::kAvx2}) {
-        if (!fnBalancePathSupported(path)) continue;
-        EXPECT_EQ(analyseWith<FnHistogramAnalyser8>(sums, [&](auto& a) { a.setKeyPath(path); }),
-                  want)
-            << int(path);
+        EXPECT_EQ(analyse<FnHistogramAnalyser8>(*sums), want) << n << " bands";
     }
 }
 
