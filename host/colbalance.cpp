@@ -232,7 +232,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Colour-balances images through the effect module."};
+    CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
     std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile;
     std::vector<std::string> sets;
     double frameTime = 0;
