@@ -1,12 +1,14 @@
-// Frame throughput of the colour balancer and the tone matte, each measured
-// per frame as the effect runs them (processor built, set up and run), next
-// to a plain memcpy of the same frame measured in the same run.  Counters:
-// items_per_second = pixels per second; x_memcpy = frame time / memcpy time.
+// Frame throughput of the colour balancer, the tone matte and the histogram
+// analyser, each measured per frame as the effect runs them (processor
+// built, set up and run), next to a plain memcpy of the same frame measured
+// in the same run.  Counters: items_per_second = pixels per second;
+// x_memcpy = frame time / memcpy time.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -14,6 +16,7 @@
 #include <tuple>
 #include <vector>
 
+#include "analysis/FnHistogramAnalyser.h"
 #include "engine/FnColBalancer.h"
 #include "engine/FnParallel.h"
 #include "engine/FnToneRender.h"
@@ -29,7 +32,8 @@ std::map<std::tuple<int, int, int>, double>& memcpyTimes() {
 }
 
 // A smooth frame with mild noise: neighbouring pixels have neighbouring tone
-// keys, as in real footage.  16-bit frames reach a little beyond white.
+// keys, as in real footage.  16-bit frames reach a little beyond white
+// (unsigned ones stop at their maximum).
 template <class Img>
 void fillFrame(Img& img, int one) {
     std::mt19937 rng(1);
@@ -44,7 +48,7 @@ void fillFrame(Img& img, int one) {
                 long c = base + noise(rng);
                 if (c < 0) c = 0;
                 if (c > top) c = top;
-                if (sizeof(E) == 1 && c > 255) c = 255;
+                if (c > long(std::numeric_limits<E>::max())) c = std::numeric_limits<E>::max();
                 return E(c);
             };
             p.r = v(long(x) * top / w);
@@ -151,6 +155,25 @@ void BM_ToneMatte(benchmark::State& state, int w, int h) {
     });
 }
 
+// "White" of the unsigned 16-bit frame: the frame's top, one and an eighth,
+// is then its largest value.
+constexpr int kUnsignedOne = 65535 * 8 / 9;
+
+// The tone-curves page's analysis: a histogram analyser built per frame,
+// counting into the page's histogram.
+template <class Analyser, class Img>
+void BM_Analyser(benchmark::State& state, int w, int h, int one) {
+    Img src(w, h);
+    fillFrame(src, one);
+    FnDynamicHistogram hist;
+    hist.SetShape(Analyser::kChannels, Analyser::kBins);
+    hist.Clear();
+    timeFrames(state, w, h, int(sizeof(*src.pixels())), [&] {
+        auto a = std::make_unique<Analyser>();
+        a->run(&src, &hist);
+    });
+}
+
 void registerAll() {
     const std::pair<int, int> sizes[] = {{1920, 1080}, {3840, 2160}};
     const std::pair<FnBalancePath, const char*> paths[] = {{FnBalancePath::kAuto, "auto"},
@@ -184,6 +207,14 @@ void registerAll() {
                                  matte.c_str(), BM_ToneMatte<FnToneRender8, FnImage8>, w, h)
                            : benchmark::RegisterBenchmark(
                                  matte.c_str(), BM_ToneMatte<FnToneRender16, FnImage16>, w, h);
+            bm->UseManualTime()->Unit(benchmark::kMillisecond);
+            const std::string count = "analyser/" + fmt + "/" + size;
+            bm = bytes == 4
+                     ? benchmark::RegisterBenchmark(
+                           count.c_str(), BM_Analyser<FnHistogramAnalyser8, FnImage8>, w, h, 255)
+                     : benchmark::RegisterBenchmark(count.c_str(),
+                                                    BM_Analyser<FnHistogramAnalyser16, FnImage16U>,
+                                                    w, h, kUnsignedOne);
             bm->UseManualTime()->Unit(benchmark::kMillisecond);
         }
     }

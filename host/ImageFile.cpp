@@ -220,6 +220,40 @@ bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::st
     return true;
 }
 
+bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error) {
+    std::unique_ptr<OIIO::ImageInput> in;
+    if (!openInput(path, in, error)) return false;
+    const OIIO::ImageSpec& spec = in->spec();
+    const int w = spec.width, h = spec.height, nch = std::min(spec.nchannels, 4);
+    const size_t px = size_t(w) * h;
+    out.width = w;
+    out.height = h;
+    out.eightBit = naturalDepth(spec) == PixelDepth::Eight;
+    out.rgba8.clear();
+    out.rgba16.clear();
+    const TypeDesc t = out.eightBit ? TypeDesc::UINT8 : TypeDesc::UINT16;
+    void* dst = nullptr;
+    if (out.eightBit) {
+        out.rgba8.resize(px * 4);
+        dst = out.rgba8.data();
+    } else {
+        out.rgba16.resize(px * 4);
+        dst = out.rgba16.data();
+    }
+    // Four channels or more are the layout already: read them in place.
+    if (nch == 4) return in->read_image(0, 0, 0, 4, t, dst) || failRead(*in, path, error);
+    std::vector<uint8_t> raw(px * nch * t.size());
+    if (!in->read_image(0, 0, 0, nch, t, raw.data())) return failRead(*in, path, error);
+    std::vector<float> none;  // only channels past the fourth would land here
+    if (out.eightBit)
+        spreadRows(raw.data(), nch, w, h, out.rgba8.data(), false, uint8_t(255), to8<uint8_t>,
+                   none);
+    else
+        spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba16.data(), false,
+                   uint16_t(65535), [](uint16_t v) { return v; }, none);
+    return true;
+}
+
 namespace {
 
 // Gathers RGBA storage back into the file's channel count as elements of T.

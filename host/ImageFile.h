@@ -33,6 +33,16 @@ struct MaskImage {
     std::vector<int16_t> v16;  // 16-bit path, rows bottom-up, full mask 32767
 };
 
+// A frame as the file's own unsigned values, RGBA with rows top-down: 8-bit
+// files as 8-bit, every other file as 16-bit (OpenImageIO's conversion to
+// UINT16).  What counts a file rather than renders it reads this.
+struct UnsignedFrame {
+    int width = 0, height = 0;
+    bool eightBit = true;
+    std::vector<uint8_t> rgba8;
+    std::vector<uint16_t> rgba16;
+};
+
 // What the input file was, so the output can be written like it.
 struct FileInfo {
     OIIO::ImageSpec spec;
@@ -47,6 +57,9 @@ PixelDepth naturalDepth(const OIIO::ImageSpec& spec);
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
                std::string& error);
 bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error);
+// Read as readFrame reads (grey fills R, G and B; a missing alpha is full,
+// 255 or 65535); channels past the fourth are not read.
+bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error);
 bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
                 std::string& error);
 

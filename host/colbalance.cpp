@@ -1,8 +1,10 @@
-// colbalance: colour-balances image files through the effect module.
+// colbalance: colour-balances image files through the effect module, and
+// counts them as the tone-curves page's histogram does.
 //
 //   colbalance IN -o OUT [--set NAME=VALUE]... [--params FILE.json]
 //              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
-//              [--mask FILE] [--depth 8|16]
+//              [--mask FILE] [--depth 8|16] [--histogram COUNTS.csv]
+//   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
 //   colbalance --list-params
 //
 // The module is loaded as a host loads it, through its COM entry points.
@@ -12,13 +14,17 @@
 
 #include <unistd.h>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/FnHistogramAnalyser.h"
 #include "host/FramePattern.h"
 #include "host/ImageFile.h"
 #include "host/ModuleSession.h"
@@ -55,6 +61,14 @@ std::optional<DSRect> clipRoi(const DSRect& r, int w, int h) {
     return DSRect{int32_t(x0), int32_t(y0), int32_t(x1 - x0), int32_t(y1 - y0)};
 }
 
+// True when both name the same file (or would, once written).
+bool samePath(const std::string& a, const std::string& b) {
+    std::error_code ea, eb;
+    const auto ca = std::filesystem::weakly_canonical(a, ea),
+               cb = std::filesystem::weakly_canonical(b, eb);
+    return ea || eb ? a == b : ca == cb;
+}
+
 std::string formatNumber(double v) {
     char b[32];
     std::snprintf(b, sizeof b, "%g", v);
@@ -83,6 +97,117 @@ void listParams(const std::vector<ParamInfo>& params) {
     }
 }
 
+// Counts a file as the tone-curves page counts a frame, over the region when
+// one is given (already clipped to the image).
+template <class Analyser, class Elem>
+void countFrame(int w, int h, Elem* rgba, const std::optional<DSRect>& roi,
+                FnDynamicHistogram& counts) {
+    typename Analyser::Image img;
+    img.wrap(w, h, rgba);
+    counts.SetShape(Analyser::kChannels, Analyser::kBins);
+    Analyser a;
+    if (roi) a.setRegion(roi->x, roi->y, roi->x + roi->width - 1, roi->y + roi->height - 1);
+    a.run(&img, &counts);
+}
+
+bool countFile(const std::string& path, const std::optional<DSRect>& roi,
+               const std::string& roiText, FnDynamicHistogram& counts, std::string& error) {
+    UnsignedFrame img;
+    if (!readUnsigned(path, img, error)) return false;
+    std::optional<DSRect> region;
+    if (roi && !(region = clipRoi(*roi, img.width, img.height))) {
+        error = "--roi " + roiText + " lies wholly outside " + path;
+        return false;
+    }
+    if (img.eightBit)
+        countFrame<FnHistogramAnalyser8>(img.width, img.height, img.rgba8.data(), region, counts);
+    else
+        countFrame<FnHistogramAnalyser16>(img.width, img.height, img.rgba16.data(), region, counts);
+    if (!counts.hasStorage()) {
+        error = "out of memory counting " + path;
+        return false;
+    }
+    return true;
+}
+
+std::string countsCsv(const FnDynamicHistogram& counts) {
+    std::string text = "bin,red,green,blue,alpha,grey\n";
+    text.reserve(size_t(counts.binCount()) * 24);
+    char line[80];
+    for (uint32_t b = 0; b < counts.binCount(); ++b) {
+        const int n = std::snprintf(line, sizeof line, "%u,%u,%u,%u,%u,%u\n", b, counts.bins(0)[b],
+                                    counts.bins(1)[b], counts.bins(2)[b], counts.bins(3)[b],
+                                    counts.bins(4)[b]);
+        text.append(line, size_t(n));
+    }
+    return text;
+}
+
+// A text file written beside its target under a hidden temporary name and
+// renamed over it only on commit, so that it never exists half-written.  A
+// frame's files are staged before its image is written and committed after,
+// so that a failure in between leaves neither; the interrupting signals wait
+// until then, so that no temporary file outlives the program.
+class StagedFile {
+public:
+    StagedFile() = default;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    ~StagedFile() { discard(); }
+
+    bool stage(const std::string& path, const std::string& text, std::string& error) {
+        discard();
+        const std::filesystem::path target(path);
+        temp_ = (target.parent_path() /
+                 ("." + target.filename().string() + ".tmp" + std::to_string(::getpid())))
+                    .string();
+        path_ = path;
+        sigset_t block;
+        sigemptyset(&block);
+        for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&block, sig);
+        sigprocmask(SIG_BLOCK, &block, &saved_);
+        blocked_ = true;
+        std::FILE* f = std::fopen(temp_.c_str(), "w");
+        int err = f ? 0 : errno;
+        if (f && std::fwrite(text.data(), 1, text.size(), f) != text.size()) err = errno;
+        if (f && std::fclose(f) != 0 && !err) err = errno;
+        if (err) {
+            error = "cannot write \"" + path + "\": " + std::strerror(err);
+            discard();
+            return false;
+        }
+        return true;
+    }
+
+    bool commit(std::string& error) {
+        std::error_code ec;
+        std::filesystem::rename(temp_, path_, ec);
+        if (ec) {
+            error = "cannot write \"" + path_ + "\": " + ec.message();
+            discard();
+            return false;
+        }
+        temp_.clear();
+        discard();
+        return true;
+    }
+
+    void discard() {
+        if (!temp_.empty()) {
+            std::error_code ec;
+            std::filesystem::remove(temp_, ec);
+            temp_.clear();
+        }
+        if (blocked_) sigprocmask(SIG_SETMASK, &saved_, nullptr);
+        blocked_ = false;
+    }
+
+private:
+    std::string path_, temp_;
+    sigset_t saved_{};
+    bool blocked_ = false;
+};
+
 // A one-line progress bar on a terminal.
 class Progress {
 public:
@@ -107,8 +232,8 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Colour-balances images through the effect module."};
-    std::string in, out, paramsFile, maskFile, roiText, framesText;
+    CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
+    std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile;
     std::vector<std::string> sets;
     double frameTime = 0;
     int field = 0, depthArg = 0;
@@ -128,6 +253,9 @@ int main(int argc, char** argv) {
     app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
     app.add_option("--depth", depthArg, "force the 8- or 16-bit path")
         ->check(CLI::IsMember({8, 16}));
+    app.add_option("--histogram", countsFile,
+                   "write IN's histogram, as the tone-curves page counts it, to a CSV file "
+                   "(bin,red,green,blue,alpha,grey); without -o nothing is rendered");
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
     try {
         app.parse(argc, argv);
@@ -138,20 +266,31 @@ int main(int argc, char** argv) {
     }
     if (!std::isfinite(frameTime)) return fail("--frame must be a finite number");
 
+    const bool rendering = !out.empty(), counting = !countsFile.empty();
     ModuleSession session;
     std::string error;
-    if (!session.open(defaultModulePath(), !maskFile.empty(), error)) return fail(error);
+    if (listOnly || rendering) {
+        if (!session.open(defaultModulePath(), !maskFile.empty(), error)) return fail(error);
+    }
     if (listOnly) {
         listParams(session.params());
         return 0;
     }
-    if (in.empty() || out.empty()) return fail("need IN and -o OUT (or --list-params); see --help");
+    if (in.empty() || !(rendering || counting))
+        return fail("need IN and -o OUT or --histogram COUNTS.csv (or --list-params); see --help");
+    if (!rendering) {
+        for (const char* option : {"--set", "--params", "--frame", "--field", "--mask", "--depth"})
+            if (app.count(option))
+                return fail(std::string(option) + " needs -o OUT: without it nothing is rendered");
+    }
 
     ParamValues values(session.params());
-    if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
-    for (const std::string& s : sets)
-        if (!values.addAssignment(s, error)) return fail(error);
-    if (!session.apply(values, error)) return fail(error);
+    if (rendering) {
+        if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
+        for (const std::string& s : sets)
+            if (!values.addAssignment(s, error)) return fail(error);
+        if (!session.apply(values, error)) return fail(error);
+    }
 
     RenderRequest request;
     request.field = field;
@@ -165,10 +304,12 @@ int main(int argc, char** argv) {
         const auto r = parseFrameRange(framesText);
         if (!r) return fail("--frames wants A-B with A <= B, got \"" + framesText + "\"");
         frames = *r;
-        if (frames.last > frames.first && !hasFramePattern(out))
+        if (frames.last > frames.first && rendering && !hasFramePattern(out))
             return fail("OUT needs a frame pattern (%04d or ####) to render several frames");
-    } else if (hasFramePattern(in) || hasFramePattern(out)) {
-        return fail("IN or OUT holds a frame pattern: give --frames A-B");
+        if (frames.last > frames.first && counting && !hasFramePattern(countsFile))
+            return fail("COUNTS.csv needs a frame pattern (%04d or ####) to count several frames");
+    } else if (hasFramePattern(in) || hasFramePattern(out) || hasFramePattern(countsFile)) {
+        return fail("IN, OUT or COUNTS.csv holds a frame pattern: give --frames A-B");
     }
     const PixelDepth forced = PixelDepth(depthArg);
 
@@ -176,7 +317,20 @@ int main(int argc, char** argv) {
     Progress progress(frames.last - frames.first + 1);
     for (long f = frames.first; f <= frames.last; ++f) {
         const std::string inPath = expandFramePattern(in, f), outPath = expandFramePattern(out, f);
-        progress.update(f - frames.first, outPath);
+        const std::string countsPath = expandFramePattern(countsFile, f);
+        progress.update(f - frames.first, rendering ? outPath : countsPath);
+        StagedFile counts;
+        if (counting) {
+            if (samePath(countsPath, inPath) || (rendering && samePath(countsPath, outPath)))
+                return fail("--histogram " + countsPath + " would overwrite an image");
+            FnDynamicHistogram h;
+            if (!countFile(inPath, roi, roiText, h, error)) return fail(error);
+            if (!counts.stage(countsPath, countsCsv(h), error)) return fail(error);
+        }
+        if (!rendering) {
+            if (!counts.commit(error)) return fail(error);
+            continue;
+        }
         FrameImage source;
         FileInfo info;
         if (!readFrame(inPath, forced, source, info, error)) return fail(error);
@@ -195,6 +349,7 @@ int main(int argc, char** argv) {
         if (!session.render(source, output, maskFile.empty() ? nullptr : &mask, request, error))
             return fail(inPath + ": " + error);
         if (!writeFrame(outPath, info, output, error)) return fail(error);
+        if (counting && !counts.commit(error)) return fail(error);
     }
     progress.update(frames.last - frames.first + 1, "done");
     progress.end();

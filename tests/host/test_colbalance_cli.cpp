@@ -2,10 +2,12 @@
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -214,4 +216,92 @@ TEST_F(Cli, BadInputFailsCleanlyAndLeavesNoFile) {
     // An unknown name lists the valid ones.
     run(a + o + " --set nope=1");
     EXPECT_NE(err.find("master-hue"), std::string::npos);
+}
+
+namespace {
+
+// The rows of a --histogram file: bin, then the five channels.
+std::vector<std::vector<uint32_t>> readCounts(const std::string& file, std::string& header) {
+    std::ifstream in(file);
+    std::getline(in, header);
+    std::vector<std::vector<uint32_t>> rows;
+    for (std::string line; std::getline(in, line);) {
+        std::vector<uint32_t> row;
+        std::stringstream ss(line);
+        for (std::string cell; std::getline(ss, cell, ',');)
+            row.push_back(uint32_t(std::stoul(cell)));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace
+
+TEST_F(Cli, HistogramCountsTheFileAsStored) {
+    // 4x2: a red, a grey (1,1,0) and two (2,2,2) pixels per row, alpha 7.
+    std::vector<uint8_t> px;
+    for (int y = 0; y < 2; ++y)
+        for (auto c :
+             {std::array<uint8_t, 4>{255, 0, 0, 7}, {1, 1, 0, 7}, {2, 2, 2, 7}, {2, 2, 2, 7}})
+            px.insert(px.end(), c.begin(), c.end());
+    write("a.png", 4, 2, 4, TypeDesc::UINT8, px);
+    ASSERT_EQ(run(path("a.png") + " --histogram " + path("a.csv")), 0) << err;
+    // Nothing rendered without -o: the CSV is the only new file.
+    EXPECT_EQ(strayFiles({"a.png"}), std::vector<std::string>{"a.csv"});
+    std::string header;
+    auto rows = readCounts(path("a.csv"), header);
+    EXPECT_EQ(header, "bin,red,green,blue,alpha,grey");
+    ASSERT_EQ(rows.size(), 256u);
+    EXPECT_EQ(rows[255], (std::vector<uint32_t>{255, 2, 0, 0, 0, 0}));
+    EXPECT_EQ(rows[2], (std::vector<uint32_t>{2, 4, 4, 4, 0, 4}));
+    EXPECT_EQ(rows[0], (std::vector<uint32_t>{0, 0, 2, 4, 0, 2}));  // (1+1+0)/3 = 0
+    EXPECT_EQ(rows[85][5], 2u);                                     // red (255+0+0)/3
+    EXPECT_EQ(rows[7][4], 8u);
+
+    // A region counts only its pixels, clipped like a render's region.
+    ASSERT_EQ(run(path("a.png") + " --histogram " + path("r.csv") + " --roi 2,1,9,9"), 0) << err;
+    rows = readCounts(path("r.csv"), header);
+    EXPECT_EQ(rows[2][1], 2u);
+    EXPECT_EQ(rows[255][1], 0u);
+
+    // A 16-bit grey-and-alpha file: 65536 bins of its own values, grey in
+    // red, green and blue.  With -o the render happens as well.
+    write("g.tif", 3, 1, 2, TypeDesc::UINT16,
+          std::vector<uint16_t>{0, 65535, 1000, 65535, 40000, 3});
+    ASSERT_EQ(run(path("g.tif") + " -o " + path("o.tif") + " --histogram " + path("g.csv")), 0)
+        << err;
+    EXPECT_TRUE(fs::exists(path("o.tif")));
+    rows = readCounts(path("g.csv"), header);
+    ASSERT_EQ(rows.size(), 65536u);
+    EXPECT_EQ(rows[1000], (std::vector<uint32_t>{1000, 1, 1, 1, 0, 1}));
+    EXPECT_EQ(rows[40000], (std::vector<uint32_t>{40000, 1, 1, 1, 0, 1}));
+    EXPECT_EQ(rows[65535][4], 2u);
+    EXPECT_EQ(rows[3][4], 1u);
+}
+
+TEST_F(Cli, HistogramBadInputFailsCleanly) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    std::ofstream(path("empty.png")).close();
+    const std::string h = " --histogram " + path("h.csv");
+    const std::string cases[] = {
+        path("missing.png") + h,
+        path("empty.png") + h,
+        path("a.png") + h + " --roi 100,100,5,5",
+        path("a.png") + h + " --set master-hue=3",  // nothing to render it with
+        path("a.png") + h + " --depth 16",
+        path("a.png") + " --histogram " + path("a.png"),
+        path("a.png") + " --histogram /nonexistent-dir/h.csv",
+        path("a.png") + h + " --frames 1-2",
+        path("a.png") + h + " -o " + path("out.png") + " --set render-tone=Shadows",
+        // The image cannot be written after the counts are staged: neither
+        // file stays.
+        path("a.png") + h + " -o /nonexistent-dir/out.png",
+    };
+    for (const std::string& args : cases) {
+        EXPECT_NE(run(args), 0) << args;
+        const auto at = err.find("colbalance:");
+        ASSERT_NE(at, std::string::npos) << err;
+        EXPECT_EQ(err.find('\n', at), err.size() - 1) << err;
+        EXPECT_EQ(strayFiles({"a.png", "empty.png"}), std::vector<std::string>{}) << args;
+    }
 }
