@@ -547,9 +547,9 @@ void FnT2DAxis::Draw() {
     if (!(axisFlags_ & kHandlesDisabled)) DrawTranslateArrows(m, z);
     if ((axisFlags_ & kDrawLabel) && name_) {
         const int length = static_cast<int>(name_->size());
-        SetColour(kBlack);
+        FnTDraw::SetColour(kBlack);
         DrawText(name_->c_str(), length, 3.0f, 3.0f);
-        SetColour(kWhite);
+        FnTDraw::SetColour(kWhite);
         DrawText(name_->c_str(), length, 5.0f, 5.0f);
     }
     glPopMatrix();
