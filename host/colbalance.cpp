@@ -3,6 +3,7 @@
 //   colbalance IN -o OUT [--set NAME=VALUE]... [--params FILE.json]
 //              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
 //              [--mask FILE] [--depth 8|16]
+//   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
 //   colbalance --list-params
 //
 // The module is loaded as a host loads it, through its COM entry points.
@@ -108,9 +109,9 @@ private:
 
 int main(int argc, char** argv) {
     CLI::App app{"Colour-balances images through the effect module."};
-    std::string in, out, paramsFile, maskFile, roiText, framesText;
+    std::string in, out, paramsFile, maskFile, roiText, framesText, snapshot;
     std::vector<std::string> sets;
-    double frameTime = 0;
+    double frameTime = 0, zoom = 1;
     int field = 0, depthArg = 0;
     bool listOnly = false;
     app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
@@ -128,6 +129,11 @@ int main(int argc, char** argv) {
     app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
     app.add_option("--depth", depthArg, "force the 8- or 16-bit path")
         ->check(CLI::IsMember({8, 16}));
+    app.add_option("--overlay-snapshot", snapshot,
+                   "also draw the viewer as the host shows it with the effect's tool placed, "
+                   "offscreen, into this image");
+    app.add_option("--zoom", zoom,
+                   "view pixels per frame pixel for --overlay-snapshot (default 1)");
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
     try {
         app.parse(argc, argv);
@@ -137,6 +143,7 @@ int main(int argc, char** argv) {
         return fail(e.what());
     }
     if (!std::isfinite(frameTime)) return fail("--frame must be a finite number");
+    if (!(std::isfinite(zoom) && zoom > 0)) return fail("--zoom wants a number above 0");
 
     ModuleSession session;
     std::string error;
@@ -145,7 +152,8 @@ int main(int argc, char** argv) {
         listParams(session.params());
         return 0;
     }
-    if (in.empty() || out.empty()) return fail("need IN and -o OUT (or --list-params); see --help");
+    if (in.empty() || (out.empty() && snapshot.empty()))
+        return fail("need IN and -o OUT or --overlay-snapshot VIEW (or --list-params); see --help");
 
     ParamValues values(session.params());
     if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
@@ -170,6 +178,8 @@ int main(int argc, char** argv) {
     } else if (hasFramePattern(in) || hasFramePattern(out)) {
         return fail("IN or OUT holds a frame pattern: give --frames A-B");
     }
+    if (!snapshot.empty() && sequence)
+        return fail("--overlay-snapshot shows one frame: leave out --frames");
     const PixelDepth forced = PixelDepth(depthArg);
 
     installInterruptCleanup();
@@ -194,7 +204,9 @@ int main(int argc, char** argv) {
         FrameImage output = source;
         if (!session.render(source, output, maskFile.empty() ? nullptr : &mask, request, error))
             return fail(inPath + ": " + error);
-        if (!writeFrame(outPath, info, output, error)) return fail(error);
+        if (!out.empty() && !writeFrame(outPath, info, output, error)) return fail(error);
+        if (!snapshot.empty() && !session.overlaySnapshot(output, zoom, snapshot, error))
+            return fail(error);
     }
     progress.update(frames.last - frames.first + 1, "done");
     progress.end();
