@@ -47,6 +47,7 @@ HRESULT ColBalance::QueryInterface(REFIID iid, void** out) {
     if (iid == CLSID_ColBalance || iid == kUnknownEffectIid)
         return Answer(static_cast<FnDsEffect*>(this), out);
     if (iid == IID_IFnDsPlacement) return Answer(static_cast<IFnDsPlacement*>(this), out);
+    if (iid == IID_IFnDsViewerTool) return Answer(static_cast<IFnDsViewerTool*>(this), out);
     return CDSImageMIEffect::QueryInterface(iid, out);
 }
 

@@ -4,8 +4,11 @@
 //
 // The module (ColBalance.so) exports DllGetClassObject, DllCanUnloadNow,
 // DllRegisterServer and DllUnregisterServer.  CLSID_ColBalance creates the
-// effect, which answers IDSImageEffect, IDSPropertyContainer and
-// IFnDsPlacement.
+// effect, which answers IDSImageEffect, IDSPropertyContainer,
+// IFnDsPlacement and IFnDsViewerTool.  CLSID_FnTInteract creates the viewer
+// tool (the effect does, through CoCreateInstance, once the host has made
+// the class creatable), which answers the viewer SDK's layer interfaces and
+// IFnOverlayAnchors.
 #pragma once
 
 #include <cstdint>
@@ -36,4 +39,48 @@ public:
 
 protected:
     ~IFnDsPlacement() = default;
+};
+
+// The effect's viewer tool, as its property pages drive it.  Hosts without
+// pages (tests, the command line's snapshot) drive it the same way.  User-
+// interface thread.
+inline constexpr IID IID_IFnDsViewerTool = "{5D1D9D70-82D4-4ED2-8D9A-38030A4537AC}"_guid;
+
+class IFnDsViewerTool : public IUnknown {
+public:
+    // A page opened for `inspected`: the first push creates the tool and
+    // places it in the host's viewer; later pushes only count.  E_POINTER
+    // for null; S_OK without a tool in the pixel-mask family.
+    virtual HRESULT PushViewerTool(IUnknown* inspected) = 0;
+    // A page closed: the pop that brings the count to 0 removes the tool.
+    virtual HRESULT PopViewerTool() = 0;
+    // A page was shown: the overlay follows the last placement and is drawn
+    // again.
+    virtual HRESULT PageShown(const char* pageName) = 0;
+    // The help page's Hide Overlay Controls: no drawing, no pen routing
+    // while hidden.  Nothing happens without a tool.
+    virtual HRESULT SetOverlayHidden(BOOL hidden) = 0;
+    // The tool with a reference, or null (S_FALSE) when there is none.
+    virtual HRESULT GetViewerTool(IUnknown** tool) = 0;
+
+protected:
+    ~IFnDsViewerTool() = default;
+};
+
+// What the viewer tool tells a host about its overlay.  Overlay units times
+// the frame scale are viewer units.
+inline constexpr IID IID_IFnOverlayAnchors = "{88D0D23B-A9FB-4A57-A496-8B51EF384E26}"_guid;
+
+class IFnOverlayAnchors : public IUnknown {
+public:
+    // The project frame in overlay units and the viewer units per unit.
+    virtual HRESULT GetFrame(int32_t* width, int32_t* height, float* scale) = 0;
+    // The centre of "Frame Centre", "Src Centre" or "View Zero" in overlay
+    // units; E_INVALIDARG for another name.
+    virtual HRESULT GetAnchor(const char* name, float* x, float* y) = 0;
+    // S_OK while the overlay is shown, S_FALSE while it is hidden.
+    virtual HRESULT IsOverlayShown() = 0;
+
+protected:
+    ~IFnOverlayAnchors() = default;
 };

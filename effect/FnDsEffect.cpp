@@ -1,8 +1,42 @@
+// The effect base: placement records, interruption, and the viewer tool.
 #include "effect/FnDsEffect.h"
 
+#include <new>
+
 #include "effect/FnDsModule.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ComRuntime.h"
+#include "platform/dsviewer/DSViewerServices.h"
+#include "ui/overlay/FnTInteract.h"
+
+// The refresh handed from a clone's render thread to the user-interface
+// thread.  It holds the effect until it has run or been dropped.
+class FnDsRefreshCall final : public ComObject<IVWCall> {
+public:
+    explicit FnDsRefreshCall(FnDsEffect* effect) : effect_(effect) { effect_->AddRef(); }
+
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (iid == IID_IUnknown || iid == IID_IVWCall)
+            return Answer(static_cast<IVWCall*>(this), out);
+        return E_NOINTERFACE;
+    }
+    HRESULT Run() override {
+        effect_->RunQueuedRefresh();
+        return S_OK;
+    }
+
+private:
+    ~FnDsRefreshCall() override { effect_->Release(); }
+
+    FnDsEffect* effect_;
+};
 
 namespace {
+
+// The host viewer's context kind for a tool placed for an inspected object.
+constexpr int32_t kToolContextKind = 19;
 // The poll the processors call between rows, from every band at once.
 int32_t pollHost(void* context, std::atomic<int32_t>*) {
     auto* host = static_cast<IDSExecutionContext*>(context);
@@ -17,6 +51,7 @@ FnDsEffect::FnDsEffect() {
 }
 
 FnDsEffect::~FnDsEffect() {
+    while (viewerPushCount > 0) PopViewerTool();
     if (clonedFrom) clonedFrom->Release();
     if (countedInModule_) --fnModuleLockCount();
 }
@@ -35,7 +70,105 @@ void FnDsEffect::StorePlacement(const FnDsPlacement& placement) {
 
 void FnDsEffect::ReportPlacement(const FnDsPlacement& placement) {
     StorePlacement(placement);
+    // Render thread: the tool is the user-interface thread's.  One queued
+    // refresh at a time is enough, since it reads the latest placement when
+    // it runs; the flag is cleared there before the read.
+    if (!toolLive_.load(std::memory_order_acquire)) return;
+    if (refreshQueued_.exchange(true, std::memory_order_acq_rel)) return;
+    auto* call = new (std::nothrow) FnDsRefreshCall(this);
+    const HRESULT hr = call ? VWControllerPostCall(call) : E_OUTOFMEMORY;
+    if (call) call->Release();
+    // Without a viewer to run it the refresh waits for the next page shown.
+    if (FAILED(hr)) refreshQueued_.store(false, std::memory_order_release);
+}
+
+void FnDsEffect::RunQueuedRefresh() {
+    refreshQueued_.store(false, std::memory_order_release);
     RefreshViewerTool();
+}
+
+bool FnDsEffect::SourceRectFor(const FnTInteract& tool, FnPoint& position, FnPoint& size) {
+    FnDsPlacement p{};
+    GetPlacement(&p);
+    // No source placed yet (nothing rendered, or no source image): the
+    // overlay stays where it is.
+    if (p.sourceWidth <= 0 && p.sourceHeight <= 0) return false;
+    // Pixels, rows from the frame's top, to overlay units: one unit a row
+    // upwards from the bottom edge, and 1 / frame scale units a column.
+    const double scale = tool.FrameScale();
+    position = {static_cast<float>(p.sourceX / scale),
+                static_cast<float>(double(tool.FrameHeight()) - p.sourceY - p.sourceHeight)};
+    size = {static_cast<float>(p.sourceWidth / scale), static_cast<float>(p.sourceHeight)};
+    return true;
+}
+
+void FnDsEffect::RefreshViewerTool() {
+    if (!viewerTool) return;
+    FnPoint position, size;
+    if (SourceRectFor(*viewerTool, position, size)) viewerTool->UpdateSourceRect(position, size);
+}
+
+HRESULT FnDsEffect::PushViewerTool(IUnknown* inspected) {
+    if (!inspected) return E_POINTER;
+    if (maskMode == 4) return S_OK;
+    ++viewerPushCount;
+    if (viewerTool) return S_OK;
+    IUnknown* created = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_FnTInteract, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                  reinterpret_cast<void**>(&created));
+    if (FAILED(hr)) return hr;
+    // Without a viewer the tool still exists; it is simply not shown.
+    DWORD context = 0;
+    if (SUCCEEDED(VWControllerPushContext(kToolContextKind, created, inspected, nullptr, nullptr,
+                                          0.0, &context)))
+        viewerContext = context;
+    hr = created->QueryInterface(CLSID_FnTInteract, reinterpret_cast<void**>(&viewerTool));
+    if (viewerTool) {
+        viewerToolAttached = true;
+        toolLive_.store(true, std::memory_order_release);
+    }
+    created->Release();
+    return hr;
+}
+
+HRESULT FnDsEffect::PopViewerTool() {
+    if (viewerPushCount > 0) --viewerPushCount;
+    if (viewerPushCount > 0) return S_OK;
+    toolLive_.store(false, std::memory_order_release);
+    if (viewerContext) {
+        VWControllerRemoveContext(viewerContext);
+        viewerContext = 0;
+    }
+    if (viewerTool) {
+        viewerTool->Release();
+        viewerTool = nullptr;
+    }
+    viewerToolAttached = false;
+    return S_OK;
+}
+
+HRESULT FnDsEffect::PageShown(const char*) {
+    if (!viewerTool) return S_OK;
+    FnPoint position, size;
+    if (SourceRectFor(*viewerTool, position, size)) viewerTool->UpdateSourceRect(position, size);
+    viewerTool->InvalidateLayer(1, nullptr);
+    return S_OK;
+}
+
+HRESULT FnDsEffect::SetOverlayHidden(BOOL hidden) {
+    if (!viewerTool) return S_FALSE;
+    const std::uint32_t flags = viewerTool->OverlayFlags();
+    viewerTool->SetOverlayFlags(hidden ? flags & ~FnTInteract::kOverlayVisible
+                                       : flags | FnTInteract::kOverlayVisible);
+    viewerTool->InvalidateLayer(1, nullptr);
+    return S_OK;
+}
+
+HRESULT FnDsEffect::GetViewerTool(IUnknown** tool) {
+    if (!tool) return E_POINTER;
+    *tool = nullptr;
+    if (!viewerTool) return S_FALSE;
+    return viewerTool->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(tool));
 }
 
 void FnDsEffect::InstallInterrupt(IDSExecutionContext* context) {

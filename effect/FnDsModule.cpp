@@ -9,6 +9,7 @@
 #include "platform/dssdk/DSModuleInstance.h"
 #include "platform/dssdk/DSServices.h"
 #include "resources/FnStrings.h"
+#include "ui/overlay/FnTInteract.h"
 #include "ui/toolkit/FnToolkitModule.h"
 
 #define FN_EXPORT extern "C" __attribute__((visibility("default")))
@@ -19,6 +20,9 @@ namespace {
 const DSModuleInstance kInstance{&fnLoadString};
 
 std::atomic<int32_t> g_lockCount{0};
+
+// Viewer tools count among the module's live objects.
+[[maybe_unused]] const bool g_toolsCounted = (FnTInteract::SetModuleLockCount(&g_lockCount), true);
 
 // The entry point's detach: the module is being unloaded.  Its windows are
 // gone by now (no page object is alive, or it would not be unloaded).
@@ -32,9 +36,11 @@ constexpr GUID kFamilies[] = {
 };
 
 // Served classes in registration order.  The property pages (4, 6, 8, 10)
-// and the viewer tool (1071) take their rows here as they are added.
+// take their rows here as they are added, the viewer tool's after the
+// simple-curves page's.
 const FnDsClassRow kClasses[] = {
     {CLSID_ColBalance, 2, &fnCreateFactory<ColBalance>},
+    {CLSID_FnTInteract, 1071, &fnCreateFactory<FnTInteract>},
 };
 
 }  // namespace

@@ -1,9 +1,15 @@
 #include "host/ModuleSession.h"
 
+#include "host/PixelConvert.h"
 #include "platform/dshost/DsImage.h"
+#include "platform/dshost/DsViewer.h"
+#include "platform/dshost/DsWindowSurface.h"
+#include "platform/window/FnHeadlessWindowSystem.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -48,6 +54,95 @@ bool ModuleSession::open(const std::string& modulePath, bool paint, std::string&
     }
     context_ = DsExecutionContext::create();
     return readParams(error);
+}
+
+namespace {
+
+// Grey view pixels round the frame, and the largest view drawn.
+constexpr int kViewMargin = 16;
+constexpr int kMaxViewSide = 8192;
+
+// The rendered frame as the viewer takes it: 8-bit RGBA, rows top-down.
+std::vector<uint8_t> viewerPixels(const FrameImage& f) {
+    if (f.depth == PixelDepth::Eight) return f.rgba8;
+    std::vector<uint8_t> px(size_t(f.width) * f.height * 4);
+    for (int y = 0; y < f.height; ++y) {
+        const int16_t* row = f.rgba16.data() + size_t(f.height - 1 - y) * f.width * 4;
+        for (size_t i = 0; i < size_t(f.width) * 4; ++i)
+            px[size_t(y) * f.width * 4 + i] = pixconv::u16ToU8(pixconv::toU16(row[i]));
+    }
+    return px;
+}
+
+}  // namespace
+
+bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
+                                    std::string& error) {
+    if (!(std::isfinite(zoom) && zoom > 0)) {
+        error = "--zoom wants a number above 0";
+        return false;
+    }
+    const double w = std::ceil(output.width * zoom) + 2 * kViewMargin;
+    const double h = std::ceil(output.height * zoom) + 2 * kViewMargin;
+    if (w > kMaxViewSide || h > kMaxViewSide) {
+        char b[160];
+        std::snprintf(b, sizeof b, "--zoom %g makes a %.0f x %.0f view; at most %d pixels a side",
+                      zoom, w, h, kMaxViewSide);
+        error = b;
+        return false;
+    }
+    // The tool reads the project frame when it is made: the frame's pixels,
+    // square.
+    services_.setProjectFrame(output.width, output.height, output.width, output.height);
+    HRESULT status = module_.registerClass(CLSID_FnTInteract);
+    ComPtr<IFnDsViewerTool> tools;
+    if (SUCCEEDED(status)) status = fx_.as(IID_IFnDsViewerTool, tools);
+    if (FAILED(status)) {
+        error = "the module offers no viewer tool (" + hr(status) + ")";
+        return false;
+    }
+
+    FnHeadlessWindowSystem system;
+    if (!system.Open()) {
+        error = "no offscreen OpenGL for the viewer: " + system.Error();
+        return false;
+    }
+    FnWindowSystem::Install(&system);
+    std::string why;
+    std::unique_ptr<DsWindowSurface> surface = DsWindowSurface::create(int(w), int(h), &why);
+    if (!surface) {
+        error = why;
+        return false;
+    }
+    FnFrame view;
+    {
+        DsViewer viewer(*surface);
+        const std::vector<uint8_t> pixels = viewerPixels(output);
+        viewer.setProjectFrame(output.width, output.height, output.width, output.height);
+        viewer.showFrame(pixels.data(), output.width, output.height);
+        viewer.placeFrame(zoom, kViewMargin);
+        // What a page does when it opens and is shown.
+        status = tools->PushViewerTool(fx_.get());
+        if (SUCCEEDED(status)) status = tools->PageShown("K_ColBalance");
+        if (FAILED(status) || !viewer.render()) {
+            error = FAILED(status)
+                        ? "the effect would not place its viewer tool (" + hr(status) + ")"
+                        : "the viewer could not draw";
+            tools->PopViewerTool();
+            return false;
+        }
+        view = system.Frame(surface->window());
+        tools->PopViewerTool();
+    }
+    surface.reset();
+    FrameImage image;
+    image.width = view.width;
+    image.height = view.height;
+    image.depth = PixelDepth::Eight;
+    image.rgba8 = std::move(view.rgba);
+    FileInfo info;
+    info.spec = OIIO::ImageSpec(image.width, image.height, 3, OIIO::TypeDesc::UINT8);
+    return writeFrame(path, info, image, error);
 }
 
 bool ModuleSession::readParams(std::string& error) {

@@ -41,6 +41,13 @@ public:
     bool render(FrameImage& source, FrameImage& output, MaskImage* mask, const RenderRequest& r,
                 std::string& error);
 
+    // The host's viewer as it looks while a page of the effect is open,
+    // drawn offscreen and written to `path` (atomically): the last rendered
+    // frame (`output`), one frame pixel to `zoom` view pixels with a margin
+    // round it, and the effect's viewer tool placed over it and drawn.
+    bool overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
+                         std::string& error);
+
 private:
     bool readParams(std::string& error);
 

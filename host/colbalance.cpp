@@ -5,6 +5,7 @@
 //              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
 //              [--mask FILE] [--depth 8|16] [--histogram COUNTS.csv]
 //   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
+//   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
 //   colbalance --list-params
 //
 // The module is loaded as a host loads it, through its COM entry points.
@@ -233,9 +234,9 @@ private:
 
 int main(int argc, char** argv) {
     CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
-    std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile;
+    std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile, snapshot;
     std::vector<std::string> sets;
-    double frameTime = 0;
+    double frameTime = 0, zoom = 1;
     int field = 0, depthArg = 0;
     bool listOnly = false;
     app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
@@ -256,6 +257,11 @@ int main(int argc, char** argv) {
     app.add_option("--histogram", countsFile,
                    "write IN's histogram, as the tone-curves page counts it, to a CSV file "
                    "(bin,red,green,blue,alpha,grey); without -o nothing is rendered");
+    app.add_option("--overlay-snapshot", snapshot,
+                   "also draw the viewer as the host shows it with the effect's tool placed, "
+                   "offscreen, into this image");
+    app.add_option("--zoom", zoom,
+                   "view pixels per frame pixel for --overlay-snapshot (default 1)");
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
     try {
         app.parse(argc, argv);
@@ -265,8 +271,9 @@ int main(int argc, char** argv) {
         return fail(e.what());
     }
     if (!std::isfinite(frameTime)) return fail("--frame must be a finite number");
+    if (!(std::isfinite(zoom) && zoom > 0)) return fail("--zoom wants a number above 0");
 
-    const bool rendering = !out.empty(), counting = !countsFile.empty();
+    const bool rendering = !out.empty() || !snapshot.empty(), counting = !countsFile.empty();
     ModuleSession session;
     std::string error;
     if (listOnly || rendering) {
@@ -277,7 +284,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (in.empty() || !(rendering || counting))
-        return fail("need IN and -o OUT or --histogram COUNTS.csv (or --list-params); see --help");
+        return fail(
+            "need IN and -o OUT, --overlay-snapshot VIEW or --histogram COUNTS.csv (or "
+            "--list-params); see --help");
     if (!rendering) {
         for (const char* option : {"--set", "--params", "--frame", "--field", "--mask", "--depth"})
             if (app.count(option))
@@ -311,6 +320,8 @@ int main(int argc, char** argv) {
     } else if (hasFramePattern(in) || hasFramePattern(out) || hasFramePattern(countsFile)) {
         return fail("IN, OUT or COUNTS.csv holds a frame pattern: give --frames A-B");
     }
+    if (!snapshot.empty() && sequence)
+        return fail("--overlay-snapshot shows one frame: leave out --frames");
     const PixelDepth forced = PixelDepth(depthArg);
 
     installInterruptCleanup();
@@ -348,7 +359,9 @@ int main(int argc, char** argv) {
         FrameImage output = source;
         if (!session.render(source, output, maskFile.empty() ? nullptr : &mask, request, error))
             return fail(inPath + ": " + error);
-        if (!writeFrame(outPath, info, output, error)) return fail(error);
+        if (!out.empty() && !writeFrame(outPath, info, output, error)) return fail(error);
+        if (!snapshot.empty() && !session.overlaySnapshot(output, zoom, snapshot, error))
+            return fail(error);
         if (counting && !counts.commit(error)) return fail(error);
     }
     progress.update(frames.last - frames.first + 1, "done");

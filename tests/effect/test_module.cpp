@@ -78,11 +78,13 @@ TEST_F(ModuleTest, OneIdentityAcrossInterfaces) {
 TEST_F(ModuleTest, RegistersClassesAndFamiliesWithTheHost) {
     ASSERT_EQ(module.registerServer(), S_OK);
     const auto classes = services.classes();
-    ASSERT_EQ(classes.size(), 1u);
+    ASSERT_EQ(classes.size(), 2u);
     EXPECT_EQ(classes[0].clsid, CLSID_ColBalance);
     EXPECT_EQ(classes[0].nameId, 2u);
     EXPECT_EQ(classes[0].name, "Quorrel's Colour Balance Tool");
     EXPECT_NE(classes[0].modulePath.find("ColBalance"), std::string::npos);
+    EXPECT_EQ(classes[1].clsid, CLSID_FnTInteract);
+    EXPECT_EQ(classes[1].nameId, 1071u);
     const auto families = services.families();
     ASSERT_EQ(families.size(), 1u);
     EXPECT_EQ(families[0].displayName, "K_ColBalance");

@@ -305,3 +305,68 @@ TEST_F(Cli, HistogramBadInputFailsCleanly) {
         EXPECT_EQ(strayFiles({"a.png", "empty.png"}), std::vector<std::string>{}) << args;
     }
 }
+
+// The viewer snapshot draws offscreen with the toolkit's font, whose
+// library (fontconfig) keeps its configuration at exit: suppressed for these
+// runs beside what the other cases suppress.
+class Snapshot : public Cli {
+protected:
+    void SetUp() override {
+        Cli::SetUp();
+        const char* old = std::getenv("LSAN_OPTIONS");
+        saved = old ? old : "";
+        supp = fs::temp_directory_path() /
+               ("colbalance-snapshot-" + std::to_string(::getpid()) + ".supp");
+        std::ofstream(supp) << "leak:libfontconfig.so\nleak:libOpenImageIO.so\n";
+        setenv("LSAN_OPTIONS", ("suppressions=" + supp.string() + ":print_suppressions=0").c_str(),
+               1);
+        setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+        setenv("GALLIUM_DRIVER", "llvmpipe", 1);
+    }
+    void TearDown() override {
+        setenv("LSAN_OPTIONS", saved.c_str(), 1);
+        fs::remove(supp);
+        Cli::TearDown();
+    }
+    std::string saved;
+    fs::path supp;
+};
+
+TEST_F(Snapshot, ShowsTheRenderedFrameInTheViewerAtTheZoom) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    ASSERT_EQ(run(path("a.png") + " --set master-hue=90 --set master-saturation=50 -o " +
+                  path("b.png") + " --overlay-snapshot " + path("v.png") + " --zoom 2"),
+              0)
+        << err;
+    int nch = 0;
+    const auto rendered = read<uint8_t>("b.png", TypeDesc::UINT8);
+    const auto view = read<uint8_t>("v.png", TypeDesc::UINT8, &nch);
+    // 16 grey pixels round the frame, each frame pixel 2 x 2.
+    ASSERT_EQ(nch, 3);
+    ASSERT_EQ(view.size(), size_t(64 * 48 * 3));
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x)
+            for (int c = 0; c < 3; ++c)
+                ASSERT_EQ(view[((16 + y) * 64 + 16 + x) * 3 + c],
+                          rendered[((y / 2) * 16 + x / 2) * 4 + c])
+                    << x << "," << y;
+    EXPECT_EQ(view[0], 56);
+    EXPECT_EQ(view[(47 * 64 + 63) * 3], 56);
+    // Without -o only the view is written.
+    ASSERT_EQ(run(path("a.png") + " --overlay-snapshot " + path("w.png")), 0) << err;
+    EXPECT_EQ(strayFiles({"a.png", "b.png", "v.png"}), std::vector<std::string>{"w.png"});
+}
+
+TEST_F(Snapshot, BadViewsFailInOneLineAndLeaveNoFile) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    const std::string v = " --overlay-snapshot " + path("v.png");
+    for (const std::string& args : {v + " --zoom 0", v + " --zoom nan", v + " --zoom 1000",
+                                    v + " --frames 1-2 -o " + path("o%04d.png"),
+                                    std::string(" --overlay-snapshot /nonexistent-dir/v.png")}) {
+        EXPECT_NE(run(path("a.png") + args), 0) << args;
+        const auto at = err.find("colbalance:");
+        ASSERT_NE(at, std::string::npos) << err;
+        EXPECT_EQ(err.find('\n', at), err.size() - 1) << err;
+        EXPECT_EQ(strayFiles({"a.png"}), std::vector<std::string>{}) << args;
+    }
+}

@@ -1,0 +1,188 @@
+// The effect's viewer tool through the module: pushes and pops as pages
+// make them, the tool's place in the host viewer, the clone's placement
+// report handed to the interface thread, the hidden overlay, and the module
+// unloading once every tool is gone.
+#include <dlfcn.h>
+
+#include <cmath>
+
+#include "platform/com/ComRuntime.h"
+#include "tests/effect/ViewerHost.h"
+
+namespace {
+
+ComPtr<DsImage> sourceAt(double worldX, double worldY, int w, int h) {
+    ComPtr<DsImage> img = DsImage::create(DsImageKind::Rgba8, w, h);
+    img->setWorldPlacement(worldX, worldY, worldX + w, worldY + h);
+    return img;
+}
+
+}  // namespace
+
+using ViewerToolTest = ViewerToolHost;
+
+TEST_F(ViewerToolTest, PagesCountTheirPushesAndTheLastPopRemovesTheTool) {
+    EXPECT_EQ(tools->PushViewerTool(nullptr), E_POINTER);
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
+    ASSERT_EQ(viewer->layerCount(), 1u);
+    ComPtr<IUnknown> tool;
+    ASSERT_EQ(tools->GetViewerTool(tool.put()), S_OK);
+    EXPECT_EQ(viewer->layer(0).get(), tool.get());
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);  // a second page: same tool
+    EXPECT_EQ(viewer->layerCount(), 1u);
+    EXPECT_EQ(tools->PopViewerTool(), S_OK);
+    EXPECT_EQ(viewer->layerCount(), 1u);
+    EXPECT_EQ(tools->PopViewerTool(), S_OK);
+    EXPECT_EQ(viewer->layerCount(), 0u);
+    ComPtr<IUnknown> none;
+    EXPECT_EQ(tools->GetViewerTool(none.put()), S_FALSE);
+    EXPECT_FALSE(none);
+    EXPECT_EQ(tools->PopViewerTool(), S_OK);  // one too many changes nothing
+    EXPECT_EQ(tools->SetOverlayHidden(TRUE), S_FALSE);
+    tool.reset();
+
+    // The tool reads the project frame: Frame Centre is the viewer point
+    // (360, 270).
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
+    const AnchorPoint centre = anchorOf(tools.get(), "Frame Centre");
+    EXPECT_EQ(centre.x, 324);
+    EXPECT_EQ(centre.y, 243);
+    // The effect going away pops what the pages left.
+    fx.reset();
+    props.reset();
+    tools.reset();
+    inspected.reset();
+    EXPECT_EQ(viewer->layerCount(), 0u);
+}
+
+TEST_F(ViewerToolTest, NoToolInThePixelMaskFamily) {
+    ComPtr<IDSImageEffect> paint = newEffect(DSFAMILY_PAINT);
+    ASSERT_TRUE(paint);
+    ComPtr<IFnDsViewerTool> paintTools;
+    ASSERT_EQ(paint.as(IID_IFnDsViewerTool, paintTools), S_OK);
+    EXPECT_EQ(paintTools->PushViewerTool(inspected.get()), S_OK);
+    EXPECT_EQ(viewer->layerCount(), 0u);
+    ComPtr<IUnknown> tool;
+    EXPECT_EQ(paintTools->GetViewerTool(tool.put()), S_FALSE);
+    EXPECT_EQ(paintTools->SetOverlayHidden(TRUE), S_FALSE);
+    EXPECT_EQ(paintTools->PopViewerTool(), S_OK);
+}
+
+TEST_F(EffectHost, WithoutTheToolsClassThePushFails) {
+    ComPtr<IFnDsViewerTool> tools;
+    ASSERT_EQ(fx.as(IID_IFnDsViewerTool, tools), S_OK);
+    EXPECT_EQ(tools->PushViewerTool(fx.get()), REGDB_E_CLASSNOTREG);
+    ComPtr<IUnknown> tool;
+    EXPECT_EQ(tools->GetViewerTool(tool.put()), S_FALSE);
+    EXPECT_EQ(tools->PopViewerTool(), S_OK);
+}
+
+TEST_F(ViewerToolTest, AClonesReportMovesSrcCentreOnTheInterfaceThread) {
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
+    EXPECT_EQ(anchorOf(tools.get(), "Src Centre").x, 324);
+
+    ComPtr<IDSImageEffect> clone;
+    ASSERT_EQ(fx->Clone(IID_IDSImageEffect, clone.putVoid()), S_OK);
+    auto out = DsImage::create(DsImageKind::Rgba8, 64, 48);
+    clone->SetImage(DS_IMAGE_OUTPUT, out.get());
+    auto src = sourceAt(100, 100, 100, 60);
+    clone->SetImage(DS_IMAGE_SOURCE, src.get());
+    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    // Queued, not run on the rendering thread.
+    EXPECT_EQ(anchorOf(tools.get(), "Src Centre").x, 324);
+    // Two reports before the interface thread gets round to it: one refresh,
+    // which reads the latest placement.
+    src = sourceAt(200, 50, 100, 60);
+    clone->SetImage(DS_IMAGE_SOURCE, src.get());
+    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    EXPECT_EQ(viewer->runPostedCalls(), 1u);
+    const AnchorPoint expected = sourceCentre(200, 50, 100, 60);
+    const AnchorPoint got = anchorOf(tools.get(), "Src Centre");
+    EXPECT_NEAR(got.x, expected.x, 1e-3);
+    EXPECT_NEAR(got.y, expected.y, 1e-3);
+    EXPECT_EQ(anchorOf(tools.get(), "Frame Centre").x, 324);
+
+    // The effect's own render reports nothing; a page shown catches up.
+    auto own = sourceAt(0, 0, 720, 486);
+    fx->SetImage(DS_IMAGE_SOURCE, own.get());
+    fx->SetImage(DS_IMAGE_OUTPUT, out.get());
+    ASSERT_EQ(fx->Render(nullptr, 0), S_OK);
+    EXPECT_EQ(viewer->runPostedCalls(), 0u);
+    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, expected.x, 1e-3);
+    EXPECT_EQ(tools->PageShown("Help"), S_OK);
+    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, 324, 1e-3);
+    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").y, 243, 1e-3);
+
+    // A report for an effect whose tool has gone queues nothing.
+    tools->PopViewerTool();
+    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    EXPECT_EQ(viewer->runPostedCalls(), 0u);
+    clone->SetImage(DS_IMAGE_SOURCE, nullptr);
+    clone->SetImage(DS_IMAGE_OUTPUT, nullptr);
+    fx->SetImage(DS_IMAGE_SOURCE, nullptr);
+    fx->SetImage(DS_IMAGE_OUTPUT, nullptr);
+}
+
+TEST_F(ViewerToolTest, HiddenOverlayLeavesThePenToTheViewer) {
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
+    ComPtr<IUnknown> tool;
+    ASSERT_EQ(tools->GetViewerTool(tool.put()), S_OK);
+    ComPtr<IFnOverlayAnchors> anchors;
+    ASSERT_EQ(tool.as(IID_IFnOverlayAnchors, anchors), S_OK);
+
+    // Shown: the tool takes the drag and the view stays.
+    const DsViewPoint start = viewer->pan();
+    viewer->penDown(100, 100, VW_BUTTON_LEFT);
+    EXPECT_EQ(viewer->interactionOwner().get(), tool.get());
+    viewer->penMove(120, 100, VW_BUTTON_LEFT);
+    viewer->penUp(120, 100, VW_BUTTON_LEFT);
+    EXPECT_EQ(viewer->pan().x, start.x);
+
+    const unsigned before = viewer->invalidations();
+    EXPECT_EQ(tools->SetOverlayHidden(TRUE), S_OK);
+    EXPECT_EQ(anchors->IsOverlayShown(), S_FALSE);
+    EXPECT_GT(viewer->invalidations(), before);
+    viewer->penDown(100, 100, VW_BUTTON_LEFT);
+    EXPECT_EQ(viewer->interactionOwner().get(), nullptr);
+    viewer->penMove(120, 100, VW_BUTTON_LEFT);
+    viewer->penUp(120, 100, VW_BUTTON_LEFT);
+    EXPECT_EQ(viewer->pan().x, start.x - 20);
+
+    EXPECT_EQ(tools->SetOverlayHidden(FALSE), S_OK);
+    EXPECT_EQ(anchors->IsOverlayShown(), S_OK);
+}
+
+TEST(ViewerToolLifetime, ThousandPushesAndPopsLeakNothingAndTheModuleUnloads) {
+    DsHostServices services;
+    services.setProjectFrame(720, 486, 720, 540);
+    NullSurface surface;
+    auto viewer = std::make_unique<DsViewer>(surface);
+    {
+        DsModuleLoader module;
+        ASSERT_TRUE(module.load(FN_MODULE_PATH));
+        ASSERT_EQ(module.registerClass(CLSID_FnTInteract), S_OK);
+        ComPtr<IDSImageEffect> fx;
+        ASSERT_EQ(module.createInstance(CLSID_ColBalance, IID_IDSImageEffect, fx), S_OK);
+        DSImageEffectInfo info{DSINFO_IMAGE_EFFECT, DSFAMILY_FILTER, {}};
+        ASSERT_EQ(fx->GetImageEffectInfo(&info), S_OK);
+        ComPtr<IFnDsViewerTool> tools;
+        ASSERT_EQ(fx.as(IID_IFnDsViewerTool, tools), S_OK);
+        for (int i = 0; i < 1000; ++i) {
+            ASSERT_EQ(tools->PushViewerTool(fx.get()), S_OK) << i;
+            if (i % 3 == 0) tools->PushViewerTool(fx.get());
+            ASSERT_EQ(viewer->layerCount(), 1u);
+            if (i % 3 == 0) tools->PopViewerTool();
+            ASSERT_EQ(tools->PopViewerTool(), S_OK);
+            ASSERT_EQ(viewer->layerCount(), 0u) << i;
+        }
+        // A tool still pushed keeps the module loaded.
+        tools->PushViewerTool(fx.get());
+        EXPECT_EQ(module.canUnloadNow(), S_FALSE);
+        tools.reset();
+        fx.reset();  // the effect pops its tool as it goes
+        EXPECT_EQ(viewer->layerCount(), 0u);
+        EXPECT_EQ(module.unload(), S_OK);
+    }
+    EXPECT_EQ(dlopen(FN_MODULE_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr);
+    viewer.reset();
+}
