@@ -1,10 +1,10 @@
 #include "host/ModuleSession.h"
 
+#include "host/HeadlessDisplay.h"
 #include "host/PixelConvert.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsViewer.h"
 #include "platform/dshost/DsWindowSurface.h"
-#include "platform/window/FnHeadlessWindowSystem.h"
 
 #include <cmath>
 #include <cstdio>
@@ -102,12 +102,8 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
         return false;
     }
 
-    FnHeadlessWindowSystem system;
-    if (!system.Open()) {
-        error = "no offscreen OpenGL for the viewer: " + system.Error();
-        return false;
-    }
-    FnWindowSystem::Install(&system);
+    HeadlessDisplay display;
+    if (!display.open(error)) return false;
     std::string why;
     std::unique_ptr<DsWindowSurface> surface = DsWindowSurface::create(int(w), int(h), &why);
     if (!surface) {
@@ -131,18 +127,11 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
             tools->PopViewerTool();
             return false;
         }
-        view = system.Frame(surface->window());
+        view = display.system().Frame(surface->window());
         tools->PopViewerTool();
     }
     surface.reset();
-    FrameImage image;
-    image.width = view.width;
-    image.height = view.height;
-    image.depth = PixelDepth::Eight;
-    image.rgba8 = std::move(view.rgba);
-    FileInfo info;
-    info.spec = OIIO::ImageSpec(image.width, image.height, 3, OIIO::TypeDesc::UINT8);
-    return writeFrame(path, info, image, error);
+    return HeadlessDisplay::writePng(view, path, error);
 }
 
 bool ModuleSession::readParams(std::string& error) {
@@ -236,4 +225,8 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
         return false;
     }
     return true;
+}
+
+bool ModuleSession::valueAt(const GUID& id, double time, double& value) {
+    return props_ && props_->GetValueAt(id, time, &value) == S_OK;
 }

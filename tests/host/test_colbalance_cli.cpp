@@ -370,3 +370,44 @@ TEST_F(Snapshot, BadViewsFailInOneLineAndLeaveNoFile) {
         EXPECT_EQ(strayFiles({"a.png"}), std::vector<std::string>{}) << args;
     }
 }
+
+TEST_F(Snapshot, ToneReportShowsTheInputTonesUnderTheCurves) {
+    // Every pixel mid grey: one histogram bar, at bin 128.
+    write("g.png", 16, 8, 4, TypeDesc::UINT8, std::vector<uint8_t>(16 * 8 * 4, 128));
+    ASSERT_EQ(run(path("g.png") + " --tone-report " + path("r.png") +
+                  " --set highlight-hue=0 --set highlight-saturation=25"),
+              0)
+        << err;
+    int nch = 0;
+    const auto r = read<uint8_t>("r.png", TypeDesc::UINT8, &nch);
+    ASSERT_EQ(nch, 3);
+    ASSERT_EQ(r.size(), size_t(780 * 330 * 3));
+    auto at = [&](int x, int yUp) { return r[(size_t(329 - yUp) * 780 + x) * 3]; };
+    // Bars are light grey (224); a row through the histogram finds them only
+    // round bin 128 of the 436 pixels the bins share.
+    for (int x = 323; x < 758; ++x) {
+        if (at(x, 70) == 224) {
+            EXPECT_TRUE(x >= 535 && x <= 546) << x;
+        }
+    }
+    EXPECT_EQ(at(541, 70), 224);
+    // A red shift at full saturation puts the highlights' marker on the
+    // circle's rim, straight right of its centre (150, 150).
+    EXPECT_LT(at(281, 150), 60);
+    EXPECT_EQ(strayFiles({"g.png"}), std::vector<std::string>{"r.png"});
+}
+
+TEST_F(Snapshot, ToneReportBadInputFailsInOneLine) {
+    write("g.png", 4, 4, 4, TypeDesc::UINT8, std::vector<uint8_t>(64, 9));
+    const std::string t = " --tone-report " + path("r.png");
+    for (const std::string& args :
+         {path("missing.png") + t, path("g.png") + t + " -o " + path("o.png"),
+          path("g.png") + " --tone-report " + path("g.png"), path("g.png") + t + " --set nope=1",
+          path("g.png") + t + " --frames 1-2", path("g.png") + " --tone-report /no-dir/r.png"}) {
+        EXPECT_NE(run(args), 0) << args;
+        const auto pos = err.find("colbalance:");
+        ASSERT_NE(pos, std::string::npos) << err;
+        EXPECT_EQ(err.find('\n', pos), err.size() - 1) << err;
+        EXPECT_EQ(strayFiles({"g.png"}), std::vector<std::string>{}) << args;
+    }
+}
