@@ -2,7 +2,7 @@
 //
 //   colbalance IN -o OUT [--set NAME=VALUE]... [--params FILE.json]
 //              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
-//              [--mask FILE] [--depth 8|16]
+//              [--mask FILE] [--depth 8|16|float]
 //   colbalance --list-params
 //
 // The module is loaded as a host loads it, through its COM entry points.
@@ -111,7 +111,8 @@ int main(int argc, char** argv) {
     std::string in, out, paramsFile, maskFile, roiText, framesText;
     std::vector<std::string> sets;
     double frameTime = 0;
-    int field = 0, depthArg = 0;
+    int field = 0;
+    std::string depthArg;
     bool listOnly = false;
     app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
     app.add_option("-o,--output", out, "output image (same patterns)");
@@ -126,8 +127,10 @@ int main(int argc, char** argv) {
     app.add_option("--field", field, "0 whole frame, 1 even rows, 2 odd rows")
         ->check(CLI::Range(0, 2));
     app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
-    app.add_option("--depth", depthArg, "force the 8- or 16-bit path")
-        ->check(CLI::IsMember({8, 16}));
+    app.add_option("--depth", depthArg,
+                   "force the 8-bit, 16-bit or float path (default: 8-bit files on the 8-bit "
+                   "path, half, float and double files on the float path, others on the 16-bit)")
+        ->check(CLI::IsMember({"8", "16", "float"}));
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
     try {
         app.parse(argc, argv);
@@ -170,7 +173,10 @@ int main(int argc, char** argv) {
     } else if (hasFramePattern(in) || hasFramePattern(out)) {
         return fail("IN or OUT holds a frame pattern: give --frames A-B");
     }
-    const PixelDepth forced = PixelDepth(depthArg);
+    const PixelDepth forced = depthArg == "8"       ? PixelDepth::Eight
+                              : depthArg == "16"    ? PixelDepth::Sixteen
+                              : depthArg == "float" ? PixelDepth::Float
+                                                    : PixelDepth::Auto;
 
     installInterruptCleanup();
     Progress progress(frames.last - frames.first + 1);
