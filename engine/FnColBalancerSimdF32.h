@@ -77,25 +77,58 @@ struct BlockF32 {
     VF a;
 };
 
-// Interleaved R, G, B, A floats into one vector per channel, and back; the
-// shuffles move bits only.
+// Interleaved R, G, B, A floats into one vector per channel, and back.  A
+// 4 x 4 transpose inside each 128-bit lane (one pixel per lane of each
+// load): the channel vectors hold the block's pixels in another order,
+// which the same transpose undoes on the way out; every lane is computed on
+// its own, so the order does not matter.  The shuffles move bits only.
+#if defined(__AVX512F__)
+// (The zero-masking forms avoid a false uninitialised warning of GCC's plain
+// forms.)
+inline VF unpackLo(VF a, VF b) {
+    return (VF)_mm512_maskz_unpacklo_ps(0xffff, (__m512)a, (__m512)b);
+}
+inline VF unpackHi(VF a, VF b) {
+    return (VF)_mm512_maskz_unpackhi_ps(0xffff, (__m512)a, (__m512)b);
+}
+inline VF unpackLo2(VF a, VF b) {
+    return (VF)_mm512_maskz_unpacklo_pd(0xff, (__m512d)a, (__m512d)b);
+}
+inline VF unpackHi2(VF a, VF b) {
+    return (VF)_mm512_maskz_unpackhi_pd(0xff, (__m512d)a, (__m512d)b);
+}
+#else
+inline VF unpackLo(VF a, VF b) { return (VF)_mm256_unpacklo_ps((__m256)a, (__m256)b); }
+inline VF unpackHi(VF a, VF b) { return (VF)_mm256_unpackhi_ps((__m256)a, (__m256)b); }
+inline VF unpackLo2(VF a, VF b) { return (VF)_mm256_unpacklo_pd((__m256d)a, (__m256d)b); }
+inline VF unpackHi2(VF a, VF b) { return (VF)_mm256_unpackhi_pd((__m256d)a, (__m256d)b); }
+#endif
+
+inline VF loadVF(const unsigned char* p) {
+    VF v;
+    std::memcpy(&v, p, sizeof(v));
+    return v;
+}
+inline void storeVF(unsigned char* p, VF v) { std::memcpy(p, &v, sizeof(v)); }
+
 inline void loadF32(const unsigned char* p, BlockF32& b) {
-    VI v[4];
-    std::memcpy(v, p, sizeof(v));
-    const VI rb0 = evens(v[0], v[1]), ga0 = odds(v[0], v[1]);
-    const VI rb1 = evens(v[2], v[3]), ga1 = odds(v[2], v[3]);
-    b.c[0] = (VF)evens(rb0, rb1);
-    b.c[1] = (VF)evens(ga0, ga1);
-    b.c[2] = (VF)odds(rb0, rb1);
-    b.a = (VF)odds(ga0, ga1);
+    const VF v0 = loadVF(p), v1 = loadVF(p + kBytes), v2 = loadVF(p + 2 * kBytes),
+             v3 = loadVF(p + 3 * kBytes);
+    const VF rg01 = unpackLo(v0, v1), ba01 = unpackHi(v0, v1);
+    const VF rg23 = unpackLo(v2, v3), ba23 = unpackHi(v2, v3);
+    b.c[0] = unpackLo2(rg01, rg23);
+    b.c[1] = unpackHi2(rg01, rg23);
+    b.c[2] = unpackLo2(ba01, ba23);
+    b.a = unpackHi2(ba01, ba23);
 }
 
 inline void storeF32(unsigned char* p, const VF (&o)[3], VF a) {
-    const VI rb0 = interleaveLow((VI)o[0], (VI)o[2]), rb1 = interleaveHigh((VI)o[0], (VI)o[2]);
-    const VI ga0 = interleaveLow((VI)o[1], (VI)a), ga1 = interleaveHigh((VI)o[1], (VI)a);
-    const VI v[4] = {interleaveLow(rb0, ga0), interleaveHigh(rb0, ga0), interleaveLow(rb1, ga1),
-                     interleaveHigh(rb1, ga1)};
-    std::memcpy(p, v, sizeof(v));
+    const VF rg01 = unpackLo(o[0], o[1]), ba01 = unpackLo(o[2], a);
+    const VF rg23 = unpackHi(o[0], o[1]), ba23 = unpackHi(o[2], a);
+    storeVF(p, unpackLo2(rg01, ba01));
+    storeVF(p + kBytes, unpackHi2(rg01, ba01));
+    storeVF(p + 2 * kBytes, unpackLo2(rg23, ba23));
+    storeVF(p + 3 * kBytes, unpackHi2(rg23, ba23));
 }
 
 // The float desaturating clamp of one half of the lanes, in double.
