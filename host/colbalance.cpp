@@ -3,7 +3,7 @@
 //
 //   colbalance IN -o OUT [--set NAME=VALUE]... [--params FILE.json]
 //              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
-//              [--mask FILE] [--depth 8|16] [--histogram COUNTS.csv]
+//              [--mask FILE] [--depth 8|16|float] [--histogram COUNTS.csv]
 //   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
 //   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
 //   colbalance IN --tone-report REPORT.png [--params FILE.json] [--set ...]
@@ -132,7 +132,8 @@ int main(int argc, char** argv) {
     std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile, snapshot, report;
     std::vector<std::string> sets;
     double frameTime = 0, zoom = 1;
-    int field = 0, depthArg = 0;
+    int field = 0;
+    std::string depthArg;
     bool listOnly = false;
     app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
     app.add_option("-o,--output", out, "output image (same patterns)");
@@ -147,8 +148,10 @@ int main(int argc, char** argv) {
     app.add_option("--field", field, "0 whole frame, 1 even rows, 2 odd rows")
         ->check(CLI::Range(0, 2));
     app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
-    app.add_option("--depth", depthArg, "force the 8- or 16-bit path")
-        ->check(CLI::IsMember({8, 16}));
+    app.add_option("--depth", depthArg,
+                   "force the 8-bit, 16-bit or float path (default: 8-bit files on the 8-bit "
+                   "path, half, float and double files on the float path, others on the 16-bit)")
+        ->check(CLI::IsMember({"8", "16", "float"}));
     app.add_option("--histogram", countsFile,
                    "write IN's histogram, as the tone-curves page counts it, to a CSV file "
                    "(bin,red,green,blue,alpha,grey); without -o nothing is rendered");
@@ -229,7 +232,10 @@ int main(int argc, char** argv) {
     }
     if (!snapshot.empty() && sequence)
         return fail("--overlay-snapshot shows one frame: leave out --frames");
-    const PixelDepth forced = PixelDepth(depthArg);
+    const PixelDepth forced = depthArg == "8"       ? PixelDepth::Eight
+                              : depthArg == "16"    ? PixelDepth::Sixteen
+                              : depthArg == "float" ? PixelDepth::Float
+                                                    : PixelDepth::Auto;
 
     installInterruptCleanup();
     Progress progress(frames.last - frames.first + 1);
