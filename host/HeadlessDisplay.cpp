@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "host/ImageFile.h"
+#include "host/StderrCapture.h"
 
 HeadlessDisplay::~HeadlessDisplay() {
     if (installed_) FnWindowSystem::Install(nullptr);
@@ -12,6 +13,8 @@ bool HeadlessDisplay::open(std::string& error) {
     // Before the first EGL call; a driver the caller chose is kept.
     setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
     setenv("GALLIUM_DRIVER", "llvmpipe", 0);
+    // Mesa may say things of its own while it finds a device.
+    StderrCapture quiet;
     if (!system_.Open()) {
         error = "no offscreen OpenGL to draw with: " + system_.Error();
         return false;

@@ -1,6 +1,7 @@
 #include "host/ImageFile.h"
 
 #include "host/PixelConvert.h"
+#include "host/StderrCapture.h"
 
 #include <unistd.h>
 #include <algorithm>
@@ -139,8 +140,8 @@ PixelDepth naturalDepth(const OIIO::ImageSpec& spec) {
     return isFloatType(spec.format) ? PixelDepth::Float : PixelDepth::Sixteen;
 }
 
-bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
-               std::string& error) {
+static bool readFrameQuietly(const std::string& path, PixelDepth depth, FrameImage& out,
+                             FileInfo& info, std::string& error) {
     std::unique_ptr<OIIO::ImageInput> in;
     if (!openInput(path, in, error)) return false;
     const OIIO::ImageSpec& spec = in->spec();
@@ -211,7 +212,8 @@ bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileI
     return true;
 }
 
-bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error) {
+static bool readMaskQuietly(const std::string& path, PixelDepth depth, MaskImage& out,
+                            std::string& error) {
     std::unique_ptr<OIIO::ImageInput> in;
     if (!openInput(path, in, error)) return false;
     const OIIO::ImageSpec& spec = in->spec();
@@ -271,7 +273,7 @@ bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::st
     return true;
 }
 
-bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error) {
+static bool readUnsignedQuietly(const std::string& path, UnsignedFrame& out, std::string& error) {
     std::unique_ptr<OIIO::ImageInput> in;
     if (!openInput(path, in, error)) return false;
     const OIIO::ImageSpec& spec = in->spec();
@@ -360,8 +362,8 @@ std::string tempNameFor(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
-                std::string& error) {
+static bool writeFrameQuietly(const std::string& path, const FileInfo& like, const FrameImage& img,
+                              std::string& error) {
     OIIO::ImageSpec spec = like.spec;
     spec.width = spec.full_width = img.width;
     spec.height = spec.full_height = img.height;
@@ -466,6 +468,35 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
     }
     gTempActive.store(false);
     return ok;
+}
+
+// The image libraries may print their own messages beside returning an
+// error; they are caught and folded into the one line of the error.
+template <class F>
+static bool captured(std::string& error, F&& f) {
+    StderrCapture capture;
+    if (f()) return true;
+    const std::string said = capture.text();
+    if (!said.empty() && error.find(said) == std::string::npos) error += " (" + said + ")";
+    return false;
+}
+
+bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
+               std::string& error) {
+    return captured(error, [&] { return readFrameQuietly(path, depth, out, info, error); });
+}
+
+bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error) {
+    return captured(error, [&] { return readMaskQuietly(path, depth, out, error); });
+}
+
+bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error) {
+    return captured(error, [&] { return readUnsignedQuietly(path, out, error); });
+}
+
+bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
+                std::string& error) {
+    return captured(error, [&] { return writeFrameQuietly(path, like, img, error); });
 }
 
 void installInterruptCleanup() {
