@@ -1,5 +1,6 @@
 #include "host/ImageFile.h"
 
+#include "host/FrameConvert.h"
 #include "host/PixelConvert.h"
 #include "host/StderrCapture.h"
 
@@ -63,76 +64,6 @@ bool failRead(OIIO::ImageInput& in, const std::string& path, std::string& error)
     return false;
 }
 
-// Element type the file is read as on a given path.
-TypeDesc readType(const OIIO::ImageSpec& spec, PixelDepth depth) {
-    const TypeDesc f = spec.format;
-    if (depth == PixelDepth::Eight)
-        return f == TypeDesc::UINT8 ? TypeDesc::UINT8 : TypeDesc::UINT16;
-    if (f == TypeDesc::UINT8 || f == TypeDesc::UINT16) return f;
-    return TypeDesc::FLOAT;
-}
-
-bool isFloatType(TypeDesc t) {
-    return t == TypeDesc::HALF || t == TypeDesc::FLOAT || t == TypeDesc::DOUBLE;
-}
-
-// One file element as 16-bit storage (16-bit path).
-template <class T>
-int16_t toStorage(T v);
-template <>
-int16_t toStorage(uint8_t v) {
-    return pixconv::fromU16(pixconv::u8ToU16(v));
-}
-template <>
-int16_t toStorage(uint16_t v) {
-    return pixconv::fromU16(v);
-}
-template <>
-int16_t toStorage(float v) {
-    return pixconv::fromFloat(v);
-}
-// One file element as 8-bit storage (8-bit path).
-template <class T>
-uint8_t to8(T v);
-template <>
-uint8_t to8(uint8_t v) {
-    return v;
-}
-template <>
-uint8_t to8(uint16_t v) {
-    return pixconv::u16ToU8(v);
-}
-// One file element as float storage (float path).
-float toF(uint8_t v) { return pixconv::u8ToFloat(v); }
-float toF(uint16_t v) { return pixconv::u16ToFloat(v); }
-float toF(float v) { return v; }
-
-// Spreads n-channel file pixels into RGBA storage: grey fills R, G and B;
-// a missing alpha is full.
-template <class T, class S, class Conv>
-void spreadRows(const T* src, int nch, int w, int h, S* dst, bool bottomUp, S full, Conv conv,
-                std::vector<float>& extra) {
-    const int kept = std::max(0, nch - 4);
-    if (kept) extra.resize(size_t(w) * h * kept);
-    for (int y = 0; y < h; ++y) {
-        S* row = dst + size_t(bottomUp ? h - 1 - y : y) * w * 4;
-        const T* in = src + size_t(y) * w * nch;
-        for (int x = 0; x < w; ++x, in += nch, row += 4) {
-            if (nch <= 2) {
-                row[0] = row[1] = row[2] = conv(in[0]);
-                row[3] = nch == 2 ? conv(in[1]) : full;
-            } else {
-                row[0] = conv(in[0]);
-                row[1] = conv(in[1]);
-                row[2] = conv(in[2]);
-                row[3] = nch >= 4 ? conv(in[3]) : full;
-                for (int c = 0; c < kept; ++c)
-                    extra[(size_t(y) * w + x) * kept + c] = float(in[4 + c]);
-            }
-        }
-    }
-}
-
 }  // namespace
 
 PixelDepth naturalDepth(const OIIO::ImageSpec& spec) {
@@ -173,42 +104,7 @@ static bool readFrameQuietly(const std::string& path, PixelDepth depth, FrameIma
     }
     std::vector<uint8_t> raw(px * nch * t.size());
     if (!in->read_image(0, 0, 0, nch, t, raw.data())) return failRead(*in, path, error);
-    const int w = spec.width, h = spec.height;
-    if (depth == PixelDepth::Float) {
-        out.rgbaF.resize(px * 4);
-        float* dst = out.rgbaF.data();
-        if (t == TypeDesc::UINT8)
-            spreadRows((const uint8_t*)raw.data(), nch, w, h, dst, false, 1.0f,
-                       [](uint8_t v) { return toF(v); }, info.extra);
-        else if (t == TypeDesc::UINT16)
-            spreadRows((const uint16_t*)raw.data(), nch, w, h, dst, false, 1.0f,
-                       [](uint16_t v) { return toF(v); }, info.extra);
-        else
-            spreadRows((const float*)raw.data(), nch, w, h, dst, false, 1.0f,
-                       [](float v) { return toF(v); }, info.extra);
-        return true;
-    }
-    if (depth == PixelDepth::Eight) {
-        out.rgba8.resize(px * 4);
-        if (t == TypeDesc::UINT8)
-            spreadRows((const uint8_t*)raw.data(), nch, w, h, out.rgba8.data(), false, uint8_t(255),
-                       to8<uint8_t>, info.extra);
-        else
-            spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba8.data(), false,
-                       uint8_t(255), to8<uint16_t>, info.extra);
-        return true;
-    }
-    out.rgba16.resize(px * 4);
-    const int16_t full = 16384;
-    if (t == TypeDesc::UINT8)
-        spreadRows((const uint8_t*)raw.data(), nch, w, h, out.rgba16.data(), true, full,
-                   toStorage<uint8_t>, info.extra);
-    else if (t == TypeDesc::UINT16)
-        spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba16.data(), true, full,
-                   toStorage<uint16_t>, info.extra);
-    else
-        spreadRows((const float*)raw.data(), nch, w, h, out.rgba16.data(), true, full,
-                   toStorage<float>, info.extra);
+    unpackFrame(spec, t, raw.data(), out, info.extra);
     return true;
 }
 
@@ -297,57 +193,11 @@ static bool readUnsignedQuietly(const std::string& path, UnsignedFrame& out, std
     if (nch == 4) return in->read_image(0, 0, 0, 4, t, dst) || failRead(*in, path, error);
     std::vector<uint8_t> raw(px * nch * t.size());
     if (!in->read_image(0, 0, 0, nch, t, raw.data())) return failRead(*in, path, error);
-    std::vector<float> none;  // only channels past the fourth would land here
-    if (out.eightBit)
-        spreadRows(raw.data(), nch, w, h, out.rgba8.data(), false, uint8_t(255), to8<uint8_t>,
-                   none);
-    else
-        spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba16.data(), false,
-                   uint16_t(65535), [](uint16_t v) { return v; }, none);
+    unpackUnsigned(nch, raw.data(), out);
     return true;
 }
 
 namespace {
-
-// Grey files keep the mean of the balanced colour.  Float storage: equal
-// channels (a grey file at default settings) give their value bit for bit,
-// NaN included; other colours the mean, taken in double so that it cannot
-// overflow.
-template <class S>
-S greyOf(const S* px) {
-    if constexpr (std::is_floating_point_v<S>) {
-        if (std::memcmp(&px[0], &px[1], sizeof(S)) == 0 &&
-            std::memcmp(&px[0], &px[2], sizeof(S)) == 0)
-            return px[0];
-        return S((double(px[0]) + double(px[1]) + double(px[2])) / 3.0);
-    } else {
-        return S((int32_t(px[0]) + px[1] + px[2]) / 3);
-    }
-}
-
-// Gathers RGBA storage back into the file's channel count as elements of T.
-template <class T, class S, class Conv>
-void gatherRows(const S* src, int nch, int w, int h, bool bottomUp, Conv conv,
-                const std::vector<float>& extra, T* dst) {
-    const int kept = std::max(0, nch - 4);
-    for (int y = 0; y < h; ++y) {
-        const S* row = src + size_t(bottomUp ? h - 1 - y : y) * w * 4;
-        T* o = dst + size_t(y) * w * nch;
-        for (int x = 0; x < w; ++x, row += 4, o += nch) {
-            if (nch <= 2) {
-                o[0] = conv(greyOf(row));
-                if (nch == 2) o[1] = conv(row[3]);
-            } else {
-                o[0] = conv(row[0]);
-                o[1] = conv(row[1]);
-                o[2] = conv(row[2]);
-                if (nch >= 4) o[3] = conv(row[3]);
-                for (int c = 0; c < kept; ++c)
-                    o[4 + c] = T(extra.empty() ? 0 : extra[(size_t(y) * w + x) * kept + c]);
-            }
-        }
-    }
-}
 
 std::string tempNameFor(const std::filesystem::path& target) {
     const std::string ext = target.extension().string();
@@ -368,75 +218,13 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
     spec.width = spec.full_width = img.width;
     spec.height = spec.full_height = img.height;
     spec.x = spec.y = spec.full_x = spec.full_y = 0;
-    const int nch = spec.nchannels;
-    const int w = img.width, h = img.height;
-    const size_t px = size_t(w) * h;
-    const TypeDesc fileType = spec.format;
     spec.attribute("oiio:UnassociatedAlpha", 1);
 
     // Elements to hand to OpenImageIO, in the type closest to the file's.
     std::vector<uint8_t> buf;
     const void* data = nullptr;
     TypeDesc type;
-    if (img.depth == PixelDepth::Eight) {
-        if (fileType == TypeDesc::UINT8 && nch == 4) {
-            data = img.rgba8.data();
-            type = TypeDesc::UINT8;
-        } else if (fileType == TypeDesc::UINT8) {
-            buf.resize(px * nch);
-            gatherRows((const uint8_t*)img.rgba8.data(), nch, w, h, false,
-                       [](uint8_t v) { return v; }, like.extra, buf.data());
-            type = TypeDesc::UINT8;
-        } else {
-            buf.resize(px * nch * 2);
-            gatherRows(
-                img.rgba8.data(), nch, w, h, false, [](uint8_t v) { return pixconv::u8ToU16(v); },
-                like.extra, (uint16_t*)buf.data());
-            type = TypeDesc::UINT16;
-        }
-    } else if (img.depth == PixelDepth::Float) {
-        // Float files get the floats (OpenImageIO rounds them to nearest for
-        // half files); 8- and 16-bit files the nearest level.
-        if (fileType == TypeDesc::UINT8) {
-            buf.resize(px * nch);
-            gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU8, like.extra,
-                       buf.data());
-            type = TypeDesc::UINT8;
-        } else if (fileType == TypeDesc::UINT16) {
-            buf.resize(px * nch * 2);
-            gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU16, like.extra,
-                       (uint16_t*)buf.data());
-            type = TypeDesc::UINT16;
-        } else if (nch == 4) {
-            data = img.rgbaF.data();
-            type = TypeDesc::FLOAT;
-        } else {
-            buf.resize(px * nch * 4);
-            gatherRows(
-                img.rgbaF.data(), nch, w, h, false, [](float v) { return v; }, like.extra,
-                (float*)buf.data());
-            type = TypeDesc::FLOAT;
-        }
-    } else if (fileType == TypeDesc::UINT8) {
-        buf.resize(px * nch);
-        gatherRows(
-            img.rgba16.data(), nch, w, h, true,
-            [](int16_t s) { return pixconv::u16ToU8(pixconv::toU16(s)); }, like.extra, buf.data());
-        type = TypeDesc::UINT8;
-    } else if (fileType == TypeDesc::UINT16) {
-        buf.resize(px * nch * 2);
-        gatherRows(
-            img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toU16(s); },
-            like.extra, (uint16_t*)buf.data());
-        type = TypeDesc::UINT16;
-    } else {
-        buf.resize(px * nch * 4);
-        gatherRows(
-            img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toFloat(s); },
-            like.extra, (float*)buf.data());
-        type = TypeDesc::FLOAT;
-    }
-    if (!data) data = buf.data();
+    packFrame(like, img, buf, data, type);
 
     const std::string temp = tempNameFor(path);
     if (temp.size() >= sizeof gTempPath) {
