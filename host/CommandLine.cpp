@@ -112,11 +112,11 @@ bool checkCommandLine(CommandLine& cl, std::string& error) {
                 return fail(std::string(option) + " needs -o OUT: without it nothing is rendered");
     }
     if (!cl.roi.empty() && !(cl.region = parseRoi(cl.roi)))
-        return fail("--roi wants X,Y,W,H with W and H at least 1, got \"" + cl.roi + "\"");
+        return fail("--roi wants X,Y,W,H with W and H at least 1, got " + quotedText(cl.roi));
     cl.sequence = !cl.frames.empty();
     if (cl.sequence) {
         const auto r = parseFrameRange(cl.frames);
-        if (!r) return fail("--frames wants A-B with A <= B, got \"" + cl.frames + "\"");
+        if (!r) return fail("--frames wants A-B with A <= B, got " + quotedText(cl.frames));
         cl.range = *r;
         const bool several = cl.range.last > cl.range.first;
         if (several && !cl.out.empty() && !hasFramePattern(cl.out))
@@ -146,7 +146,7 @@ bool checkOutputPaths(const CommandLine& cl, std::string& error) {
     namespace fs = std::filesystem;
     for (size_t i = 0; i < outputs.size(); ++i) {
         const Output& o = outputs[i];
-        const std::string named = std::string(o.option) + " " + o.path;
+        const std::string named = std::string(o.option) + " " + quotedText(o.path);
         if (samePath(o.path, in)) return (error = named + " is the input itself"), false;
         for (size_t j = 0; j < i; ++j)
             if (samePath(o.path, outputs[j].path))
@@ -163,7 +163,7 @@ bool checkOutputPaths(const CommandLine& cl, std::string& error) {
         fs::path parent = fs::path(o.path).parent_path();
         if (parent.empty()) parent = ".";
         if (!fs::is_directory(parent, ec))
-            return (error = named + ": no folder " + parent.string()), false;
+            return (error = named + ": no folder " + quotedText(parent.string())), false;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "host/CommandArgs.h"
 #include "host/ImageFile.h"
 #include "host/StderrCapture.h"
 
@@ -26,7 +27,7 @@ bool HeadlessDisplay::open(std::string& error) {
 
 bool HeadlessDisplay::writePng(const FnFrame& frame, const std::string& path, std::string& error) {
     if (frame.Empty()) {
-        error = "nothing was drawn for \"" + path + "\"";
+        error = "nothing was drawn for " + quotedText(path);
         return false;
     }
     FrameImage image;

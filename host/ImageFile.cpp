@@ -1,5 +1,6 @@
 #include "host/ImageFile.h"
 
+#include "host/CommandArgs.h"
 #include "host/FrameConvert.h"
 #include "host/PixelConvert.h"
 #include "host/StderrCapture.h"
@@ -19,6 +20,10 @@ namespace {
 
 constexpr int kMaxSide = 1 << 16;
 constexpr size_t kMaxPixels = size_t(1) << 29;  // 16 GiB of 16-bit RGBA
+// Files with many channels (render passes) are read whole, each channel as
+// a float at most: a limit on the samples keeps that within memory.
+constexpr int kMaxChannels = 1024;
+constexpr size_t kMaxSamples = size_t(1) << 31;
 
 // Path of the temporary file in progress, for the signal handler.
 char gTempPath[4096];
@@ -37,6 +42,22 @@ std::string oneLine(std::string s) {
     return s;
 }
 
+}  // namespace
+
+bool acceptSpec(const OIIO::ImageSpec& s, const std::string& path, std::string& error) {
+    const size_t px = size_t(std::max(s.width, 0)) * size_t(std::max(s.height, 0));
+    if (s.width < 1 || s.height < 1 || s.nchannels < 1 || s.width > kMaxSide ||
+        s.height > kMaxSide || px > kMaxPixels || s.nchannels > kMaxChannels ||
+        px * size_t(s.nchannels) > kMaxSamples) {
+        error = quotedText(path) + " has an unusable size (" + std::to_string(s.width) + "x" +
+                std::to_string(s.height) + ", " + std::to_string(s.nchannels) + " channels)";
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
 bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in, std::string& error) {
     // Pixels are balanced as stored: no premultiplication on the way in, so
     // a file rendered with default settings comes back unchanged.
@@ -45,22 +66,15 @@ bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in, s
     in = OIIO::ImageInput::open(path, &config);
     if (!in) {
         std::string why = oneLine(OIIO::geterror());
-        error = "cannot read \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+        error = "cannot read " + quotedText(path) + (why.empty() ? "" : ": " + why);
         return false;
     }
-    const OIIO::ImageSpec& s = in->spec();
-    if (s.width < 1 || s.height < 1 || s.nchannels < 1 || s.width > kMaxSide ||
-        s.height > kMaxSide || size_t(s.width) * size_t(s.height) > kMaxPixels) {
-        error = "\"" + path + "\" has an unusable size (" + std::to_string(s.width) + "x" +
-                std::to_string(s.height) + ", " + std::to_string(s.nchannels) + " channels)";
-        return false;
-    }
-    return true;
+    return acceptSpec(in->spec(), path, error);
 }
 
 bool failRead(OIIO::ImageInput& in, const std::string& path, std::string& error) {
     std::string why = oneLine(in.geterror());
-    error = "cannot read \"" + path + "\"" + (why.empty() ? " (truncated or corrupt)" : ": " + why);
+    error = "cannot read " + quotedText(path) + (why.empty() ? " (truncated or corrupt)" : ": " + why);
     return false;
 }
 
@@ -228,13 +242,13 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
 
     const std::string temp = tempNameFor(path);
     if (temp.size() >= sizeof gTempPath) {
-        error = "output path too long: \"" + path + "\"";
+        error = "output path too long: " + quotedText(path);
         return false;
     }
     auto out = OIIO::ImageOutput::create(path);
     if (!out) {
         std::string why = oneLine(OIIO::geterror());
-        error = "cannot write \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+        error = "cannot write " + quotedText(path) + (why.empty() ? "" : ": " + why);
         return false;
     }
     std::memcpy(gTempPath, temp.c_str(), temp.size() + 1);
@@ -252,7 +266,7 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
     }
     if (!ok) {
         std::filesystem::remove(temp, ec);
-        error = "cannot write \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+        error = "cannot write " + quotedText(path) + (why.empty() ? "" : ": " + why);
     }
     gTempActive.store(false);
     return ok;

@@ -37,8 +37,11 @@
 
 namespace {
 
+// Every error is one line, whatever text it carries.
 int fail(const std::string& message) {
-    std::fprintf(stderr, "colbalance: %s\n", message.c_str());
+    std::string line;
+    for (char c : message) line += (c == '\n' || c == '\r') ? ' ' : c;
+    std::fprintf(stderr, "colbalance: %s\n", line.c_str());
     return 1;
 }
 
@@ -184,7 +187,8 @@ int main(int argc, char** argv) {
         request.roi.reset();
         if (cl.region) {
             request.roi = clipRoi(*cl.region, source.width, source.height);
-            if (!request.roi) return fail("--roi " + cl.roi + " lies wholly outside " + inPath);
+            if (!request.roi)
+                return fail("--roi " + quotedText(cl.roi) + " lies wholly outside " + quotedText(inPath));
         }
         // Rows and columns the effect does not write keep the source.
         FrameImage output = source;
