@@ -1,5 +1,7 @@
 #include "host/ImageFile.h"
 
+#include <OpenImageIO/filesystem.h>
+
 #include "host/CommandArgs.h"
 #include "host/FrameConvert.h"
 #include "host/PixelConvert.h"
@@ -8,6 +10,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -28,6 +31,23 @@ constexpr size_t kMaxSamples = size_t(1) << 31;
 // Path of the temporary file in progress, for the signal handler.
 char gTempPath[4096];
 std::atomic<bool> gTempActive{false};
+
+// Some image libraries end the program themselves on a write error (exit,
+// not a return): the file in progress goes, and what the library said
+// becomes colbalance's one line.
+char gTargetPath[4096];
+
+void onExit() {
+    if (!gTempActive.load()) return;
+    ::unlink(gTempPath);
+    std::string said;
+    if (StderrCapture* c = StderrCapture::current()) {
+        said = c->text();
+        c->release();
+    }
+    std::fprintf(stderr, "colbalance: cannot write %s%s%s\n", quotedText(gTargetPath).c_str(),
+                 said.empty() ? "" : ": ", said.c_str());
+}
 
 void onSignal(int sig) {
     if (gTempActive.load()) ::unlink(gTempPath);
@@ -74,7 +94,8 @@ bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in, s
 
 bool failRead(OIIO::ImageInput& in, const std::string& path, std::string& error) {
     std::string why = oneLine(in.geterror());
-    error = "cannot read " + quotedText(path) + (why.empty() ? " (truncated or corrupt)" : ": " + why);
+    error =
+        "cannot read " + quotedText(path) + (why.empty() ? " (truncated or corrupt)" : ": " + why);
     return false;
 }
 
@@ -213,6 +234,37 @@ static bool readUnsignedQuietly(const std::string& path, UnsignedFrame& out, std
 
 namespace {
 
+// A file written through the image library that remembers whether the
+// system ever wrote less than it was asked to.
+class CheckedFile final : public OIIO::Filesystem::IOFile {
+public:
+    explicit CheckedFile(const std::string& path) : IOFile(path, Write) {
+        if (!m_file) note(errno);
+    }
+    size_t write(const void* buf, size_t size) override {
+        return checked(IOFile::write(buf, size), size);
+    }
+    size_t pwrite(const void* buf, size_t size, int64_t offset) override {
+        return checked(IOFile::pwrite(buf, size, offset), size);
+    }
+    void close() override {
+        if (m_file && (std::fflush(m_file) != 0 || std::ferror(m_file))) note(errno);
+        IOFile::close();
+    }
+    bool failed() const { return err_ != 0; }
+    std::string why() const { return std::strerror(err_); }
+
+private:
+    size_t checked(size_t done, size_t asked) {
+        if (done < asked) note(errno);
+        return done;
+    }
+    void note(int e) {
+        if (!err_) err_ = e ? e : EIO;
+    }
+    int err_ = 0;
+};
+
 std::string tempNameFor(const std::filesystem::path& target) {
     const std::string ext = target.extension().string();
     std::filesystem::path dir = target.parent_path();
@@ -252,10 +304,34 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
         return false;
     }
     std::memcpy(gTempPath, temp.c_str(), temp.size() + 1);
+    std::snprintf(gTargetPath, sizeof gTargetPath, "%s", path.c_str());
     gTempActive.store(true);
-    bool ok = out->open(temp, spec) && out->write_image(type, data) && out->close();
-    std::string why = oneLine(out->geterror());
-    out.reset();
+    bool ok;
+    std::string why;
+    {
+        // The writers do not all notice a write the system cut short (a full
+        // disk, a size limit); the file they write through does.
+        CheckedFile file(temp);
+        const bool proxied = out->supports("ioproxy") && out->set_ioproxy(&file);
+        if (!proxied) file.close();
+        ok = out->open(temp, spec) && out->write_image(type, data) && out->close();
+        why = oneLine(out->geterror());
+        out.reset();
+        file.close();
+        if (ok && file.failed()) {
+            ok = false;
+            why = file.why();
+        }
+        // Without the proxy, read the file back whole before trusting it.
+        if (ok && !proxied) {
+            std::unique_ptr<OIIO::ImageInput> in = OIIO::ImageInput::open(temp);
+            std::vector<float> check(size_t(spec.width) * spec.height * spec.nchannels);
+            if (!in || !in->read_image(0, 0, 0, spec.nchannels, TypeDesc::FLOAT, check.data())) {
+                ok = false;
+                why = "the written file does not read back (is the disk full?)";
+            }
+        }
+    }
     std::error_code ec;
     if (ok) {
         std::filesystem::rename(temp, path, ec);
@@ -302,6 +378,8 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
 }
 
 void installInterruptCleanup() {
+    static const bool atExit = std::atexit(onExit) == 0;
+    (void)atExit;
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGHUP, onSignal);

@@ -7,7 +7,10 @@
 
 namespace {
 constexpr size_t kMostText = 300;
-}
+StderrCapture* gCurrent = nullptr;
+}  // namespace
+
+StderrCapture* StderrCapture::current() { return gCurrent; }
 
 StderrCapture::StderrCapture() {
     std::fflush(stderr);
@@ -19,15 +22,23 @@ StderrCapture::StderrCapture() {
         if (saved_ >= 0) close(saved_);
         close(capture_);
         saved_ = capture_ = -1;
+        return;
     }
+    gCurrent = this;
 }
 
 StderrCapture::~StderrCapture() {
+    release();
+    if (capture_ >= 0) close(capture_);
+}
+
+void StderrCapture::release() {
     if (saved_ < 0) return;
     std::fflush(stderr);
     dup2(saved_, 2);
     close(saved_);
-    close(capture_);
+    saved_ = -1;
+    if (gCurrent == this) gCurrent = nullptr;
 }
 
 std::string StderrCapture::text() const {

@@ -17,6 +17,13 @@ public:
     // What was written so far, on one line and cut to a readable length.
     std::string text() const;
 
+    // The capture in force (null when none).  A library that ends the
+    // program itself (some call exit on a write error) leaves its capture in
+    // force; the program's exit handler takes the text from here and puts
+    // standard error back with release().
+    static StderrCapture* current();
+    void release();
+
 private:
     int saved_ = -1;    // the real standard error
     int capture_ = -1;  // the buffer it points at meanwhile

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -128,7 +129,7 @@ int toneReport(ModuleSession& session, const std::string& in, const std::string&
     return 0;
 }
 
-int main(int argc, char** argv) {
+static int run(int argc, char** argv) {
     CommandLine cl;
     std::string error, help;
     if (!parseCommandLine(argc, argv, cl, error, help)) {
@@ -188,7 +189,8 @@ int main(int argc, char** argv) {
         if (cl.region) {
             request.roi = clipRoi(*cl.region, source.width, source.height);
             if (!request.roi)
-                return fail("--roi " + quotedText(cl.roi) + " lies wholly outside " + quotedText(inPath));
+                return fail("--roi " + quotedText(cl.roi) + " lies wholly outside " +
+                            quotedText(inPath));
         }
         // Rows and columns the effect does not write keep the source.
         FrameImage output = source;
@@ -203,4 +205,18 @@ int main(int argc, char** argv) {
     progress.update(frames.last - frames.first + 1, "done");
     progress.end();
     return 0;
+}
+
+int main(int argc, char** argv) {
+    // A file size limit makes writes fail (and the output is cleaned up)
+    // instead of killing the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Memory the libraries cannot get is the only thing that throws.
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return fail("out of memory");
+    } catch (const std::exception& e) {
+        return fail(e.what());
+    }
 }
