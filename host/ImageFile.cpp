@@ -310,9 +310,12 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
     std::string why;
     {
         // The writers do not all notice a write the system cut short (a full
-        // disk, a size limit); the file they write through does.
+        // disk, a size limit); the file they write through does.  The TIFF
+        // writer checks its own writes and must read back what it wrote,
+        // which this write-only file cannot give it.
         CheckedFile file(temp);
-        const bool proxied = out->supports("ioproxy") && out->set_ioproxy(&file);
+        const bool tiff = std::strcmp(out->format_name(), "tiff") == 0;
+        const bool proxied = !tiff && out->supports("ioproxy") && out->set_ioproxy(&file);
         if (!proxied) file.close();
         ok = out->open(temp, spec) && out->write_image(type, data) && out->close();
         why = oneLine(out->geterror());
@@ -322,8 +325,8 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
             ok = false;
             why = file.why();
         }
-        // Without the proxy, read the file back whole before trusting it.
-        if (ok && !proxied) {
+        // Other writers without the file: read it back whole before trusting it.
+        if (ok && !proxied && !tiff) {
             std::unique_ptr<OIIO::ImageInput> in = OIIO::ImageInput::open(temp);
             std::vector<float> check(size_t(spec.width) * spec.height * spec.nchannels);
             if (!in || !in->read_image(0, 0, 0, spec.nchannels, TypeDesc::FLOAT, check.data())) {

@@ -27,9 +27,13 @@ OIIO::ImageSpec spec(FuzzedDataProvider& in) {
     const TypeDesc types[] = {TypeDesc::UINT8,  TypeDesc::INT8,   TypeDesc::UINT16, TypeDesc::INT16,
                               TypeDesc::UINT32, TypeDesc::INT32,  TypeDesc::HALF,   TypeDesc::FLOAT,
                               TypeDesc::DOUBLE, TypeDesc::UNKNOWN};
-    OIIO::ImageSpec s(in.ConsumeIntegralInRange(-2, kMaxSide),
-                      in.ConsumeIntegralInRange(-2, kMaxSide), in.ConsumeIntegralInRange(-1, 9),
-                      types[in.ConsumeIntegralInRange<size_t>(0, std::size(types) - 1)]);
+    // Fields set one by one: a file's header can say what no constructor
+    // would accept (negative sizes and channel counts).
+    OIIO::ImageSpec s;
+    s.width = in.ConsumeIntegralInRange(-2, kMaxSide);
+    s.height = in.ConsumeIntegralInRange(-2, kMaxSide);
+    s.nchannels = in.ConsumeIntegralInRange(-1, 9);
+    s.format = types[in.ConsumeIntegralInRange<size_t>(0, std::size(types) - 1)];
     s.x = in.ConsumeIntegral<int32_t>();
     s.y = in.ConsumeIntegral<int32_t>();
     s.full_x = in.ConsumeIntegral<int32_t>();
@@ -59,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const TypeDesc t = readType(s, depth);
         std::vector<uint8_t> raw(px * nch * t.size());
         const std::vector<uint8_t> bytes = in.ConsumeBytes<uint8_t>(raw.size());
-        std::memcpy(raw.data(), bytes.data(), bytes.size());
+        if (!bytes.empty()) std::memcpy(raw.data(), bytes.data(), bytes.size());
         FrameImage frame;
         frame.width = s.width;
         frame.height = s.height;
@@ -88,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int kept = std::min(nch, 4);
     std::vector<uint8_t> raw(px * kept * (counts.eightBit ? 1 : 2));
     const std::vector<uint8_t> bytes = in.ConsumeBytes<uint8_t>(raw.size());
-    std::memcpy(raw.data(), bytes.data(), bytes.size());
+    if (!bytes.empty()) std::memcpy(raw.data(), bytes.data(), bytes.size());
     if (counts.eightBit)
         counts.rgba8.resize(px * 4);
     else
