@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <type_traits>
 
 using OIIO::TypeDesc;
 
@@ -70,6 +71,10 @@ TypeDesc readType(const OIIO::ImageSpec& spec, PixelDepth depth) {
     return TypeDesc::FLOAT;
 }
 
+bool isFloatType(TypeDesc t) {
+    return t == TypeDesc::HALF || t == TypeDesc::FLOAT || t == TypeDesc::DOUBLE;
+}
+
 // One file element as 16-bit storage (16-bit path).
 template <class T>
 int16_t toStorage(T v);
@@ -96,6 +101,10 @@ template <>
 uint8_t to8(uint16_t v) {
     return pixconv::u16ToU8(v);
 }
+// One file element as float storage (float path).
+float toF(uint8_t v) { return pixconv::u8ToFloat(v); }
+float toF(uint16_t v) { return pixconv::u16ToFloat(v); }
+float toF(float v) { return v; }
 
 // Spreads n-channel file pixels into RGBA storage: grey fills R, G and B;
 // a missing alpha is full.
@@ -126,7 +135,8 @@ void spreadRows(const T* src, int nch, int w, int h, S* dst, bool bottomUp, S fu
 }  // namespace
 
 PixelDepth naturalDepth(const OIIO::ImageSpec& spec) {
-    return spec.format == TypeDesc::UINT8 ? PixelDepth::Eight : PixelDepth::Sixteen;
+    if (spec.format == TypeDesc::UINT8) return PixelDepth::Eight;
+    return isFloatType(spec.format) ? PixelDepth::Float : PixelDepth::Sixteen;
 }
 
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
@@ -145,17 +155,38 @@ bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileI
     const TypeDesc t = readType(spec, depth);
     out.rgba8.clear();
     out.rgba16.clear();
+    out.rgbaF.clear();
 
+    // Where the file's layout is the host's, read in place.
     if (depth == PixelDepth::Eight && t == TypeDesc::UINT8 && nch == 4) {
-        // The file's layout is the host's: read in place.
         out.rgba8.resize(px * 4);
         if (!in->read_image(0, 0, 0, 4, TypeDesc::UINT8, out.rgba8.data()))
+            return failRead(*in, path, error);
+        return true;
+    }
+    if (depth == PixelDepth::Float && t == TypeDesc::FLOAT && nch == 4) {
+        out.rgbaF.resize(px * 4);
+        if (!in->read_image(0, 0, 0, 4, TypeDesc::FLOAT, out.rgbaF.data()))
             return failRead(*in, path, error);
         return true;
     }
     std::vector<uint8_t> raw(px * nch * t.size());
     if (!in->read_image(0, 0, 0, nch, t, raw.data())) return failRead(*in, path, error);
     const int w = spec.width, h = spec.height;
+    if (depth == PixelDepth::Float) {
+        out.rgbaF.resize(px * 4);
+        float* dst = out.rgbaF.data();
+        if (t == TypeDesc::UINT8)
+            spreadRows((const uint8_t*)raw.data(), nch, w, h, dst, false, 1.0f,
+                       [](uint8_t v) { return toF(v); }, info.extra);
+        else if (t == TypeDesc::UINT16)
+            spreadRows((const uint16_t*)raw.data(), nch, w, h, dst, false, 1.0f,
+                       [](uint16_t v) { return toF(v); }, info.extra);
+        else
+            spreadRows((const float*)raw.data(), nch, w, h, dst, false, 1.0f,
+                       [](float v) { return toF(v); }, info.extra);
+        return true;
+    }
     if (depth == PixelDepth::Eight) {
         out.rgba8.resize(px * 4);
         if (t == TypeDesc::UINT8)
@@ -190,7 +221,27 @@ bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::st
     out.height = h;
     out.v8.clear();
     out.v16.clear();
+    out.vF.clear();
     const bool eightBitFile = spec.format == TypeDesc::UINT8;
+    if (depth == PixelDepth::Float) {
+        // Float masks as they are; 8- and 16-bit ones as v / 255, v / 65535.
+        out.vF.resize(px);
+        if (isFloatType(spec.format)) {
+            if (!in->read_image(0, 0, 0, 1, TypeDesc::FLOAT, out.vF.data()))
+                return failRead(*in, path, error);
+        } else if (eightBitFile) {
+            std::vector<uint8_t> v(px);
+            if (!in->read_image(0, 0, 0, 1, TypeDesc::UINT8, v.data()))
+                return failRead(*in, path, error);
+            for (size_t i = 0; i < px; ++i) out.vF[i] = pixconv::u8ToFloat(v[i]);
+        } else {
+            std::vector<uint16_t> v(px);
+            if (!in->read_image(0, 0, 0, 1, TypeDesc::UINT16, v.data()))
+                return failRead(*in, path, error);
+            for (size_t i = 0; i < px; ++i) out.vF[i] = pixconv::u16ToFloat(v[i]);
+        }
+        return true;
+    }
     if (eightBitFile) {
         std::vector<uint8_t> v(px);
         if (!in->read_image(0, 0, 0, 1, TypeDesc::UINT8, v.data()))
@@ -256,6 +307,22 @@ bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& erro
 
 namespace {
 
+// Grey files keep the mean of the balanced colour.  Float storage: equal
+// channels (a grey file at default settings) give their value bit for bit,
+// NaN included; other colours the mean, taken in double so that it cannot
+// overflow.
+template <class S>
+S greyOf(const S* px) {
+    if constexpr (std::is_floating_point_v<S>) {
+        if (std::memcmp(&px[0], &px[1], sizeof(S)) == 0 &&
+            std::memcmp(&px[0], &px[2], sizeof(S)) == 0)
+            return px[0];
+        return S((double(px[0]) + double(px[1]) + double(px[2])) / 3.0);
+    } else {
+        return S((int32_t(px[0]) + px[1] + px[2]) / 3);
+    }
+}
+
 // Gathers RGBA storage back into the file's channel count as elements of T.
 template <class T, class S, class Conv>
 void gatherRows(const S* src, int nch, int w, int h, bool bottomUp, Conv conv,
@@ -266,8 +333,7 @@ void gatherRows(const S* src, int nch, int w, int h, bool bottomUp, Conv conv,
         T* o = dst + size_t(y) * w * nch;
         for (int x = 0; x < w; ++x, row += 4, o += nch) {
             if (nch <= 2) {
-                // Grey files keep the mean of the balanced colour.
-                o[0] = conv(S((int32_t(row[0]) + row[1] + row[2]) / 3));
+                o[0] = conv(greyOf(row));
                 if (nch == 2) o[1] = conv(row[3]);
             } else {
                 o[0] = conv(row[0]);
@@ -325,6 +391,29 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
                 img.rgba8.data(), nch, w, h, false, [](uint8_t v) { return pixconv::u8ToU16(v); },
                 like.extra, (uint16_t*)buf.data());
             type = TypeDesc::UINT16;
+        }
+    } else if (img.depth == PixelDepth::Float) {
+        // Float files get the floats (OpenImageIO rounds them to nearest for
+        // half files); 8- and 16-bit files the nearest level.
+        if (fileType == TypeDesc::UINT8) {
+            buf.resize(px * nch);
+            gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU8, like.extra,
+                       buf.data());
+            type = TypeDesc::UINT8;
+        } else if (fileType == TypeDesc::UINT16) {
+            buf.resize(px * nch * 2);
+            gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU16, like.extra,
+                       (uint16_t*)buf.data());
+            type = TypeDesc::UINT16;
+        } else if (nch == 4) {
+            data = img.rgbaF.data();
+            type = TypeDesc::FLOAT;
+        } else {
+            buf.resize(px * nch * 4);
+            gatherRows(
+                img.rgbaF.data(), nch, w, h, false, [](float v) { return v; }, like.extra,
+                (float*)buf.data());
+            type = TypeDesc::FLOAT;
         }
     } else if (fileType == TypeDesc::UINT8) {
         buf.resize(px * nch);

@@ -1,10 +1,10 @@
 #include "host/ModuleSession.h"
 
+#include "host/HeadlessDisplay.h"
 #include "host/PixelConvert.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsViewer.h"
 #include "platform/dshost/DsWindowSurface.h"
-#include "platform/window/FnHeadlessWindowSystem.h"
 
 #include <cmath>
 #include <cstdio>
@@ -102,12 +102,8 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
         return false;
     }
 
-    FnHeadlessWindowSystem system;
-    if (!system.Open()) {
-        error = "no offscreen OpenGL for the viewer: " + system.Error();
-        return false;
-    }
-    FnWindowSystem::Install(&system);
+    HeadlessDisplay display;
+    if (!display.open(error)) return false;
     std::string why;
     std::unique_ptr<DsWindowSurface> surface = DsWindowSurface::create(int(w), int(h), &why);
     if (!surface) {
@@ -131,18 +127,11 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
             tools->PopViewerTool();
             return false;
         }
-        view = system.Frame(surface->window());
+        view = display.system().Frame(surface->window());
         tools->PopViewerTool();
     }
     surface.reset();
-    FrameImage image;
-    image.width = view.width;
-    image.height = view.height;
-    image.depth = PixelDepth::Eight;
-    image.rgba8 = std::move(view.rgba);
-    FileInfo info;
-    info.spec = OIIO::ImageSpec(image.width, image.height, 3, OIIO::TypeDesc::UINT8);
-    return writeFrame(path, info, image, error);
+    return HeadlessDisplay::writePng(view, path, error);
 }
 
 bool ModuleSession::readParams(std::string& error) {
@@ -200,16 +189,22 @@ bool ModuleSession::apply(const ParamValues& values, std::string& error) {
 
 bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* mask,
                            const RenderRequest& r, std::string& error) {
-    const bool eight = output.depth == PixelDepth::Eight;
-    const DsImageKind kind = eight ? DsImageKind::Rgba8 : DsImageKind::Rgba16;
+    // The image kinds of the frame's path.
+    DsImageKind kind = DsImageKind::Rgba8, maskKind = DsImageKind::Mask8;
+    void* maskMemory = mask ? (void*)mask->v8.data() : nullptr;
+    if (output.depth == PixelDepth::Sixteen) {
+        kind = DsImageKind::Rgba16;
+        maskKind = DsImageKind::Mask16;
+        maskMemory = mask ? (void*)mask->v16.data() : nullptr;
+    } else if (output.depth == PixelDepth::Float) {
+        kind = DsImageKind::RgbaF32;
+        maskKind = DsImageKind::MaskF32;
+        maskMemory = mask ? (void*)mask->vF.data() : nullptr;
+    }
     ComPtr<DsImage> src = DsImage::wrap(kind, source.width, source.height, source.data());
     ComPtr<DsImage> dst = DsImage::wrap(kind, output.width, output.height, output.data());
     ComPtr<DsImage> msk;
-    if (mask) {
-        void* mem = eight ? (void*)mask->v8.data() : (void*)mask->v16.data();
-        msk = DsImage::wrap(eight ? DsImageKind::Mask8 : DsImageKind::Mask16, mask->width,
-                            mask->height, mem);
-    }
+    if (mask) msk = DsImage::wrap(maskKind, mask->width, mask->height, maskMemory);
     if (!src || !dst || (mask && !msk)) {
         error = "out of memory";
         return false;
@@ -236,4 +231,8 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
         return false;
     }
     return true;
+}
+
+bool ModuleSession::valueAt(const GUID& id, double time, double& value) {
+    return props_ && props_->GetValueAt(id, time, &value) == S_OK;
 }

@@ -37,6 +37,9 @@ public:
     // Current values and keyframes onto the effect.
     bool apply(const ParamValues& values, std::string& error);
 
+    // A parameter's value at a frame time, as a frame rendered then reads it.
+    bool valueAt(const GUID& id, double time, double& value);
+
     // Renders `source` into `output` (already holding the source's pixels).
     bool render(FrameImage& source, FrameImage& output, MaskImage* mask, const RenderRequest& r,
                 std::string& error);

@@ -3,9 +3,11 @@
 //
 //   colbalance IN -o OUT [--set NAME=VALUE]... [--params FILE.json]
 //              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
-//              [--mask FILE] [--depth 8|16] [--histogram COUNTS.csv]
+//              [--mask FILE] [--depth 8|16|float] [--histogram COUNTS.csv]
 //   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
 //   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
+//   colbalance IN --tone-report REPORT.png [--params FILE.json] [--set ...]
+//              [--frame T]
 //   colbalance --list-params
 //
 // The module is loaded as a host loads it, through its COM entry points.
@@ -25,49 +27,20 @@
 #include <string>
 #include <vector>
 
-#include "analysis/FnHistogramAnalyser.h"
+#include "host/CommandArgs.h"
 #include "host/FramePattern.h"
+#include "host/HistogramCsv.h"
 #include "host/ImageFile.h"
 #include "host/ModuleSession.h"
 #include "host/ParamValues.h"
+#include "host/StagedFile.h"
+#include "host/ToneReport.h"
 
 namespace {
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "colbalance: %s\n", message.c_str());
     return 1;
-}
-
-std::optional<DSRect> parseRoi(const std::string& text) {
-    long v[4];
-    const char* s = text.c_str();
-    for (int i = 0; i < 4; ++i) {
-        char* end = nullptr;
-        errno = 0;
-        v[i] = std::strtol(s, &end, 10);
-        if (end == s || errno || v[i] < INT32_MIN || v[i] > INT32_MAX) return std::nullopt;
-        if (*end != (i < 3 ? ',' : '\0')) return std::nullopt;
-        s = end + 1;
-    }
-    if (v[2] < 1 || v[3] < 1) return std::nullopt;
-    return DSRect{int32_t(v[0]), int32_t(v[1]), int32_t(v[2]), int32_t(v[3])};
-}
-
-// The region clipped to the image; nothing when none of it is inside.
-std::optional<DSRect> clipRoi(const DSRect& r, int w, int h) {
-    const long x0 = std::max<long>(r.x, 0), y0 = std::max<long>(r.y, 0);
-    const long x1 = std::min<long>(long(r.x) + r.width, w),
-               y1 = std::min<long>(long(r.y) + r.height, h);
-    if (x0 >= x1 || y0 >= y1) return std::nullopt;
-    return DSRect{int32_t(x0), int32_t(y0), int32_t(x1 - x0), int32_t(y1 - y0)};
-}
-
-// True when both name the same file (or would, once written).
-bool samePath(const std::string& a, const std::string& b) {
-    std::error_code ea, eb;
-    const auto ca = std::filesystem::weakly_canonical(a, ea),
-               cb = std::filesystem::weakly_canonical(b, eb);
-    return ea || eb ? a == b : ca == cb;
 }
 
 std::string formatNumber(double v) {
@@ -98,117 +71,6 @@ void listParams(const std::vector<ParamInfo>& params) {
     }
 }
 
-// Counts a file as the tone-curves page counts a frame, over the region when
-// one is given (already clipped to the image).
-template <class Analyser, class Elem>
-void countFrame(int w, int h, Elem* rgba, const std::optional<DSRect>& roi,
-                FnDynamicHistogram& counts) {
-    typename Analyser::Image img;
-    img.wrap(w, h, rgba);
-    counts.SetShape(Analyser::kChannels, Analyser::kBins);
-    Analyser a;
-    if (roi) a.setRegion(roi->x, roi->y, roi->x + roi->width - 1, roi->y + roi->height - 1);
-    a.run(&img, &counts);
-}
-
-bool countFile(const std::string& path, const std::optional<DSRect>& roi,
-               const std::string& roiText, FnDynamicHistogram& counts, std::string& error) {
-    UnsignedFrame img;
-    if (!readUnsigned(path, img, error)) return false;
-    std::optional<DSRect> region;
-    if (roi && !(region = clipRoi(*roi, img.width, img.height))) {
-        error = "--roi " + roiText + " lies wholly outside " + path;
-        return false;
-    }
-    if (img.eightBit)
-        countFrame<FnHistogramAnalyser8>(img.width, img.height, img.rgba8.data(), region, counts);
-    else
-        countFrame<FnHistogramAnalyser16>(img.width, img.height, img.rgba16.data(), region, counts);
-    if (!counts.hasStorage()) {
-        error = "out of memory counting " + path;
-        return false;
-    }
-    return true;
-}
-
-std::string countsCsv(const FnDynamicHistogram& counts) {
-    std::string text = "bin,red,green,blue,alpha,grey\n";
-    text.reserve(size_t(counts.binCount()) * 24);
-    char line[80];
-    for (uint32_t b = 0; b < counts.binCount(); ++b) {
-        const int n = std::snprintf(line, sizeof line, "%u,%u,%u,%u,%u,%u\n", b, counts.bins(0)[b],
-                                    counts.bins(1)[b], counts.bins(2)[b], counts.bins(3)[b],
-                                    counts.bins(4)[b]);
-        text.append(line, size_t(n));
-    }
-    return text;
-}
-
-// A text file written beside its target under a hidden temporary name and
-// renamed over it only on commit, so that it never exists half-written.  A
-// frame's files are staged before its image is written and committed after,
-// so that a failure in between leaves neither; the interrupting signals wait
-// until then, so that no temporary file outlives the program.
-class StagedFile {
-public:
-    StagedFile() = default;
-    StagedFile(const StagedFile&) = delete;
-    StagedFile& operator=(const StagedFile&) = delete;
-    ~StagedFile() { discard(); }
-
-    bool stage(const std::string& path, const std::string& text, std::string& error) {
-        discard();
-        const std::filesystem::path target(path);
-        temp_ = (target.parent_path() /
-                 ("." + target.filename().string() + ".tmp" + std::to_string(::getpid())))
-                    .string();
-        path_ = path;
-        sigset_t block;
-        sigemptyset(&block);
-        for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&block, sig);
-        sigprocmask(SIG_BLOCK, &block, &saved_);
-        blocked_ = true;
-        std::FILE* f = std::fopen(temp_.c_str(), "w");
-        int err = f ? 0 : errno;
-        if (f && std::fwrite(text.data(), 1, text.size(), f) != text.size()) err = errno;
-        if (f && std::fclose(f) != 0 && !err) err = errno;
-        if (err) {
-            error = "cannot write \"" + path + "\": " + std::strerror(err);
-            discard();
-            return false;
-        }
-        return true;
-    }
-
-    bool commit(std::string& error) {
-        std::error_code ec;
-        std::filesystem::rename(temp_, path_, ec);
-        if (ec) {
-            error = "cannot write \"" + path_ + "\": " + ec.message();
-            discard();
-            return false;
-        }
-        temp_.clear();
-        discard();
-        return true;
-    }
-
-    void discard() {
-        if (!temp_.empty()) {
-            std::error_code ec;
-            std::filesystem::remove(temp_, ec);
-            temp_.clear();
-        }
-        if (blocked_) sigprocmask(SIG_SETMASK, &saved_, nullptr);
-        blocked_ = false;
-    }
-
-private:
-    std::string path_, temp_;
-    sigset_t saved_{};
-    bool blocked_ = false;
-};
-
 // A one-line progress bar on a terminal.
 class Progress {
 public:
@@ -232,12 +94,46 @@ private:
 
 }  // namespace
 
+// The settings at the frame time, read back from the effect as a frame
+// would read them, drawn over the input's histogram.
+int toneReport(ModuleSession& session, const std::string& in, const std::string& report,
+               const std::string& paramsFile, const std::vector<std::string>& sets, double time) {
+    std::string error;
+    if (samePath(report, in)) return fail("--tone-report " + report + " would overwrite IN");
+    if (!session.open(defaultModulePath(), false, error)) return fail(error);
+    ParamValues values(session.params());
+    if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
+    for (const std::string& s : sets)
+        if (!values.addAssignment(s, error)) return fail(error);
+    if (!session.apply(values, error)) return fail(error);
+    namespace P = ColBalanceParam;
+    const ColBalanceParamSpec* hues[4] = {&P::MasterHue, &P::LowlightHue, &P::MidtonesHue,
+                                          &P::HighlightHue};
+    const ColBalanceParamSpec* sats[4] = {&P::MasterSaturation, &P::LowlightSaturation,
+                                          &P::MidtonesSaturation, &P::HighlightSaturation};
+    ToneReportSettings t;
+    bool ok = true;
+    for (int r = 0; r < 4; ++r) {
+        ok = ok && session.valueAt(*hues[r], time, t.hue[r]);
+        ok = ok && session.valueAt(*sats[r], time, t.saturation[r]);
+    }
+    ok = ok && session.valueAt(P::Lowlights, time, t.lowlights) &&
+         session.valueAt(P::Highlights, time, t.highlights) &&
+         session.valueAt(P::LowlightsEase, time, t.lowlightsEase) &&
+         session.valueAt(P::HighlightsEase, time, t.highlightsEase);
+    if (!ok) return fail("the effect would not tell its settings");
+    installInterruptCleanup();
+    if (!writeToneReport(in, t, report, error)) return fail(error);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
-    std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile, snapshot;
+    std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile, snapshot, report;
     std::vector<std::string> sets;
     double frameTime = 0, zoom = 1;
-    int field = 0, depthArg = 0;
+    int field = 0;
+    std::string depthArg;
     bool listOnly = false;
     app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
     app.add_option("-o,--output", out, "output image (same patterns)");
@@ -252,8 +148,10 @@ int main(int argc, char** argv) {
     app.add_option("--field", field, "0 whole frame, 1 even rows, 2 odd rows")
         ->check(CLI::Range(0, 2));
     app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
-    app.add_option("--depth", depthArg, "force the 8- or 16-bit path")
-        ->check(CLI::IsMember({8, 16}));
+    app.add_option("--depth", depthArg,
+                   "force the 8-bit, 16-bit or float path (default: 8-bit files on the 8-bit "
+                   "path, half, float and double files on the float path, others on the 16-bit)")
+        ->check(CLI::IsMember({"8", "16", "float"}));
     app.add_option("--histogram", countsFile,
                    "write IN's histogram, as the tone-curves page counts it, to a CSV file "
                    "(bin,red,green,blue,alpha,grey); without -o nothing is rendered");
@@ -262,6 +160,9 @@ int main(int argc, char** argv) {
                    "offscreen, into this image");
     app.add_option("--zoom", zoom,
                    "view pixels per frame pixel for --overlay-snapshot (default 1)");
+    app.add_option("--tone-report", report,
+                   "draw the tone curves of the settings over IN's grey histogram, and the "
+                   "colour circle with the shifts' markers, into this image");
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
     try {
         app.parse(argc, argv);
@@ -274,8 +175,17 @@ int main(int argc, char** argv) {
     if (!(std::isfinite(zoom) && zoom > 0)) return fail("--zoom wants a number above 0");
 
     const bool rendering = !out.empty() || !snapshot.empty(), counting = !countsFile.empty();
+    const bool reporting = !report.empty();
     ModuleSession session;
     std::string error;
+    if (reporting) {
+        for (const char* option : {"-o", "--overlay-snapshot", "--histogram", "--frames", "--roi",
+                                   "--field", "--mask", "--depth", "--list-params"})
+            if (app.count(option))
+                return fail(std::string(option) + " does not go with --tone-report");
+        if (in.empty()) return fail("--tone-report needs IN, the image whose tones it shows");
+        return toneReport(session, in, report, paramsFile, sets, frameTime);
+    }
     if (listOnly || rendering) {
         if (!session.open(defaultModulePath(), !maskFile.empty(), error)) return fail(error);
     }
@@ -322,7 +232,10 @@ int main(int argc, char** argv) {
     }
     if (!snapshot.empty() && sequence)
         return fail("--overlay-snapshot shows one frame: leave out --frames");
-    const PixelDepth forced = PixelDepth(depthArg);
+    const PixelDepth forced = depthArg == "8"       ? PixelDepth::Eight
+                              : depthArg == "16"    ? PixelDepth::Sixteen
+                              : depthArg == "float" ? PixelDepth::Float
+                                                    : PixelDepth::Auto;
 
     installInterruptCleanup();
     Progress progress(frames.last - frames.first + 1);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -235,6 +238,26 @@ std::vector<std::vector<uint32_t>> readCounts(const std::string& file, std::stri
     return rows;
 }
 
+// Half bits to float and float to the nearest half (ties to even), by the
+// compiler's own conversions, independent of the image library.
+float halfToFloat(uint16_t bits) {
+    _Float16 h;
+    std::memcpy(&h, &bits, 2);
+    return float(h);
+}
+uint16_t nearestHalf(float f) {
+    const _Float16 h = _Float16(f);
+    uint16_t bits;
+    std::memcpy(&bits, &h, 2);
+    return bits;
+}
+
+std::vector<uint16_t> everyHalf() {
+    std::vector<uint16_t> v(65536);
+    for (size_t i = 0; i < v.size(); ++i) v[i] = uint16_t(i);
+    return v;
+}
+
 }  // namespace
 
 TEST_F(Cli, HistogramCountsTheFileAsStored) {
@@ -368,5 +391,158 @@ TEST_F(Snapshot, BadViewsFailInOneLineAndLeaveNoFile) {
         ASSERT_NE(at, std::string::npos) << err;
         EXPECT_EQ(err.find('\n', at), err.size() - 1) << err;
         EXPECT_EQ(strayFiles({"a.png"}), std::vector<std::string>{}) << args;
+    }
+}
+
+TEST_F(Snapshot, ToneReportShowsTheInputTonesUnderTheCurves) {
+    // Every pixel mid grey: one histogram bar, at bin 128.
+    write("g.png", 16, 8, 4, TypeDesc::UINT8, std::vector<uint8_t>(16 * 8 * 4, 128));
+    ASSERT_EQ(run(path("g.png") + " --tone-report " + path("r.png") +
+                  " --set highlight-hue=0 --set highlight-saturation=25"),
+              0)
+        << err;
+    int nch = 0;
+    const auto r = read<uint8_t>("r.png", TypeDesc::UINT8, &nch);
+    ASSERT_EQ(nch, 3);
+    ASSERT_EQ(r.size(), size_t(780 * 330 * 3));
+    auto at = [&](int x, int yUp) { return r[(size_t(329 - yUp) * 780 + x) * 3]; };
+    // Bars are light grey (224); a row through the histogram finds them only
+    // round bin 128 of the 436 pixels the bins share.
+    for (int x = 323; x < 758; ++x) {
+        if (at(x, 70) == 224) {
+            EXPECT_TRUE(x >= 535 && x <= 546) << x;
+        }
+    }
+    EXPECT_EQ(at(541, 70), 224);
+    // A red shift at full saturation puts the highlights' marker on the
+    // circle's rim, straight right of its centre (150, 150).
+    EXPECT_LT(at(281, 150), 60);
+    EXPECT_EQ(strayFiles({"g.png"}), std::vector<std::string>{"r.png"});
+}
+
+TEST_F(Snapshot, ToneReportBadInputFailsInOneLine) {
+    write("g.png", 4, 4, 4, TypeDesc::UINT8, std::vector<uint8_t>(64, 9));
+    const std::string t = " --tone-report " + path("r.png");
+    for (const std::string& args :
+         {path("missing.png") + t, path("g.png") + t + " -o " + path("o.png"),
+          path("g.png") + " --tone-report " + path("g.png"), path("g.png") + t + " --set nope=1",
+          path("g.png") + t + " --frames 1-2", path("g.png") + " --tone-report /no-dir/r.png"}) {
+        EXPECT_NE(run(args), 0) << args;
+        const auto pos = err.find("colbalance:");
+        ASSERT_NE(pos, std::string::npos) << err;
+        EXPECT_EQ(err.find('\n', pos), err.size() - 1) << err;
+        EXPECT_EQ(strayFiles({"g.png"}), std::vector<std::string>{}) << args;
+    }
+}
+
+// Half and float files run on the float path: at default settings every
+// sample comes back with the same bits, values far above white, negative
+// values, denormals, NaN payloads and infinities included.
+TEST_F(Cli, FloatAndHalfFilesKeepEveryBit) {
+    const std::vector<uint16_t> halves = everyHalf();
+    write("h.exr", 128, 128, 4, TypeDesc::HALF, halves);
+    ASSERT_EQ(run(path("h.exr") + " -o " + path("h2.exr")), 0) << err;
+    EXPECT_EQ(read<uint16_t>("h2.exr", TypeDesc::HALF), halves);
+    write("g.exr", 256, 256, 1, TypeDesc::HALF, halves);  // grey: one channel
+    ASSERT_EQ(run(path("g.exr") + " -o " + path("g2.exr") + " --set preserve-luminance=0"), 0)
+        << err;
+    EXPECT_EQ(read<uint16_t>("g2.exr", TypeDesc::HALF), halves);
+
+    std::vector<float> floats(64 * 16 * 4);
+    uint32_t s = 99;
+    const float tricky[] = {10.0f,
+                            -0.25f,
+                            1e6f,
+                            -0.0f,
+                            1e-42f,
+                            std::bit_cast<float>(0x7fc0abcdu),
+                            std::numeric_limits<float>::infinity(),
+                            3e38f};
+    for (size_t i = 0; i < floats.size(); ++i) {
+        s = s * 1103515245u + 12345u;
+        floats[i] = (s >> 28) < 3 ? tricky[(s >> 8) % 8] : float(s >> 8) / float(1 << 23) - 0.5f;
+    }
+    write("f.exr", 64, 16, 4, TypeDesc::FLOAT, floats);
+    ASSERT_EQ(run(path("f.exr") + " -o " + path("f2.exr")), 0) << err;
+    const auto back = read<float>("f2.exr", TypeDesc::FLOAT);
+    ASSERT_EQ(back.size(), floats.size());
+    EXPECT_EQ(std::memcmp(back.data(), floats.data(), floats.size() * 4), 0);
+
+    // The reported pixel keeps its highlight through a luminance offset.
+    write("hot.exr", 1, 1, 3, TypeDesc::FLOAT, std::vector<float>{10.0f, 0.5f, -0.25f});
+    ASSERT_EQ(run(path("hot.exr") + " -o " + path("hot2.exr") +
+                  " --set master-luminance=10 --set preserve-luminance=0"),
+              0)
+        << err;
+    EXPECT_EQ(read<float>("hot2.exr", TypeDesc::FLOAT),
+              (std::vector<float>{10.0f + 0.1f, 0.5f + 0.1f, -0.25f + 0.1f}));
+    // --depth 16 forces the fixed-point path, which holds at most 32767 / 16384.
+    ASSERT_EQ(run(path("hot.exr") + " -o " + path("hot16.exr") + " --depth 16"), 0) << err;
+    EXPECT_EQ(read<float>("hot16.exr", TypeDesc::FLOAT)[0], 32767.0f / 16384.0f);
+}
+
+// A half file is written from the float result rounded to the nearest half,
+// ties to even: a luminance offset of 10 % rounds every sample, one of
+// 2^-11 (0.048828125 %) lands samples in 1..2 exactly halfway between two
+// halves.  NaN and infinite samples pass.
+TEST_F(Cli, HalfOutputRoundsToNearest) {
+    std::vector<uint16_t> px(65536 * 4);
+    for (size_t i = 0; i < 65536; ++i) {
+        px[i * 4] = uint16_t(i);
+        px[i * 4 + 1] = nearestHalf(0.5f);
+        px[i * 4 + 2] = nearestHalf(0.25f);
+        px[i * 4 + 3] = nearestHalf(1.0f);
+    }
+    write("in.exr", 256, 256, 4, TypeDesc::HALF, px);
+    for (const char* lum : {"10", "0.048828125"}) {
+        ASSERT_EQ(run(path("in.exr") + " -o " + path("out.exr") + " --set master-luminance=" + lum +
+                      " --set preserve-luminance=0"),
+                  0)
+            << err;
+        const auto got = read<uint16_t>("out.exr", TypeDesc::HALF);
+        ASSERT_EQ(got.size(), px.size());
+        const float add = float(std::stod(lum) / 100.0);
+        int ties = 0;
+        for (size_t i = 0; i < 65536; ++i) {
+            const float in = halfToFloat(uint16_t(i));
+            const float want = std::isfinite(in) ? in + add : in;
+            const uint16_t h = std::isfinite(in) ? nearestHalf(want) : uint16_t(i);
+            ASSERT_EQ(got[i * 4], h) << lum << ": half " << i;
+            ASSERT_EQ(got[i * 4 + 1], std::isfinite(in) ? nearestHalf(0.5f + add) : px[i * 4 + 1]);
+            const float down = halfToFloat(h), other = halfToFloat(uint16_t(h ^ 1));
+            ties += std::isfinite(in) && std::fabs(want - down) == std::fabs(other - want);
+        }
+        if (std::string(lum) != "10") {
+            EXPECT_GT(ties, 1000);
+        }
+    }
+}
+
+// 8- and 16-bit files forced onto the float path keep every level; a mask
+// on the float path is used at full range (white 1.0).
+TEST_F(Cli, DepthFloatKeepsIntegerFilesAndMasksBlend) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    ASSERT_EQ(run(path("a.png") + " -o " + path("b.png") + " --depth float"), 0) << err;
+    EXPECT_EQ(read<uint8_t>("b.png", TypeDesc::UINT8), scatter8(16, 8, 4));
+    std::vector<uint16_t> v16(16 * 8 * 3);
+    for (size_t i = 0; i < v16.size(); ++i) v16[i] = uint16_t(i * 173 + 11);
+    write("c.tif", 16, 8, 3, TypeDesc::UINT16, v16);
+    ASSERT_EQ(run(path("c.tif") + " -o " + path("d.tif") + " --depth float"), 0) << err;
+    EXPECT_EQ(read<uint16_t>("d.tif", TypeDesc::UINT16), v16);
+
+    write("f.exr", 3, 1, 3, TypeDesc::FLOAT, std::vector<float>(9, 4.0f));
+    write("m.exr", 3, 1, 1, TypeDesc::FLOAT, std::vector<float>{0.0f, 0.5f, 1.0f});
+    std::vector<uint8_t> m8 = {0, 255, 255};
+    write("m.png", 3, 1, 1, TypeDesc::UINT8, m8);
+    for (const char* mask : {"m.exr", "m.png"}) {
+        ASSERT_EQ(run(path("f.exr") + " -o " + path("k.exr") + " --mask " + path(mask) +
+                      " --set master-luminance=20 --set preserve-luminance=0"),
+                  0)
+            << err;
+        const auto k = read<float>("k.exr", TypeDesc::FLOAT);
+        ASSERT_EQ(k.size(), 9u);
+        EXPECT_EQ(k[0], 4.0f) << mask;
+        EXPECT_FLOAT_EQ(k[3], mask[2] == 'e' ? 4.1f : 4.2f) << mask;
+        EXPECT_EQ(k[6], 4.0f + 0.2f) << mask;
     }
 }
