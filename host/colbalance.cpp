@@ -6,6 +6,8 @@
 //              [--mask FILE] [--depth 8|16|float] [--histogram COUNTS.csv]
 //   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
 //   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
+//   colbalance --page main|curves|simple|help --snapshot PAGE.png [IN]
+//              [--params FILE.json] [--set NAME=VALUE]... [--frame T]
 //   colbalance IN --tone-report REPORT.png [--params FILE.json] [--set ...]
 //              [--frame T]
 //   colbalance --list-params
@@ -32,6 +34,7 @@
 #include "host/HistogramCsv.h"
 #include "host/ImageFile.h"
 #include "host/ModuleSession.h"
+#include "host/PageSnapshot.h"
 #include "host/ParamValues.h"
 #include "host/StagedFile.h"
 #include "host/ToneReport.h"
@@ -130,6 +133,7 @@ int toneReport(ModuleSession& session, const std::string& in, const std::string&
 int main(int argc, char** argv) {
     CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
     std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile, snapshot, report;
+    std::string pageName, pageSnapshot;
     std::vector<std::string> sets;
     double frameTime = 0, zoom = 1;
     int field = 0;
@@ -164,6 +168,10 @@ int main(int argc, char** argv) {
                    "draw the tone curves of the settings over IN's grey histogram, and the "
                    "colour circle with the shifts' markers, into this image");
     app.add_flag("--list-params", listOnly, "print every parameter and exit");
+    app.add_option("--page", pageName,
+                   "with --snapshot: draw a property page (main, curves, simple or help) as the "
+                   "host shows it, with IN as the frame it shows");
+    app.add_option("--snapshot", pageSnapshot, "the image --page draws");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -173,6 +181,19 @@ int main(int argc, char** argv) {
     }
     if (!std::isfinite(frameTime)) return fail("--frame must be a finite number");
     if (!(std::isfinite(zoom) && zoom > 0)) return fail("--zoom wants a number above 0");
+
+    if (!pageName.empty() || !pageSnapshot.empty()) {
+        if (pageName.empty() || pageSnapshot.empty())
+            return fail("--page and --snapshot go together");
+        for (const char* option :
+             {"-o", "--overlay-snapshot", "--histogram", "--tone-report", "--frames", "--roi",
+              "--field", "--mask", "--depth", "--list-params", "--zoom"})
+            if (app.count(option)) return fail(std::string(option) + " does not go with --page");
+        std::string why;
+        if (!writePageSnapshot({pageName, pageSnapshot, in, paramsFile, sets, frameTime}, why))
+            return fail(why);
+        return 0;
+    }
 
     const bool rendering = !out.empty() || !snapshot.empty(), counting = !countsFile.empty();
     const bool reporting = !report.empty();

@@ -257,7 +257,14 @@ private:
 
     void DrawStatic(const FnControlInfo& c, Box b, FT_Face face, Rgb colour) {
         int y = b.y0;
-        for (const std::string& line : Wrap(face, c.text, b.x1 - b.x0)) {
+        // A static one line high keeps its text on that line, however long
+        // (a caption wider than its template rectangle stays readable);
+        // taller ones wrap words to their width.
+        const bool oneLine =
+            b.y1 - b.y0 < 2 * LineHeight(face) && c.text.find('\n') == std::string::npos;
+        const std::vector<std::string> lines =
+            oneLine ? std::vector<std::string>{c.text} : Wrap(face, c.text, b.x1 - b.x0);
+        for (const std::string& line : lines) {
             int x = b.x0;
             if ((c.style & SS_TYPEMASK) == SS_CENTER)
                 x = b.x0 + (b.x1 - b.x0 - Measure(face, line)) / 2;
