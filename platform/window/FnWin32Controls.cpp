@@ -301,10 +301,13 @@ HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, const FnDialogTemplat
     HWND first = nullptr;
     for (WORD i = 0; i < t->itemCount; ++i) {
         const FnDialogItem& item = t->items[i];
+        // The edges are mapped, as MapDialogRect maps a rectangle.
+        const int left = Scale(item.x, font.baseX, 4), top = Scale(item.y, font.baseY, 8);
+        const int right = Scale(item.x + item.cx, font.baseX, 4);
+        const int bottom = Scale(item.y + item.cy, font.baseY, 8);
         const HWND control = CreateWindowExA(
-            0, item.className, item.text ? item.text : "", item.style | WS_CHILD,
-            Scale(item.x, font.baseX, 4), Scale(item.y, font.baseY, 8),
-            Scale(item.cx, font.baseX, 4), Scale(item.cy, font.baseY, 8), dialog,
+            0, item.className, item.text ? item.text : "", item.style | WS_CHILD, left, top,
+            right - left, bottom - top, dialog,
             reinterpret_cast<HMENU>(static_cast<std::intptr_t>(static_cast<WORD>(item.id))),
             instance, nullptr);
         if (!control) {

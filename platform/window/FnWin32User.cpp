@@ -49,7 +49,14 @@ HWND Deepest(FnWin32State& s, const std::vector<HWND>& candidates, POINT p) {
         if (!w || !w->visible) continue;
         if (p.x < w->x || p.y < w->y || p.x >= w->x + w->width || p.y >= w->y + w->height) continue;
         HWND inner = Deepest(s, w->children, POINT{p.x - w->x, p.y - w->y});
-        return inner ? inner : w->handle;
+        if (inner) return inner;
+        // Statics and group boxes in a dialog let the pointer through to
+        // what lies below them, as their hit test does on the desktop.
+        const FnControlKind kind = w->control.kind;
+        if (w->parent && (kind == FnControlKind::Static || kind == FnControlKind::Bitmap ||
+                          kind == FnControlKind::GroupBox))
+            continue;
+        return w->handle;
     }
     return nullptr;
 }
