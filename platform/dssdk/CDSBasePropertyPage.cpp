@@ -337,13 +337,14 @@ void CDSBasePropertyPage::UserChanged(const CDSPPGControlMapEntry& e, UNDO_STYLE
     default: return;
     }
     if (!IsControlLocal(e.ControlId())) {
-        const DWORD previous = m_command;
-        m_command = DWORD(e.ControlId());
+        // A write of its own is an undo event named by its control.
+        const bool own = style != DS_UNDO_GROUPED && m_site;
+        if (own) m_site->BeginUndo(DWORD(e.ControlId()), &style);
         if (e.PropertyType() == VT_R8)
             SetAnimatedProperty(e.Property(), &v, nullptr, style, DS_CURRENT_TIME);
         else
             SetPlainProperty(e.Property(), &v, nullptr, style);
-        m_command = previous;
+        if (own) m_site->EndUndo();
     }
     CallHandler(e);
 }
