@@ -4,6 +4,7 @@
 #include "host/PageSnapshot.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "effect/ColBalanceApi.h"
 #include "host/HeadlessDisplay.h"
@@ -36,6 +37,24 @@ const PageEntry* findPage(const std::string& name) {
 // Pulls cause no further pulls once answered; a few rounds settle any
 // retry the page asks for.
 constexpr int kPullRounds = 4;
+
+// The host records its program folder, as an installer records where
+// programs live: the help page looks for the documentation under it, where
+// the build puts the manual beside colbalance.
+void recordProgramFolder() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return;
+    const std::u16string folder = exe.parent_path().u16string();
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Windows\\CurrentVersion", 0,
+                        nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(folder.c_str()),
+                   DWORD((folder.size() + 1) * sizeof(WCHAR)));
+    RegCloseKey(key);
+}
 
 }  // namespace
 
@@ -71,6 +90,7 @@ bool writePageSnapshot(const PageSnapshotRequest& r, std::string& error) {
 
     HeadlessDisplay display;
     if (!display.open(error)) return false;
+    recordProgramFolder();
     // The viewer tool the page places (no viewer shows it here).
     session.module().registerClass(CLSID_FnTInteract);
     FnFrame picture;
