@@ -23,7 +23,7 @@ TEST_F(PageLifetimeTest, EveryPageAThousandTimesLeavesTheModuleUnloadable) {
         for (const CLSID& clsid : kPages) {
             size_t index = 0;
             ASSERT_EQ(host->openPage(module, clsid, &index), S_OK) << i;
-            if (i % 100 == 0) host->deliverPulls();
+            // The curves page's pull is still waiting: closing cancels it.
             host->closePage(index);
         }
     }
