@@ -69,7 +69,8 @@ struct FnControlInfo {
     FnControlState state;
 };
 
-// The children of a window in creation order (the last lies on top).
+// The children of a window in creation order (the last lies on top); the
+// top-level windows for null.
 std::vector<HWND> FnChildWindows(HWND parent);
 // False for a window that does not exist.
 bool FnGetControlInfo(HWND window, FnControlInfo* info);

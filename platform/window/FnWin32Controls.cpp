@@ -1,7 +1,7 @@
-// The predefined control classes (STATIC, BUTTON, COMBOBOX), dialogs and
-// the control-state API that front ends read.  Every control keeps what it
-// shows in its window record (FnControlState) and tells the window system
-// when that changes; drawing is the front end's business.
+// The predefined control classes of the window layer: STATIC, BUTTON,
+// COMBOBOX and the dialog class.  Every control keeps what it shows in its
+// window record (FnControlState) and tells the window system when that
+// changes; drawing is a front end's business.
 
 #include "platform/window/FnControlInput.h"
 #include "platform/window/FnControlState.h"
@@ -10,7 +10,6 @@
 #include <strings.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -231,12 +230,6 @@ void AddSystemClass(FnWin32State& s, const char* name, WNDPROC proc, ATOM atom) 
     s.classes.push_back(std::move(rec));
 }
 
-// Rounded as MulDiv rounds.
-int Scale(int v, int base, int divisor) {
-    const long long p = static_cast<long long>(v) * base;
-    return int(p >= 0 ? (p + divisor / 2) / divisor : -((-p + divisor / 2) / divisor));
-}
-
 }  // namespace
 
 void FnRegisterSystemClasses(FnWin32State& s) {
@@ -245,173 +238,4 @@ void FnRegisterSystemClasses(FnWin32State& s) {
     AddSystemClass(s, "BUTTON", ButtonProc, 0x0080);
     AddSystemClass(s, "COMBOBOX", ComboBoxProc, 0x0085);
     AddSystemClass(s, "#32770", DialogClassProc, 0x8002);
-}
-
-LRESULT WINAPI DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    FnWin32State& s = S();
-    FnWinWindowRecord* rec = s.Window(dialog);
-    if (!rec) return 0;
-    if (message == WM_NCCREATE) {
-        SetKind(dialog, FnControlKind::Dialog);
-        return TRUE;
-    }
-    if (rec->dialogProc) {
-        const INT_PTR handled = rec->dialogProc(dialog, message, wParam, lParam);
-        if (handled) return handled;
-    }
-    return DefWindowProcW(dialog, message, wParam, lParam);
-}
-
-namespace {
-FnDialogFont FontOf(const FnDialogTemplate& t) {
-    FnDialogFont font;
-    font.face = t.faceName ? t.faceName : "";
-    font.pointSize = t.pointSize ? t.pointSize : 8;
-    // Pixels at 96 dots per inch; the base units follow the em size as an
-    // average character's width and a line's height do.
-    font.pixelHeight = int(std::lround(font.pointSize * 96.0 / 72.0));
-    font.baseX = std::max(1, int(std::lround(font.pixelHeight * 0.47)));
-    font.baseY = std::max(1, int(std::lround(font.pixelHeight * 1.15)));
-    return font;
-}
-}  // namespace
-
-bool FnDialogTemplateSize(const FnDialogTemplate* t, int* width, int* height) {
-    if (!t) return false;
-    const FnDialogFont font = FontOf(*t);
-    if (width) *width = Scale(t->cx, font.baseX, 4);
-    if (height) *height = Scale(t->cy, font.baseY, 8);
-    return true;
-}
-
-HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, const FnDialogTemplate* t, HWND parent,
-                                       DLGPROC proc, LPARAM param) {
-    FnWin32State& s = S();
-    if (!t || (t->itemCount && !t->items)) return nullptr;
-    const FnDialogFont font = FontOf(*t);
-    const DWORD style = (t->style & ~WS_VISIBLE) | (parent ? WS_CHILD : 0);
-    HWND dialog = CreateWindowExA(0, "#32770", t->title ? t->title : "", style, 0, 0,
-                                  Scale(t->cx, font.baseX, 4), Scale(t->cy, font.baseY, 8), parent,
-                                  nullptr, instance, nullptr);
-    if (!dialog) return nullptr;
-    FnWinWindowRecord* rec = s.Window(dialog);
-    rec->dialogProc = proc;
-    rec->dialogParam = param;
-    rec->dialogFont = font;
-    HWND first = nullptr;
-    for (WORD i = 0; i < t->itemCount; ++i) {
-        const FnDialogItem& item = t->items[i];
-        // The edges are mapped, as MapDialogRect maps a rectangle.
-        const int left = Scale(item.x, font.baseX, 4), top = Scale(item.y, font.baseY, 8);
-        const int right = Scale(item.x + item.cx, font.baseX, 4);
-        const int bottom = Scale(item.y + item.cy, font.baseY, 8);
-        const HWND control = CreateWindowExA(
-            0, item.className, item.text ? item.text : "", item.style | WS_CHILD, left, top,
-            right - left, bottom - top, dialog,
-            reinterpret_cast<HMENU>(static_cast<std::intptr_t>(static_cast<WORD>(item.id))),
-            instance, nullptr);
-        if (!control) {
-            DestroyWindow(dialog);
-            return nullptr;
-        }
-        if (!first) first = control;
-    }
-    if (t->style & WS_VISIBLE) ShowWindow(dialog, SW_SHOW);
-    if (proc) proc(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param);
-    return IsWindow(dialog) ? dialog : nullptr;
-}
-
-HWND WINAPI GetDlgItem(HWND dialog, int id) {
-    FnWin32State& s = S();
-    FnWinWindowRecord* rec = s.Window(dialog);
-    if (!rec) return nullptr;
-    for (HWND child : rec->children)
-        if (FnWinWindowRecord* c = s.Window(child); c && c->id == id) return child;
-    return nullptr;
-}
-
-int WINAPI GetDlgCtrlID(HWND window) {
-    FnWinWindowRecord* rec = S().Window(window);
-    return rec ? rec->id : 0;
-}
-
-BOOL WINAPI SetDlgItemTextW(HWND dialog, int id, const WCHAR* text) {
-    return SetWindowTextW(GetDlgItem(dialog, id), text);
-}
-
-LRESULT WINAPI SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam,
-                                   LPARAM lParam) {
-    HWND item = GetDlgItem(dialog, id);
-    return item ? SendMessageW(item, message, wParam, lParam) : 0;
-}
-
-BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check) {
-    HWND item = GetDlgItem(dialog, id);
-    if (!item) return FALSE;
-    SendMessageA(item, BM_SETCHECK, check, 0);
-    return TRUE;
-}
-
-UINT WINAPI IsDlgButtonChecked(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    return item ? UINT(SendMessageA(item, BM_GETCHECK, 0, 0)) : 0;
-}
-
-BOOL WINAPI MapDialogRect(HWND dialog, RECT* rect) {
-    FnWinWindowRecord* rec = S().Window(dialog);
-    if (!rec || !rect || !rec->dialogFont.baseX) return FALSE;
-    const FnDialogFont& f = rec->dialogFont;
-    rect->left = Scale(rect->left, f.baseX, 4);
-    rect->right = Scale(rect->right, f.baseX, 4);
-    rect->top = Scale(rect->top, f.baseY, 8);
-    rect->bottom = Scale(rect->bottom, f.baseY, 8);
-    return TRUE;
-}
-
-std::vector<HWND> FnChildWindows(HWND parent) {
-    FnWinWindowRecord* rec = S().Window(parent);
-    return rec ? rec->children : std::vector<HWND>{};
-}
-
-bool FnGetControlInfo(HWND window, FnControlInfo* info) {
-    FnWin32State& s = S();
-    FnWinWindowRecord* rec = s.Window(window);
-    if (!rec || !info) return false;
-    info->window = window;
-    info->parent = rec->parent;
-    info->id = rec->id;
-    info->className = rec->windowClass ? rec->windowClass->name : "";
-    info->style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-    info->rect = RECT{rec->x, rec->y, rec->x + rec->width, rec->y + rec->height};
-    info->text = rec->title;
-    info->visible = rec->visible;
-    info->enabled = rec->enabled;
-    info->focused = s.focus == window;
-    info->hasGLContext = rec->pixelFormat != 0;
-    info->state = rec->control;
-    return true;
-}
-
-FnControlState FnGetControlState(HWND window) {
-    FnWinWindowRecord* rec = S().Window(window);
-    return rec ? rec->control : FnControlState{};
-}
-
-bool FnUpdateControl(HWND window, const std::function<void(FnControlState&)>& edit) {
-    FnWin32State& s = S();
-    FnWinWindowRecord* rec = s.Window(window);
-    if (!rec || !edit) return false;
-    FnControlState next = rec->control;
-    edit(next);
-    if (next == rec->control) return true;
-    rec->control = std::move(next);
-    s.ControlChanged(window);
-    return true;
-}
-
-bool FnGetDialogFont(HWND dialog, FnDialogFont* font) {
-    FnWinWindowRecord* rec = S().Window(dialog);
-    if (!rec || !font || !rec->dialogFont.baseX) return false;
-    *font = rec->dialogFont;
-    return true;
 }
