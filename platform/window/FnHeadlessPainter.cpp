@@ -87,16 +87,16 @@ private:
     // The font of the dialog the window belongs to (the root's own, or the
     // first dialog above it).
     FontSpec Font(HWND window) {
-        FontSpec spec;
+        FontSpec chosen;
         for (HWND w = window; w; w = GetParent(w)) {
             FnDialogFont f;
             if (FnGetDialogFont(w, &f)) {
-                spec.face = f.face.empty() ? "sans-serif" : f.face;
-                spec.pixels = std::max(f.pixelHeight, 6);
-                return spec;
+                chosen.face = f.face.empty() ? "sans-serif" : f.face;
+                chosen.pixels = std::max(f.pixelHeight, 6);
+                return chosen;
             }
         }
-        return spec;
+        return chosen;
     }
 
     FT_Face FaceFor(const std::string& family, int pixels) {
