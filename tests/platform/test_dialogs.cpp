@@ -4,6 +4,7 @@
 // registry and the shell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 
 #include "platform/window/FnControlInput.h"
 #include "platform/window/FnControlState.h"
+#include "platform/window/FnHeadlessPainter.h"
 #include "platform/window/FnShell.h"
 #include "platform/window/FnWin32.h"
 #include "platform/window/FnWindowSystem.h"
@@ -287,4 +289,46 @@ TEST(Shell, OpensTheHtmlRenderingOfAMissingDocumentAndRecordsEveryRequest) {
     EXPECT_TRUE(requests[1].localPath.empty());
     std::filesystem::remove_all(dir);
     FnShellAllowLaunch(nullptr);
+}
+
+// The headless front end draws from the controls' state: what a check box,
+// a disabled caption and a hidden control show.
+TEST_F(DialogTest, TheHeadlessFrontEndDrawsTheControlsState) {
+    FnHeadlessPainter painter(nullptr);
+    ASSERT_TRUE(painter.HasFont());
+    FnControlInfo tick;
+    ASSERT_TRUE(FnGetControlInfo(item(11), &tick));
+    // Dark pixels inside the check box's square, left of its caption.
+    const auto darkInBox = [&](const FnFrame& f) {
+        int n = 0;
+        for (int y = tick.rect.top; y < tick.rect.bottom; ++y)
+            for (int x = tick.rect.left + 2; x < tick.rect.left + 11; ++x)
+                if (const uint8_t* p = f.At(x, y); p && p[0] < 60) ++n;
+        return n;
+    };
+    const FnFrame unchecked = painter.Paint(dialog);
+    ASSERT_FALSE(unchecked.Empty());
+    CheckDlgButton(dialog, 11, BST_CHECKED);
+    const FnFrame checked = painter.Paint(dialog);
+    EXPECT_EQ(darkInBox(unchecked), 0);
+    EXPECT_GT(darkInBox(checked), 10);
+
+    // Captions are dark; a disabled one is grey; a hidden one is not drawn.
+    const auto darkest = [](const FnFrame& f, const RECT& r) {
+        int least = 255;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (const uint8_t* p = f.At(x, y)) least = std::min<int>(least, p[0]);
+        return least;
+    };
+    FnControlInfo caption, hidden;
+    ASSERT_TRUE(FnGetControlInfo(item(10), &caption));
+    ASSERT_TRUE(FnGetControlInfo(item(14), &hidden));
+    EXPECT_LT(darkest(checked, caption.rect), 60);
+    EXPECT_GT(darkest(checked, hidden.rect), 200);
+    EnableWindow(item(10), FALSE);
+    const int disabled = darkest(painter.Paint(dialog), caption.rect);
+    EXPECT_GT(disabled, 100);
+    EXPECT_LT(disabled, 200);
+    EXPECT_TRUE(painter.Paint(nullptr).Empty());
 }
