@@ -140,7 +140,7 @@ std::vector<std::string> hostileLine(std::mt19937& rng) {
     if (!coin(10)) a.push_back(pick(inputs));
     const int n = std::uniform_int_distribution<int>(0, 6)(rng);
     for (int i = 0; i < n; ++i) {
-        switch (std::uniform_int_distribution<int>(0, 14)(rng)) {
+        switch (std::uniform_int_distribution<int>(0, 15)(rng)) {
         case 0:
         case 1: a.insert(a.end(), {"-o", pick(outputs)}); break;
         case 2: a.insert(a.end(), {"--set", pick(names) + "=" + pick(numbers)}); break;
@@ -168,6 +168,10 @@ std::vector<std::string> hostileLine(std::mt19937& rng) {
             a.insert(a.end(), {pick({"--overlay-snapshot", "--tone-report"}), pick(outputs)});
             break;
         case 13: a.insert(a.end(), {"--zoom", pick(numbers)}); break;
+        case 14:
+            a.insert(a.end(), {"--page", pick({"main", "curves", "simple", "help", "", "Main"}),
+                               "--snapshot", pick(outputs)});
+            break;
         default: a.push_back(pick({"--list-params", "--nope", "--", "-o", "--set", "x"})); break;
         }
     }
