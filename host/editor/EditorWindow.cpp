@@ -165,7 +165,7 @@ void EditorWindow::buildMenus() {
     undo->setShortcut(QKeySequence::Undo);
     auto* redo = new QAction("&Redo", this);
     redo->setObjectName("redo");
-    redo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence::Redo});
+    redo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     edit->addAction(undo);
     edit->addAction(redo);
 

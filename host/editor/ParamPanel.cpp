@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
@@ -15,12 +17,35 @@
 #include "host/editor/NumberField.h"
 #include "host/editor/ParamDocument.h"
 
+namespace {
+
+// Text fields undo their own typing on Ctrl+Z; here Ctrl+Z and Ctrl+Shift+Z
+// are the editor's, even with a field focused.
+class ParamUndoKeys final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
 ParamPanel::ParamPanel(ParamDocument& document, QWidget* parent) : QWidget(parent), doc_(document) {
     build();
     connect(&doc_, &ParamDocument::changed, this, [this](int i) { refresh(size_t(i)); });
 }
 
 void ParamPanel::build() {
+    auto* undoKeys = new ParamUndoKeys(this);
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     rows_.resize(doc_.count());
@@ -62,6 +87,8 @@ void ParamPanel::build() {
             row.editor = field;
         }
         row.editor->setObjectName(name);
+        row.editor->installEventFilter(undoKeys);
+        if (auto* text = row.editor->findChild<QLineEdit*>()) text->installEventFilter(undoKeys);
         row.editor->setToolTip(QString::fromStdString(p.description));
         QWidget* field = row.editor;
         if (p.animatable) {

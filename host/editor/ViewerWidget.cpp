@@ -45,8 +45,10 @@ ViewerWidget::ViewerWidget(EditorWindowSystem& system, QWidget* parent)
     viewer_ = std::make_unique<DsViewer>(*surface_);
     if (!viewer_->registered()) failure_ = "the viewer could not offer its controller";
     attach(surface_->window(), Size::FromWidget);
-    connect(this, &LayerWindowView::framePainted, this,
-            [this] { emit resultPainted(presentedSerial_); });
+    connect(this, &LayerWindowView::framePainted, this, [this] {
+        paintedSerial_ = presentedSerial_;
+        emit resultPainted(presentedSerial_);
+    });
 }
 
 ViewerWidget::~ViewerWidget() {

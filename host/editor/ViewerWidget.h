@@ -42,6 +42,10 @@ public:
     // failed.  Results older than the newest shown are ignored.
     void showResult(const RenderResult& result);
     uint64_t shownSerial() const { return shownSerial_; }
+    // The serial of the frame last painted on screen.
+    uint64_t paintedSerial() const { return paintedSerial_; }
+    // The message shown instead of a frame that failed (empty when none).
+    const QString& message() const { return message_; }
 
     void setMode(Mode mode);
     Mode mode() const { return mode_; }
@@ -92,7 +96,7 @@ private:
     std::shared_ptr<const ViewImage> before_, after_;
     std::vector<uint8_t> composed_;
     QString message_;
-    uint64_t shownSerial_ = 0, presentedSerial_ = 0;
+    uint64_t shownSerial_ = 0, presentedSerial_ = 0, paintedSerial_ = 0;
     bool fitted_ = false;
     Mode mode_ = Mode::After;
     double split_ = 0.5;
