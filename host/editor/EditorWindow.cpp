@@ -112,6 +112,10 @@ bool EditorWindow::openModule(const std::string& modulePath, std::string& error)
     tabs_->insertTab(0, scroll, "All parameters");
     tabs_->setCurrentIndex(0);
     viewer_->setEffect(&session_->module());
+    connect(&doc, &ParamDocument::changed, this, [this](int i) {
+        if (session_->module().paramId(size_t(i)) == ColBalanceParam::HideOverlayControls.id)
+            viewer_->setOverlayHidden(session_->document().valueAt(size_t(i), 0) != 0);
+    });
 
     QUndoStack* undo = doc.undoStack();
     action("undo")->setEnabled(false);

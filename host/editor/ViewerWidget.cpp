@@ -82,6 +82,13 @@ void ViewerWidget::placeTool(int width, int height) {
     toolWidth_ = width;
     toolHeight_ = height;
     tools_->PageShown("K_ColBalance");
+    if (overlayHidden_) tools_->SetOverlayHidden(TRUE);
+    renderSoon();
+}
+
+void ViewerWidget::setOverlayHidden(bool hidden) {
+    overlayHidden_ = hidden;
+    if (toolPushed_) tools_->SetOverlayHidden(hidden ? TRUE : FALSE);
     renderSoon();
 }
 
@@ -100,9 +107,11 @@ void ViewerWidget::showResult(const RenderResult& r) {
     after_ = r.ok ? r.after : nullptr;
     message_ = r.ok ? QString() : QString::fromStdString(r.error);
     if (after_) {
+        // A new picture size (a new input) is fitted once.
         placeTool(after_->width, after_->height);
-        if (!fitted_) {
-            fitted_ = true;
+        if (after_->width != fittedWidth_ || after_->height != fittedHeight_) {
+            fittedWidth_ = after_->width;
+            fittedHeight_ = after_->height;
             fit();
         }
     }

@@ -47,6 +47,10 @@ public:
     // The message shown instead of a frame that failed (empty when none).
     const QString& message() const { return message_; }
 
+    // The help page's Hide Overlay Controls: the tool neither draws nor
+    // takes the pen while hidden.
+    void setOverlayHidden(bool hidden);
+
     void setMode(Mode mode);
     Mode mode() const { return mode_; }
     // The split column as a fraction of the frame's width.
@@ -90,14 +94,14 @@ private:
 
     ModuleSession* session_ = nullptr;
     ComPtr<IFnDsViewerTool> tools_;
-    bool toolPushed_ = false;
+    bool toolPushed_ = false, overlayHidden_ = false;
     int toolWidth_ = 0, toolHeight_ = 0;
 
     std::shared_ptr<const ViewImage> before_, after_;
     std::vector<uint8_t> composed_;
     QString message_;
     uint64_t shownSerial_ = 0, presentedSerial_ = 0, paintedSerial_ = 0;
-    bool fitted_ = false;
+    int fittedWidth_ = 0, fittedHeight_ = 0;
     Mode mode_ = Mode::After;
     double split_ = 0.5;
 
