@@ -137,12 +137,10 @@ void ParamPanel::refresh(size_t i) {
     else if (auto* field = qobject_cast<NumberField*>(row.editor))
         field->setValue(v);
     if (row.key) {
-        // A filled diamond: a key here; hollow: animated, no key here.
+        // A filled diamond: a key here; hollow: none here.
         const bool here = doc_.hasKeyAt(i, time_);
         row.key->setChecked(here);
-        row.key->setText(here              ? QString(QChar(0x25C6))
-                         : doc_.hasKeys(i) ? QString(QChar(0x25C7))
-                                           : QString("key"));
+        row.key->setText(QString(QChar(here ? 0x25C6 : 0x25C7)));
     }
 }
 

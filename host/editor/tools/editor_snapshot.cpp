@@ -4,6 +4,7 @@
 // display (xvfb-run for none).
 //
 //   editor_snapshot IN [--params FILE.json] [--tab N] [--size WxH] -o SHOT.png
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     if (args.isSet(params) && !window.loadParams(args.value(params).toStdString(), error))
         return fail(error);
     window.panelTabs()->setCurrentIndex(args.value(tab).toInt());
-    if (args.isSet(split)) window.viewer()->setMode(ViewerWidget::Mode::Split);
+    if (args.isSet(split)) window.action("split")->trigger();
 
     // Until the newest render is on screen, then a moment for the rest of
     // the window to settle.
