@@ -224,5 +224,5 @@ std::string ParamValues::toJson(const std::vector<ParamInfo>& params,
         for (const auto& [t, v] : s.keys) keys.push_back({t, valueOf(p, v)});
         doc[p.name] = std::move(keys);
     }
-    return doc.dump(2) + "\n";
+    return doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
