@@ -4,7 +4,9 @@
 // saved params file renders with colbalance to the pixels the viewer shows
 // at 1:1, the matte switch leaves the parameters alone, a sequence keys and
 // interpolates as colbalance does, a corrupt frame is reported without
-// ending the session, and closing with unsaved changes asks.
+// ending the session, closing with unsaved changes asks, and a GL window of
+// the window layer (what a property page's controls are) is mirrored with
+// its pointer.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -22,6 +24,8 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include <GL/gl.h>
+
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -29,6 +33,7 @@
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
+#include "host/editor/LayerWindowView.h"
 #include "host/editor/NumberField.h"
 #include "host/editor/ParamPanel.h"
 #include "host/editor/SequenceExport.h"
@@ -327,6 +332,75 @@ TEST_F(EditorGui, ClosingWithUnsavedChangesAsks) {
     ASSERT_TRUE(window->saveParams(dir.filePath("saved.json").toStdString(), error)) << error;
     EXPECT_TRUE(window->close());
     EXPECT_EQ(asked, 2);
+}
+
+// A GL control of the window layer, as a property page's colour circle is
+// one: it paints a colour and notes where the left button went down.
+struct GLControl {
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        GLControl* self = gControl;
+        if (m == WM_PAINT && self) {
+            wglMakeCurrent(self->dc, self->gl);
+            glClearColor(0.2f, 0.4f, 0.8f, 1.0f);
+            glClear(GL_COLOR_BUFFER_BIT);
+            SwapBuffers(self->dc);
+            ValidateRect(w, nullptr);
+            return 0;
+        }
+        if (m == WM_LBUTTONDOWN && self) self->down = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        return DefWindowProcW(w, m, wp, lp);
+    }
+    static inline GLControl* gControl = nullptr;
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    HGLRC gl = nullptr;
+    POINT down{-1, -1};
+};
+
+TEST_F(EditorGui, ALayerWindowShowsItsFramesAndTakesThePointer) {
+    static int instance = 0;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = GLControl::Proc;
+    wc.hInstance = &instance;
+    wc.lpszClassName = "EditorTestGLControl";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    GLControl c;
+    GLControl::gControl = &c;
+    // Far from every other window, so the pointer finds this one.
+    c.window = CreateWindowExA(0, "EditorTestGLControl", "control", WS_VISIBLE, 3000, 3000, 120, 80,
+                               nullptr, nullptr, &instance, nullptr);
+    ASSERT_TRUE(c.window);
+    c.dc = GetDC(c.window);
+    PIXELFORMATDESCRIPTOR pfd{};
+    pfd.nSize = sizeof pfd;
+    pfd.nVersion = 1;
+    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    pfd.iPixelType = PFD_TYPE_RGBA;
+    pfd.cColorBits = 8;
+    ASSERT_TRUE(SetPixelFormat(c.dc, ChoosePixelFormat(c.dc, &pfd), &pfd));
+    c.gl = wglCreateContext(c.dc);
+    ASSERT_TRUE(c.gl);
+
+    LayerWindowView view(*gSystem);
+    view.attach(c.window, LayerWindowView::Size::FromWindow);
+    EXPECT_EQ(view.size(), QSize(120, 80)) << "the window's size is the widget's";
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // An invalidation paints once the events at hand are done.
+    InvalidateRect(c.window, nullptr, FALSE);
+    QTest::qWait(20);
+    ASSERT_FALSE(view.image().isNull());
+    EXPECT_EQ(view.image().pixelColor(60, 40), QColor(51, 102, 204));
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(c.down.x, 30);
+    EXPECT_EQ(c.down.y, 40);
+
+    view.attach(nullptr, LayerWindowView::Size::FromWindow);
+    wglDeleteContext(c.gl);
+    ReleaseDC(c.window, c.dc);
+    DestroyWindow(c.window);
+    GLControl::gControl = nullptr;
+    UnregisterClassA("EditorTestGLControl", &instance);
 }
 
 }  // namespace
