@@ -212,15 +212,15 @@ TEST_F(EditorGui, EditsThroughTheControlsRenderUndoAndSaveAsColbalanceRenders) {
 }
 
 TEST_F(EditorGui, SequenceKeysInterpolateAsColbalanceAndACorruptFrameIsReported) {
-    // Frames 1 and 2 are the chart, frame 3 is cut short.
+    // Frames 1 and 2 are the chart, frame 3 is no image at all.  (A PNG cut
+    // short would do as well, but OpenImageIO leaks a message string on
+    // libpng's error path, which the address sanitizer's leak check sees.)
     ASSERT_TRUE(QFile::copy(kChart, dir.filePath("seq.0001.png")));
     ASSERT_TRUE(QFile::copy(kChart, dir.filePath("seq.0002.png")));
-    QFile chart(kChart);
-    ASSERT_TRUE(chart.open(QIODevice::ReadOnly));
-    QFile cut(dir.filePath("seq.0003.png"));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write(chart.read(3000));
-    cut.close();
+    QFile bad(dir.filePath("seq.0003.png"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("\x89PNG but nothing after it\n");
+    bad.close();
 
     std::string error;
     ASSERT_TRUE(window->openInput(dir.filePath("seq.%04d.png").toStdString(), std::nullopt, error))
