@@ -193,6 +193,9 @@ void EditorWindow::buildMenus() {
     QAction* split =
         mode("split", "&Split Before/After", QKeySequence("S"), ViewerWidget::Mode::Split);
     after->setChecked(true);
+    // One key flips between the two, for comparing in place.
+    QAction* flip = make("flip", "&Toggle Before/After", QKeySequence("\\"),
+                         [before, after] { (before->isChecked() ? after : before)->trigger(); });
     auto* mattes = new QActionGroup(this);
     const char* names[4] = {"&Picture", "&Lowlights Matte", "&Midtones Matte", "&Highlights Matte"};
     QList<QAction*> matteActions;
@@ -208,7 +211,7 @@ void EditorWindow::buildMenus() {
     view->addAction(fit);
     view->addAction(actual);
     view->addSeparator();
-    view->addActions({after, before, split});
+    view->addActions({after, before, split, flip});
     view->addSeparator();
     view->addActions(matteActions);
     bar->addAction(fit);

@@ -209,6 +209,15 @@ TEST_F(EditorGui, EditsThroughTheControlsRenderUndoAndSaveAsColbalanceRenders) {
     settle();
     EXPECT_EQ(shown(), turned);
     EXPECT_NE(matte, turned);
+
+    // Before is the source as read; the key flips back to after.
+    QTest::keyClick(window.get(), Qt::Key_Backslash);
+    QTest::qWait(50);
+    EXPECT_EQ(window->viewer()->mode(), ViewerWidget::Mode::Before);
+    expectViewerShows(QImage(kChart).convertToFormat(QImage::Format_RGB32));
+    QTest::keyClick(window.get(), Qt::Key_Backslash);
+    QTest::qWait(50);
+    EXPECT_EQ(shown(), turned);
 }
 
 TEST_F(EditorGui, SequenceKeysInterpolateAsColbalanceAndACorruptFrameIsReported) {
