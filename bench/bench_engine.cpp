@@ -14,12 +14,15 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "analysis/FnHistogramAnalyser.h"
 #include "engine/FnColBalancer.h"
+#include "engine/FnColBalancerF32.h"
 #include "engine/FnParallel.h"
 #include "engine/FnToneRender.h"
+#include "engine/FnToneRenderF32.h"
 
 namespace {
 
@@ -31,9 +34,14 @@ std::map<std::tuple<int, int, int>, double>& memcpyTimes() {
     return m;
 }
 
+// Storage white of the pattern: float frames are the 16-bit frame divided by
+// 16384.
+template <class Img>
+constexpr int kOne = sizeof(typename Img::StorageColour) == 4 ? 255 : 16384;
+
 // A smooth frame with mild noise: neighbouring pixels have neighbouring tone
-// keys, as in real footage.  16-bit frames reach a little beyond white
-// (unsigned ones stop at their maximum).
+// keys, as in real footage.  16-bit and float frames reach a little beyond
+// white (unsigned ones stop at their maximum).
 template <class Img>
 void fillFrame(Img& img, int one) {
     std::mt19937 rng(1);
@@ -48,13 +56,17 @@ void fillFrame(Img& img, int one) {
                 long c = base + noise(rng);
                 if (c < 0) c = 0;
                 if (c > top) c = top;
-                if (c > long(std::numeric_limits<E>::max())) c = std::numeric_limits<E>::max();
-                return E(c);
+                if constexpr (std::is_floating_point_v<E>) {
+                    return E(c) / E(one);
+                } else {
+                    if (c > long(std::numeric_limits<E>::max())) c = std::numeric_limits<E>::max();
+                    return E(c);
+                }
             };
             p.r = v(long(x) * top / w);
             p.g = v(long(y) * top / h);
             p.b = v(long(x + y) * top / (w + h));
-            p.a = E(one);
+            p.a = std::is_floating_point_v<E> ? E(1) : E(one);
         }
 }
 
@@ -127,14 +139,13 @@ void BM_Memcpy(benchmark::State& state, int w, int h, int pixelBytes) {
 
 template <class Balancer, class Img>
 void BM_Balancer(benchmark::State& state, int w, int h, bool preserve, FnBalancePath path) {
-    constexpr bool kSixteen = Balancer::kSixteenBit;
     if (!fnBalancePathSupported(path)) {
         state.SkipWithError("path not supported on this processor");
         return;
     }
-    Frames<Img> f(w, h, kSixteen ? 16384 : 255);
+    Frames<Img> f(w, h, kOne<Img>);
     const FnBalanceParams p = settings(preserve);
-    timeFrames(state, w, h, kSixteen ? 8 : 4, [&] {
+    timeFrames(state, w, h, Img::kPixelSize, [&] {
         auto b = std::make_unique<Balancer>();
         SetupBalancer(*b, p);
         b->setBalancePath(path);
@@ -144,11 +155,10 @@ void BM_Balancer(benchmark::State& state, int w, int h, bool preserve, FnBalance
 
 template <class Render, class Img>
 void BM_ToneMatte(benchmark::State& state, int w, int h) {
-    constexpr bool kSixteen = Render::kSixteenBit;
-    Frames<Img> f(w, h, kSixteen ? 16384 : 255);
+    Frames<Img> f(w, h, kOne<Img>);
     FnBalanceParams p = settings(false);
     p.renderTone = 3;
-    timeFrames(state, w, h, kSixteen ? 8 : 4, [&] {
+    timeFrames(state, w, h, Img::kPixelSize, [&] {
         auto t = std::make_unique<Render>();
         setupToneRender(*t, p);
         t->run(&f.src, &f.dst);
@@ -181,8 +191,8 @@ void registerAll() {
                                                            {FnBalancePath::kScalar, "scalar"}};
     for (auto [w, h] : sizes) {
         const std::string size = std::to_string(w) + "x" + std::to_string(h);
-        for (int bytes : {4, 8}) {
-            const std::string fmt = bytes == 4 ? "8bit" : "16bit";
+        for (int bytes : {4, 8, 16}) {
+            const std::string fmt = bytes == 4 ? "8bit" : (bytes == 8 ? "16bit" : "float");
             // memcpy first: the others divide by its time.
             benchmark::RegisterBenchmark(("memcpy/" + fmt + "/" + size).c_str(), BM_Memcpy, w, h,
                                          bytes)
@@ -192,21 +202,26 @@ void registerAll() {
                 for (auto [path, pathName] : paths) {
                     const std::string name = "balancer/" + fmt + "/" + size +
                                              (preserve ? "/preserve" : "/plain") + "/" + pathName;
-                    auto* bm = bytes == 4
+                    auto* bm = bytes == 4 ? benchmark::RegisterBenchmark(
+                                                name.c_str(), BM_Balancer<FnColBalancer8, FnImage8>,
+                                                w, h, preserve, path)
+                               : bytes == 8
                                    ? benchmark::RegisterBenchmark(
-                                         name.c_str(), BM_Balancer<FnColBalancer8, FnImage8>, w, h,
-                                         preserve, path)
-                                   : benchmark::RegisterBenchmark(
                                          name.c_str(), BM_Balancer<FnColBalancer16, FnImage16>, w,
+                                         h, preserve, path)
+                                   : benchmark::RegisterBenchmark(
+                                         name.c_str(), BM_Balancer<FnColBalancerF32, FnImageF32>, w,
                                          h, preserve, path);
                     bm->UseManualTime()->Unit(benchmark::kMillisecond);
                 }
             const std::string matte = "tone_matte/" + fmt + "/" + size;
-            auto* bm = bytes == 4
+            auto* bm = bytes == 4 ? benchmark::RegisterBenchmark(
+                                        matte.c_str(), BM_ToneMatte<FnToneRender8, FnImage8>, w, h)
+                       : bytes == 8
                            ? benchmark::RegisterBenchmark(
-                                 matte.c_str(), BM_ToneMatte<FnToneRender8, FnImage8>, w, h)
+                                 matte.c_str(), BM_ToneMatte<FnToneRender16, FnImage16>, w, h)
                            : benchmark::RegisterBenchmark(
-                                 matte.c_str(), BM_ToneMatte<FnToneRender16, FnImage16>, w, h);
+                                 matte.c_str(), BM_ToneMatte<FnToneRenderF32, FnImageF32>, w, h);
             bm->UseManualTime()->Unit(benchmark::kMillisecond);
             const std::string count = "analyser/" + fmt + "/" + size;
             bm = bytes == 4

@@ -113,7 +113,10 @@ HRESULT ColBalance::GetImageEffectInfo(DSImageEffectInfo* info) {
 }
 
 HRESULT ColBalance::IsFormatSupported(REFGUID format) {
-    return (format == MFIF_RGBA_RAW_32 || format == MFIF_RGBA_S2_14) ? S_OK : S_FALSE;
+    return (format == MFIF_RGBA_RAW_32 || format == MFIF_RGBA_S2_14 ||
+            format == MFIF_RGBA_FLOAT_128)
+               ? S_OK
+               : S_FALSE;
 }
 
 HRESULT ColBalance::SetDefaults() {

@@ -5,9 +5,11 @@
 
 #include "effect/ColBalance.h"
 #include "engine/FnColBalancer.h"
+#include "engine/FnColBalancerF32.h"
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
 #include "engine/FnToneRender.h"
+#include "engine/FnToneRenderF32.h"
 #include "platform/dssdk/DSServices.h"
 
 namespace {
@@ -47,10 +49,30 @@ void imageSize(IDSImage* image, int32_t& w, int32_t& h) {
     if (!image || FAILED(image->GetSize(&w, &h)) || w < 0 || h < 0) w = h = 0;
 }
 
-// Wraps a host image without copying.  Rows of 16-bit images lie bottom-up
-// in host memory, so their texture walks memory backwards; texture row 0 is
-// the image's top row either way.  An image that cannot be prepared leaves
-// the texture empty.
+// The host formats of each storage path, and the row order of their memory
+// (platform/dssdk/IDSImage.h): 16-bit images lie bottom-up, 8-bit and float
+// images top-down.
+template <class Image>
+struct HostFormat;
+template <>
+struct HostFormat<FnImage8> {
+    static constexpr GUID rgba = MFIF_RGBA_RAW_32, mask = MFIF_A_RAW_8;
+    static constexpr bool bottomUp = false;
+};
+template <>
+struct HostFormat<FnImage16> {
+    static constexpr GUID rgba = MFIF_RGBA_S2_14, mask = MFIF_A_S2_14;
+    static constexpr bool bottomUp = true;
+};
+template <>
+struct HostFormat<FnImageF32> {
+    static constexpr GUID rgba = MFIF_RGBA_FLOAT_128, mask = MFIF_A_FLOAT_32;
+    static constexpr bool bottomUp = false;
+};
+
+// Wraps a host image without copying.  Bottom-up images get a texture that
+// walks memory backwards; texture row 0 is the image's top row either way.
+// An image that cannot be prepared leaves the texture empty.
 template <class Texture>
 void wrapHostImage(Texture& tex, IDSImage* image, bool bottomUp, int32_t ox, int32_t oy) {
     if (!image || image->PrepareForAccess() != S_OK) return;
@@ -135,18 +157,21 @@ HRESULT ColBalance::Render(IUnknown*, double time) {
         .interrupt = &interrupt};
     const GUID format = formatOf(output);
     if (format == MFIF_RGBA_RAW_32)
-        return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(frame, time,
-                                                                                   false);
+        return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(
+            frame, time, HostFormat<FnImage8>::bottomUp);
     if (format == MFIF_RGBA_S2_14)
-        return RenderFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>(frame, time,
-                                                                                       true);
+        return RenderFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>(
+            frame, time, HostFormat<FnImage16>::bottomUp);
+    if (format == MFIF_RGBA_FLOAT_128)
+        return RenderFormat<FnImageF32, FnMaskImageF32, FnColBalancerF32, FnToneRenderF32>(
+            frame, time, HostFormat<FnImageF32>::bottomUp);
     return S_OK;
 }
 
 template <class Image, class MaskImage, class Balancer, class ToneRender>
-HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool sixteenBit) {
-    const GUID rgbaFormat = sixteenBit ? MFIF_RGBA_S2_14 : MFIF_RGBA_RAW_32;
-    const GUID maskFormat = sixteenBit ? MFIF_A_S2_14 : MFIF_A_RAW_8;
+HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool bottomUp) {
+    const GUID rgbaFormat = HostFormat<Image>::rgba;
+    const GUID maskFormat = HostFormat<Image>::mask;
     IDSImage* sourceImage = SourceImage();
     IDSImage* input2Image = Input2Image();
     IDSImage* maskImage = PixelMask();
@@ -159,10 +184,10 @@ HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool 
 
     Image output, source, input2;
     MaskImage mask;
-    wrapHostImage(output, OutputImage(), sixteenBit, outputOffset[0], outputOffset[1]);
-    wrapHostImage(source, sourceImage, sixteenBit, sourceOffset[0], sourceOffset[1]);
-    wrapHostImage(input2, input2Image, sixteenBit, input2Offset[0], input2Offset[1]);
-    wrapHostImage(mask, maskImage, sixteenBit, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
+    wrapHostImage(output, OutputImage(), bottomUp, outputOffset[0], outputOffset[1]);
+    wrapHostImage(source, sourceImage, bottomUp, sourceOffset[0], sourceOffset[1]);
+    wrapHostImage(input2, input2Image, bottomUp, input2Offset[0], input2Offset[1]);
+    wrapHostImage(mask, maskImage, bottomUp, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
                   clampOffset(int64_t(MaskY()) + sourceOffset[1]));
     // The tone matte writes alpha (the channel-mask step may restore it);
     // the balancer copies alpha from the source.

@@ -10,6 +10,9 @@
 #include <cstdint>
 
 constexpr int32_t kFnShiftLimit = 1 << 26;
+// The float balancer's bound, in whites: where 16-bit shifts saturate
+// (2^26 / 16384 = 4096 whites).  Keeps every float sum of its loops finite.
+constexpr float kFnShiftLimitF32 = float(kFnShiftLimit) / 16384.0f;
 
 struct FnBalanceKernel {
     const float* lowTable = nullptr;
@@ -36,6 +39,28 @@ struct FnBalanceKernel {
     int32_t alphaFull = 255;    // 255 or 16384
 };
 
+// A float tone key (the channel sum, white 3.0) is clamped to 0..3 and
+// stands at tone position key x 16384 / 98303, where the same colour's sum
+// stands in 16-bit storage (FnColBalancerF32.h).
+constexpr float kFnF32KeyWhite = 3.0f;
+constexpr float kFnF32KeyScale = 16384.0f;
+constexpr float kFnF32KeySpan = 98303.0f;
+
+// The float balancer's settings, folded the same way, in whites (1.0).  The
+// shifts keep their fractions: float storage has no integer unit to round
+// to.  Tone settings as above; the weights are always evaluated per pixel.
+struct FnBalanceKernelF32 {
+    float lowlights = 0, reciprocal = 1, lowEase = 4, highEase = 4;
+    float add[3] = {0, 0, 0};
+    float low[3] = {0, 0, 0};
+    float mid[3] = {0, 0, 0};
+    float high[3] = {0, 0, 0};
+    float lumLow = 0, lumMaster = 0, lumMid = 0, lumHigh = 0;
+    int32_t preserve = 0;
+    int32_t lumAny = 0;
+    int32_t alphaWeighted = 0;
+};
+
 // One row of `n` contiguous storage pixels (source and destination may be
 // the same memory).
 using FnBalanceRowFn = void (*)(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
@@ -47,6 +72,11 @@ bool fnBalancePathSupported(FnBalancePath path);
 // The vector row loop of a path for 8- or 16-bit storage; null for the
 // scalar path or a path this processor lacks.  kAuto picks the widest.
 FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit);
+
+// The same for float storage (16-byte pixels).
+using FnBalanceRowF32Fn = void (*)(const FnBalanceKernelF32& k, const void* src, void* dst,
+                                   int32_t n);
+FnBalanceRowF32Fn fnBalanceRowFunctionF32(FnBalancePath path);
 
 // The three weight tables of `n` keys (entry i at position i / keySpan),
 // evaluated lane by lane with the arithmetic of FnToneTransferTable's
@@ -60,6 +90,8 @@ void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int
 void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow8Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
 void fnBalanceRow16Avx512(const FnBalanceKernel& k, const void* src, void* dst, int32_t n);
+void fnBalanceRowF32Avx2(const FnBalanceKernelF32& k, const void* src, void* dst, int32_t n);
+void fnBalanceRowF32Avx512(const FnBalanceKernelF32& k, const void* src, void* dst, int32_t n);
 void fnBalanceTablesAvx2(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high);
 void fnBalanceTablesAvx512(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
                            float* high);

@@ -50,12 +50,26 @@ std::array<float, 3> HueSatShift(float h, float s) {
     }
 }
 
-FnRGBi fnHueSatShift(double hueDegrees, double saturationPct, float scale) {
+namespace {
+// The shift of a hue and saturation pair in whites, as single floats.
+std::array<float, 3> shiftInWhites(double hueDegrees, double saturationPct) {
     const double turns = std::isfinite(hueDegrees) ? hueDegrees / 360.0 : 0.0;
     const float h = turns > FLT_MAX ? FLT_MAX : (turns < -FLT_MAX ? -FLT_MAX : float(turns));
     double sat = boundedPercent(saturationPct);
     if (sat < 0.0) sat = 0.0;
-    const std::array<float, 3> c = HueSatShift(h, float(sat / 100.0));
+    return HueSatShift(h, float(sat / 100.0));
+}
+
+// The float bound: NaN gives 0.
+float saturateF32(float v) {
+    if (std::isnan(v)) return 0.0f;
+    return v < -kFnShiftLimitF32 ? -kFnShiftLimitF32
+                                 : (v > kFnShiftLimitF32 ? kFnShiftLimitF32 : v);
+}
+}  // namespace
+
+FnRGBi fnHueSatShift(double hueDegrees, double saturationPct, float scale) {
+    const std::array<float, 3> c = shiftInWhites(hueDegrees, saturationPct);
     FnRGBi out;
     out.r = fnSaturateInt(double(c[0] * scale), kFnShiftLimit);
     out.g = fnSaturateInt(double(c[1] * scale), kFnShiftLimit);
@@ -67,6 +81,23 @@ int32_t fnLuminanceOffset(double luminancePct, float scale) {
     const float q = float(boundedPercent(luminancePct) / 100.0);
     const float v = q * scale;
     return fnSaturateInt(double(v) + 0.5, kFnShiftLimit);
+}
+
+// Float storage's white is 1.0; the products are kept as they are.
+FnRGBf fnHueSatShiftF32(double hueDegrees, double saturationPct) {
+    constexpr float white = 1.0f;
+    const std::array<float, 3> c = shiftInWhites(hueDegrees, saturationPct);
+    FnRGBf out;
+    out.r = saturateF32(c[0] * white);
+    out.g = saturateF32(c[1] * white);
+    out.b = saturateF32(c[2] * white);
+    return out;
+}
+
+float fnLuminanceOffsetF32(double luminancePct) {
+    constexpr float white = 1.0f;
+    const float q = float(boundedPercent(luminancePct) / 100.0);
+    return saturateF32(q * white);
 }
 
 bool fnBalancePathSupported(FnBalancePath path) {
@@ -97,6 +128,20 @@ FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit) {
         return sixteenBit ? fnBalanceRow16Avx512 : fnBalanceRow8Avx512;
 #else
     (void)sixteenBit;
+#endif
+    return nullptr;
+}
+
+FnBalanceRowF32Fn fnBalanceRowFunctionF32(FnBalancePath path) {
+    if (path == FnBalancePath::kAuto) {
+        path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
+               : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
+                                                              : FnBalancePath::kScalar;
+    }
+    if (!fnBalancePathSupported(path)) return nullptr;
+#if defined(FN_HAVE_X86_SIMD)
+    if (path == FnBalancePath::kAvx2) return fnBalanceRowF32Avx2;
+    if (path == FnBalancePath::kAvx512) return fnBalanceRowF32Avx512;
 #endif
     return nullptr;
 }

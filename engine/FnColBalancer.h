@@ -63,6 +63,11 @@ std::array<float, 3> HueSatShift(float hueTurns, float saturation);
 // Setup conversions of one parameter pair or value, in storage units.
 FnRGBi fnHueSatShift(double hueDegrees, double saturationPct, float scale);
 int32_t fnLuminanceOffset(double luminancePct, float scale);
+// The same for float storage, in whites: the integer conversions without
+// their final truncation or rounding to a storage unit, each component
+// saturated to +-kFnShiftLimitF32.
+FnRGBf fnHueSatShiftF32(double hueDegrees, double saturationPct);
+float fnLuminanceOffsetF32(double luminancePct);
 // trunc(v) saturated to -limit..limit; NaN gives 0.
 int32_t fnSaturateInt(double v, int32_t limit);
 
@@ -118,6 +123,48 @@ inline void fnBalancePixel(const FnBalanceKernel& k, const P& src, P& dst) {
     dst.g = Elem(res[1]);
     dst.b = Elem(res[2]);
     dst.a = alpha;
+}
+
+// One band of a balancer: the rows of the band (in the field), each walked
+// run by run through the source's edge modes.  `one(in, out)` balances one
+// pixel, `row(in, out, n)` a contiguous run.  Fill runs all read one colour:
+// it is balanced once per band.  The destination is written contiguously
+// from the region's first column.
+template <class Proc, class Pixel, class Working, class One, class Row>
+void fnBalanceBand(const Proc& proc, const FnTexture<Pixel, Working>& src,
+                   FnTexture<Pixel, Working>& dst, One&& one, Row&& row) {
+    int32_t first, end, x0, x1;
+    proc.getBandRows(first, end);
+    proc.getColumns(x0, x1);
+    const Pixel fill = src.fillValue();
+    Pixel fillOut{};
+    bool fillDone = false;
+    for (int64_t y = proc.alignToField(first); y < end; y += proc.fieldStep()) {
+        if (proc.shouldStop()) return;
+        Pixel* out = dst.at(x0, int32_t(y));
+        src.forEachRun(
+            int32_t(y), x0, x1,
+            [&](int32_t n) {
+                if (!fillDone) {
+                    one(fill, fillOut);
+                    fillDone = true;
+                }
+                for (int32_t i = 0; i < n; ++i) out[i] = fillOut;
+                out += n;
+            },
+            [&](const Pixel* in, int32_t step, int32_t n) {
+                if (step == 1) {
+                    row(in, out, n);
+                } else if (step == 0) {
+                    Pixel single;
+                    one(*in, single);
+                    for (int32_t i = 0; i < n; ++i) out[i] = single;
+                } else {
+                    for (int32_t i = 0; i < n; ++i, in += step) one(*in, out[i]);
+                }
+                out += n;
+            });
+    }
 }
 
 template <class SrcStorage, class SrcWorking, int SrcLimit, class DstStorage, class DstWorking,
@@ -206,42 +253,11 @@ protected:
     }
 
     void processBand() override {
-        const Source& src = *this->src_;
-        Dest& dst = *this->dst_;
-        int32_t first, end, x0, x1;
-        this->getBandRows(first, end);
-        this->getColumns(x0, x1);
         const FnBalanceKernel k = kernel();
-        // Fill runs all read one colour: balance it once per band.
-        const Pixel fill = src.fillValue();
-        Pixel fillOut{};
-        bool fillDone = false;
-        for (int64_t y = this->alignToField(first); y < end; y += this->fieldStep()) {
-            if (this->shouldStop()) return;
-            Pixel* out = dst.at(x0, int32_t(y));
-            src.forEachRun(
-                int32_t(y), x0, x1,
-                [&](int32_t n) {
-                    if (!fillDone) {
-                        pixel(k, fill, fillOut);
-                        fillDone = true;
-                    }
-                    for (int32_t i = 0; i < n; ++i) out[i] = fillOut;
-                    out += n;
-                },
-                [&](const Pixel* in, int32_t step, int32_t n) {
-                    if (step == 1) {
-                        runRow(k, in, out, n);
-                    } else if (step == 0) {
-                        Pixel one;
-                        pixel(k, *in, one);
-                        for (int32_t i = 0; i < n; ++i) out[i] = one;
-                    } else {
-                        for (int32_t i = 0; i < n; ++i, in += step) pixel(k, *in, out[i]);
-                    }
-                    out += n;
-                });
-        }
+        fnBalanceBand(
+            *this, *this->src_, *this->dst_,
+            [&](const Pixel& in, Pixel& out) { pixel(k, in, out); },
+            [&](const Pixel* in, Pixel* out, int32_t n) { runRow(k, in, out, n); });
     }
 
 private:

@@ -1,6 +1,7 @@
 // The colour balancer's row loops for processors with AVX2 (compiled with
 // -mavx2; called only after a run-time check).
 #include "engine/FnColBalancerSimd.h"
+#include "engine/FnColBalancerSimdF32.h"
 
 void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
     fnsimd::balanceRowAny<false>(k, src, dst, n);
@@ -8,6 +9,10 @@ void fnBalanceRow8Avx2(const FnBalanceKernel& k, const void* src, void* dst, int
 
 void fnBalanceRow16Avx2(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
     fnsimd::balanceRowAny<true>(k, src, dst, n);
+}
+
+void fnBalanceRowF32Avx2(const FnBalanceKernelF32& k, const void* src, void* dst, int32_t n) {
+    fnsimd::balanceRowF32Any(k, src, dst, n);
 }
 
 void fnBalanceTablesAvx2(const FnBalanceKernel& k, int32_t n, float* low, float* mid, float* high) {

@@ -195,21 +195,24 @@ inline VF clamp01(const Consts& q, VF v) {
 // ((e - 2) u + (3 - e)) u u, clamped to 0..1.
 inline VF shape(const Consts& q, VF u, VF a, VF b) { return clamp01(q, (a * u + b) * u * u); }
 
-// The three weights of the tables' entries `key`, computed as the table
-// build computes them (FnToneTransfer): position x = key / (N - 1), the
-// product (x - lo) s shared by both curves.  Where the build subtracts in
+// The three weights at tone positions x, computed as the table build
+// computes them (FnToneTransfer): the product (x - lo) s shared by both
+// curves.  Where the build subtracts in
 // double (1 - product for the lowlight curve, 1 - (h + l) for the midtone
 // weight) the float subtraction gives the same float: the double result is
 // exact, or both round to the same float for products beyond 2^53 or below
 // 2^-29.  The tests check every entry of both table sizes.
-inline void weights(const Consts& q, VI key, VF& low, VF& mid, VF& high) {
-    const VF x = tof(key) / q.keySpan;
+inline void weightsAt(const Consts& q, VF x, VF& low, VF& mid, VF& high) {
     const VF prod = (x - q.lowlights) * q.reciprocal;
     high = shape(q, clamp01(q, prod), q.highA, q.highB);
     const VF u = q.one - prod;
     const VF l = shape(q, u, q.lowA, q.lowB);
     low = u < q.zerof ? q.zerof : (u > q.one ? q.one : l);
     mid = clamp01(q, q.one - (high + low));
+}
+// The weights of the tables' entries `key`: position key / (N - 1).
+inline void weights(const Consts& q, VI key, VF& low, VF& mid, VF& high) {
+    weightsAt(q, tof(key) / q.keySpan, low, mid, high);
 }
 
 // Channels of one block of pixels as int32 lanes.

@@ -18,6 +18,8 @@
 
 #include <cstdint>
 
+#include "engine/FnPixel.h"
+
 template <class Colour, class Elem, int Max>
 struct FnDesatClamper {
     static constexpr int kMax = Max;
@@ -54,5 +56,41 @@ private:
         if (!(v > 0.0f)) return Elem(0);
         if (v >= float(Max)) return Elem(Max);
         return Elem(int32_t(v));
+    }
+};
+
+// Float colours (the float format's clamp, Max kFnUnbounded): channels below
+// 0 are pulled toward the mean by the same rule, and nothing is limited
+// above.  The integer clamp takes the mean and the distances exactly, in
+// integers; here they are taken in double, which keeps every finite colour
+// finite (a single-precision sum of channels near FLT_MAX would overflow),
+// and each channel is rounded to single once.  A mean at or below 0 gives
+// black, the grey at the edge the mean crossed.
+template <class Colour>
+struct FnDesatClamper<Colour, float, kFnUnbounded> {
+    static void desaturateClamp(Colour& col) {
+        if (!(col.r < 0.0f || col.g < 0.0f || col.b < 0.0f)) return;
+        const double m = (double(col.r) + double(col.g) + double(col.b)) / 3.0;
+        if (!(m > 0.0)) {
+            col.r = col.g = col.b = 0.0f;
+            return;
+        }
+        double k = 1.0;
+        for (const float c : {col.r, col.g, col.b}) {
+            if (!(c < 0.0f)) continue;
+            const double kc = m / (m - double(c));
+            if (kc < k) k = kc;
+        }
+        col.r = shrink(col.r, m, k);
+        col.g = shrink(col.g, m, k);
+        col.b = shrink(col.b, m, k);
+    }
+
+private:
+    // (c - m) k + m lies between c and m, so it is finite; the channel that
+    // set k lands on 0 but for rounding, which the clamp absorbs.
+    static float shrink(float c, double m, double k) {
+        const double v = (double(c) - m) * k + m;
+        return v > 0.0 ? float(v) : 0.0f;
     }
 };

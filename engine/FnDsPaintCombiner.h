@@ -4,12 +4,29 @@
 //     d = s + (d - s) * m / F
 // in 32-bit integers, truncating toward zero.  Mask values below 0 (16-bit
 // storage is signed) count as empty.
+//
+// Float storage (mask full at 1.0): a mask value at or below 0, or NaN, is
+// empty, one at or above 1 full, and in between every component becomes
+// fnMixF32(s, d, m).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "engine/FnFrameContext.h"
 #include "engine/Imager.h"
+
+// s + (d - s) m for 0 < m < 1, in double and rounded to single once, so no
+// finite pair can overflow.  Equal ends stay as they are (infinities too).
+// Otherwise, where an end is not finite, the blend is (1 - m) s + m d, whose
+// IEEE value is the infinite end, or NaN for opposite infinities or a NaN
+// end, where the form above would give NaN for any infinity.
+inline float fnMixF32(float s, float d, float m) {
+    if (s == d) return d;
+    const double ds = s, dd = d, dm = m;
+    if (std::isfinite(s) && std::isfinite(d)) return float(ds + (dd - ds) * dm);
+    return float(ds * (1.0 - dm) + dd * dm);
+}
 
 template <class Storage, class Working, class MaskStorage, class MaskWorking>
 class FnDsPaintCombiner
@@ -19,6 +36,7 @@ public:
     using Image = FnTexture<Storage, Working>;
     using MaskImage = FnTexture<MaskStorage, MaskWorking>;
     static constexpr int32_t kFull = MaskStorage::kMax;
+    static constexpr bool kFloat = !MaskStorage::kInteger;
 
     void processBand(Image& src, MaskImage& mask, Image& map) override {
         const FnRect r = this->region();
@@ -53,14 +71,28 @@ private:
         d.b = typename Storage::Elem(s.b + (int32_t(d.b) - s.b) * m / kFull);
         d.a = typename Storage::Elem(s.a + (int32_t(d.a) - s.a) * m / kFull);
     }
+    static void mixF32(Storage& d, const Storage& s, float m) {
+        d.r = fnMixF32(s.r, d.r, m);
+        d.g = fnMixF32(s.g, d.g, m);
+        d.b = fnMixF32(s.b, d.b, m);
+        d.a = fnMixF32(s.a, d.a, m);
+    }
     static void blendRun(Storage* d, const Storage* s, int32_t sstep, const MaskStorage* m,
                          int32_t mstep, int32_t n) {
         for (int32_t k = 0; k < n; ++k, s += sstep, m += mstep) {
-            const int32_t v = m->v;
-            if (v <= 0)
-                d[k] = *s;
-            else if (v < kFull)
-                mix(d[k], *s, v);
+            if constexpr (kFloat) {
+                const float v = m->v;
+                if (!(v > 0.0f))
+                    d[k] = *s;
+                else if (v < 1.0f)
+                    mixF32(d[k], *s, v);
+            } else {
+                const int32_t v = m->v;
+                if (v <= 0)
+                    d[k] = *s;
+                else if (v < kFull)
+                    mix(d[k], *s, v);
+            }
         }
     }
     static void copyRun(Storage* d, const Storage* s, int32_t sstep, int32_t n) {
@@ -68,11 +100,19 @@ private:
     }
     static void scaleRun(Storage* d, const MaskStorage* m, int32_t mstep, int32_t n) {
         for (int32_t k = 0; k < n; ++k, m += mstep) {
-            const int32_t v = m->v;
-            if (v <= 0)
-                d[k] = Storage{};
-            else if (v < kFull)
-                mix(d[k], Storage{}, v);
+            if constexpr (kFloat) {
+                const float v = m->v;
+                if (!(v > 0.0f))
+                    d[k] = Storage{};
+                else if (v < 1.0f)
+                    mixF32(d[k], Storage{}, v);
+            } else {
+                const int32_t v = m->v;
+                if (v <= 0)
+                    d[k] = Storage{};
+                else if (v < kFull)
+                    mix(d[k], Storage{}, v);
+            }
         }
     }
     static void clearRun(Storage* d, int32_t n) {

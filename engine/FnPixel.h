@@ -4,6 +4,8 @@
 // value of full intensity ("one", white).  Colour arithmetic happens directly
 // in storage units, so an 8-bit sample lies in 0..255 and a 16-bit signed
 // sample in -32768..32767 with white at 16384 (signed 2.14 fixed point).
+// 32-bit float storage has white 1.0 and no storage limits: scene-linear
+// values far above 1, negative values, NaN and infinities are all stored.
 #pragma once
 
 #include <climits>
@@ -59,7 +61,18 @@ using FnChan16 = FnChannel<FnChannelBase<short, -32768, 32767, 16384, 1>>;
 using FnChanf = FnChannel<FnChannelBase<float, 0, 1, 1, 0>>;
 using FnRGBi = FnRGBCol<FnRGBBase<int, INT_MIN, INT_MAX, INT_MAX, 1>>;
 
-static_assert(sizeof(FnRGBA8) == 4 && sizeof(FnRGBA16) == 8 && sizeof(FnChan16) == 2,
+// Float storage.  The template's bounds are ints, so an unbounded format
+// names the int range as its Min and Max, as FnRGBi does; kFnUnbounded is
+// that Max, the "limit" of the float processors (no upper clamp).  The
+// float mask channel is the float channel format itself: 0 empty, 1 full.
+constexpr int kFnUnbounded = INT_MAX;
+using FnRGBAF32 = FnRGBACol<FnRGBABase<float, INT_MIN, kFnUnbounded, 1, 0>>;
+using FnChanF32 = FnChanf;
+// Unclamped intermediate colour of the float balancer and its clamp.
+using FnRGBf = FnRGBCol<FnRGBBase<float, INT_MIN, kFnUnbounded, 1, 0>>;
+
+static_assert(sizeof(FnRGBA8) == 4 && sizeof(FnRGBA16) == 8 && sizeof(FnChan16) == 2 &&
+                  sizeof(FnRGBAF32) == 16 && sizeof(FnChanF32) == 4,
               "storage pixels must be packed");
 
 // Channel access by index (0 red .. 3 alpha) for code that loops over

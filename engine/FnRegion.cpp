@@ -28,10 +28,16 @@ FnRect fnClipRegion(FnRect r, FnRect extent) {
 
 int32_t fnFieldMode(int32_t mode) { return mode == 1 || mode == 2 ? mode : 0; }
 
+// Field rows are the even or odd rows of the map's coordinates, negative
+// rows (a placement above the frame) included: the division floors, so that
+// -3 is odd like 3.  Division truncating toward zero would move a negative
+// band start to the wrong parity, and a frame split into bands would then
+// process other rows than the same frame in one band.
 int32_t fnAlignToField(int32_t row, int32_t fieldMode) {
+    const auto floorHalf = [](int64_t v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); };
     switch (fnFieldMode(fieldMode)) {
-    case 1: return int32_t(((int64_t(row) + 1) / 2) * 2);
-    case 2: return int32_t((int64_t(row) / 2) * 2 + 1);
+    case 1: return int32_t(floorHalf(int64_t(row) + 1) * 2);
+    case 2: return int32_t(floorHalf(int64_t(row)) * 2 + 1);
     default: return row;
     }
 }

@@ -215,3 +215,5 @@ using FnImage16 = FnTexture<FnRGBA16, FnRGBAf>;
 using FnImage16U = FnTexture<FnRGBA16U, FnRGBAf>;
 using FnMaskImage8 = FnTexture<FnChan8, FnChanf>;
 using FnMaskImage16 = FnTexture<FnChan16, FnChanf>;
+using FnImageF32 = FnTexture<FnRGBAF32, FnRGBAf>;
+using FnMaskImageF32 = FnTexture<FnChanF32, FnChanf>;

@@ -1,11 +1,11 @@
 // Image files in and out of the effect's storage, through OpenImageIO.
 //
-// The host keeps 8-bit frames top-down and 16-bit frames bottom-up in
-// memory, as the effect expects its host's images.  Reading converts a file
-// straight into that layout (an 8-bit RGBA file is read in place, without a
-// copy); writing converts back into the file's own type and channel count and
-// lands the file atomically: a temporary file beside the target, renamed only
-// when complete.
+// The host keeps 8-bit and float frames top-down and 16-bit frames
+// bottom-up in memory, as the effect expects its host's images.  Reading
+// converts a file straight into that layout (an 8-bit or float RGBA file is
+// read in place, without a copy); writing converts back into the file's own
+// type and channel count and lands the file atomically: a temporary file
+// beside the target, renamed only when complete.
 #pragma once
 
 #include <OpenImageIO/imageio.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-enum class PixelDepth { Auto = 0, Eight = 8, Sixteen = 16 };
+enum class PixelDepth { Auto = 0, Eight = 8, Sixteen = 16, Float = 32 };
 
 // One RGBA frame in host layout (4 elements per pixel).
 struct FrameImage {
@@ -22,8 +22,15 @@ struct FrameImage {
     PixelDepth depth = PixelDepth::Eight;
     std::vector<uint8_t> rgba8;   // 8-bit path, rows top-down
     std::vector<int16_t> rgba16;  // 16-bit path, rows bottom-up
-    void* data() { return depth == PixelDepth::Eight ? (void*)rgba8.data() : (void*)rgba16.data(); }
-    size_t bytes() const { return rgba8.size() + rgba16.size() * 2; }
+    std::vector<float> rgbaF;     // float path, rows top-down
+    void* data() {
+        switch (depth) {
+        case PixelDepth::Sixteen: return rgba16.data();
+        case PixelDepth::Float: return rgbaF.data();
+        default: return rgba8.data();
+        }
+    }
+    size_t bytes() const { return rgba8.size() + rgba16.size() * 2 + rgbaF.size() * 4; }
 };
 
 // A single-channel mask in host layout.
@@ -31,6 +38,7 @@ struct MaskImage {
     int width = 0, height = 0;
     std::vector<uint8_t> v8;   // 8-bit path, rows top-down
     std::vector<int16_t> v16;  // 16-bit path, rows bottom-up, full mask 32767
+    std::vector<float> vF;     // float path, rows top-down, full mask 1.0
 };
 
 // A frame as the file's own unsigned values, RGBA with rows top-down: 8-bit
@@ -51,8 +59,13 @@ struct FileInfo {
 };
 
 // The path a file runs on when none is forced: 8-bit files on the 8-bit
-// path, everything else on the 16-bit path.
+// path, half, float and double files on the float path, everything else on
+// the 16-bit path.
 PixelDepth naturalDepth(const OIIO::ImageSpec& spec);
+
+// True when a file of this description can be read (sizes and channel
+// counts within what fits in memory); false with the error naming `path`.
+bool acceptSpec(const OIIO::ImageSpec& spec, const std::string& path, std::string& error);
 
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
                std::string& error);

@@ -212,16 +212,22 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
 bool ModuleSession::renderWith(IDSImageEffect& fx, DsExecutionContext& context, FrameImage& source,
                                FrameImage& output, MaskImage* mask, const RenderRequest& r,
                                std::string& error) {
-    const bool eight = output.depth == PixelDepth::Eight;
-    const DsImageKind kind = eight ? DsImageKind::Rgba8 : DsImageKind::Rgba16;
+    // The image kinds of the frame's path.
+    DsImageKind kind = DsImageKind::Rgba8, maskKind = DsImageKind::Mask8;
+    void* maskMemory = mask ? (void*)mask->v8.data() : nullptr;
+    if (output.depth == PixelDepth::Sixteen) {
+        kind = DsImageKind::Rgba16;
+        maskKind = DsImageKind::Mask16;
+        maskMemory = mask ? (void*)mask->v16.data() : nullptr;
+    } else if (output.depth == PixelDepth::Float) {
+        kind = DsImageKind::RgbaF32;
+        maskKind = DsImageKind::MaskF32;
+        maskMemory = mask ? (void*)mask->vF.data() : nullptr;
+    }
     ComPtr<DsImage> src = DsImage::wrap(kind, source.width, source.height, source.data());
     ComPtr<DsImage> dst = DsImage::wrap(kind, output.width, output.height, output.data());
     ComPtr<DsImage> msk;
-    if (mask) {
-        void* mem = eight ? (void*)mask->v8.data() : (void*)mask->v16.data();
-        msk = DsImage::wrap(eight ? DsImageKind::Mask8 : DsImageKind::Mask16, mask->width,
-                            mask->height, mem);
-    }
+    if (mask) msk = DsImage::wrap(maskKind, mask->width, mask->height, maskMemory);
     if (!src || !dst || (mask && !msk)) {
         error = "out of memory";
         return false;

@@ -60,7 +60,6 @@ public:
     IDSPropertyContainer* properties() const { return props_.get(); }
     const GUID& paramId(size_t index) const { return ids_[index]; }
     ComPtr<IFnDsViewerTool> viewerTools(std::string& error);
-    IUnknown* effect() const { return fx_.get(); }
     // The project frame the viewer tool reads when it is made.
     void setProjectFrame(int width, int height);
 
@@ -70,6 +69,10 @@ public:
     // round it, and the effect's viewer tool placed over it and drawn.
     bool overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
                          std::string& error);
+
+    // The loaded module and the effect, for hosts that open its pages.
+    DsModuleLoader& module() { return module_; }
+    IDSImageEffect* effect() const { return fx_.get(); }
 
 private:
     bool readParams(std::string& error);

@@ -4,6 +4,10 @@
 // 32767, sub-black below 0.  Every file type meets it through a 16-bit file
 // value or a float, with these integer formulas, so a file rendered with
 // default settings comes back as its own round trip.
+//
+// Float storage (white 1.0) takes half and float file values as they are;
+// 8- and 16-bit file values meet it as v / 255 and v / 65535, and go back
+// rounded to the nearest level, so each of them survives the float path.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +30,13 @@ inline uint8_t u16ToU8(uint16_t v) { return uint8_t((uint32_t(v) + 128) / 257); 
 // clamped to the storage range; NaN becomes 0.
 int16_t fromFloat(float f);
 inline float toFloat(int16_t s) { return float(s) / 16384.0f; }
+
+// 8- and 16-bit file values <-> float storage.  Back: the nearest level,
+// ties away from zero, clamped to the file's range; NaN becomes 0.
+inline float u8ToFloat(uint8_t v) { return float(v) / 255.0f; }
+inline float u16ToFloat(uint16_t v) { return float(v) / 65535.0f; }
+uint8_t floatToU8(float f);
+uint16_t floatToU16(float f);
 
 // Masks go to the 16-bit path at full range, because only 32767 is a full
 // mask there: white 65535 becomes 32767.

@@ -11,6 +11,8 @@ GUID formatOf(DsImageKind kind) {
     case DsImageKind::Mask8: return MFIF_A_RAW_8;
     case DsImageKind::Mask16: return MFIF_A_S2_14;
     case DsImageKind::Rgba64: return MFIF_RGBA_RAW_64;
+    case DsImageKind::RgbaF32: return MFIF_RGBA_FLOAT_128;
+    case DsImageKind::MaskF32: return MFIF_A_FLOAT_32;
     }
     return GUID_NULL;
 }
@@ -28,6 +30,8 @@ size_t DsImage::pixelSize(DsImageKind kind) {
     case DsImageKind::Mask8: return 1;
     case DsImageKind::Mask16: return 2;
     case DsImageKind::Rgba64: return 8;
+    case DsImageKind::RgbaF32: return 16;
+    case DsImageKind::MaskF32: return 4;
     }
     return 1;
 }

@@ -1,6 +1,7 @@
 // DsImage: a host image in this host's memory layout (see platform/dssdk/IDSImage.h): 8-bit
-// RGBA rows top-down, 16-bit S2_14 rows bottom-up, single-channel masks in
-// the same row order as their format's RGBA images.
+// RGBA rows top-down, 16-bit S2_14 rows bottom-up, 32-bit float rows
+// top-down, single-channel masks in the same row order as their format's
+// RGBA images.
 //
 // The pixel accessors take image coordinates (row 0 at the top) and hide
 // the memory order.
@@ -15,11 +16,13 @@
 #include "platform/dssdk/IDSImage.h"
 
 enum class DsImageKind {
-    Rgba8,   // MFIF_RGBA_RAW_32
-    Rgba16,  // MFIF_RGBA_S2_14
-    Mask8,   // MFIF_A_RAW_8
-    Mask16,  // MFIF_A_S2_14
-    Rgba64,  // MFIF_RGBA_RAW_64 (unsigned 16-bit; not rendered by effects)
+    Rgba8,    // MFIF_RGBA_RAW_32
+    Rgba16,   // MFIF_RGBA_S2_14
+    Mask8,    // MFIF_A_RAW_8
+    Mask16,   // MFIF_A_S2_14
+    Rgba64,   // MFIF_RGBA_RAW_64 (unsigned 16-bit; not rendered by effects)
+    RgbaF32,  // MFIF_RGBA_FLOAT_128
+    MaskF32,  // MFIF_A_FLOAT_32
 };
 
 class DsImage final : public ComObject<IDSImage> {
@@ -49,6 +52,8 @@ public:
     int16_t* rgba16(int32_t x, int32_t y) const { return static_cast<int16_t*>(pixel(x, y)); }
     uint8_t* mask8(int32_t x, int32_t y) const { return static_cast<uint8_t*>(pixel(x, y)); }
     int16_t* mask16(int32_t x, int32_t y) const { return static_cast<int16_t*>(pixel(x, y)); }
+    float* rgbaF32(int32_t x, int32_t y) const { return static_cast<float*>(pixel(x, y)); }
+    float* maskF32(int32_t x, int32_t y) const { return static_cast<float*>(pixel(x, y)); }
 
     // World placement reported to effects; (0, 0)-(width, height) at first.
     void setWorldPlacement(double x0, double y0, double x1, double y1);

@@ -10,6 +10,13 @@
 //   MFIF_A_RAW_8      one 8-bit value per pixel (pixel masks); top-down
 //   MFIF_A_S2_14      one signed 16-bit value per pixel, full = 32767;
 //                     bottom-up
+// and two formats of our own, for scene-linear float work:
+//   MFIF_RGBA_FLOAT_128  32-bit IEEE float R, G, B, A; white 1.0, no limits
+//                        (values above 1, below 0, NaN and infinities are
+//                        stored as they are); rows top-down, as image files
+//                        keep them, so a float RGBA file is used in place
+//   MFIF_A_FLOAT_32      one 32-bit float per pixel (pixel masks), full =
+//                        1.0; top-down like its RGBA format
 // Image coordinates count rows from the top whatever the memory order.
 #pragma once
 
@@ -24,6 +31,8 @@ inline constexpr GUID MFIF_RGBA_S2_14 = "{3BD8A566-818F-409A-95C9-ABB790CAE28F}"
 inline constexpr GUID MFIF_RGBA_RAW_64 = "{C0D93C7A-5F75-417D-B23F-F422AECF3120}"_guid;
 inline constexpr GUID MFIF_A_RAW_8 = "{77F50A79-4277-4D25-B059-E02A9857BFDF}"_guid;
 inline constexpr GUID MFIF_A_S2_14 = "{2C674798-7C11-46C9-9852-A43E7D2D8234}"_guid;
+inline constexpr GUID MFIF_RGBA_FLOAT_128 = "{37265E8D-83A7-42F8-AA6E-922B06D72A46}"_guid;
+inline constexpr GUID MFIF_A_FLOAT_32 = "{E85EDF4F-3656-4716-9464-0EF96E0FF56B}"_guid;
 
 class IDSImage : public IUnknown {
 public:

@@ -137,6 +137,13 @@ TEST(Imager, FieldRowsAndRegionFitting) {
     field.setFieldMode(2);
     EXPECT_EQ(field.alignToField(4), 5);
     EXPECT_EQ(field.alignToField(5), 5);
+    // Rows above a frame placed higher keep their parity: -3 is odd.
+    EXPECT_EQ(field.alignToField(-3), -3);
+    EXPECT_EQ(field.alignToField(-4), -3);
+    field.setFieldMode(1);
+    EXPECT_EQ(field.alignToField(-3), -2);
+    EXPECT_EQ(field.alignToField(-2), -2);
+    field.setFieldMode(2);
     for (int n : {1, 2, 7}) {
         ThreadCountGuard guard(n);
         FnImage8 src(1, 1), map(5, 9);

@@ -90,3 +90,15 @@ TEST(FramePattern, FindsAPatternsFramesOnDisk) {
     EXPECT_FALSE(sequenceAround((dir / "shot.exr").string()));
     fs::remove_all(dir);
 }
+
+TEST(PixelConvert, IntegerLevelsSurviveTheFloatPath) {
+    for (int v = 0; v <= 255; ++v) ASSERT_EQ(floatToU8(u8ToFloat(uint8_t(v))), v);
+    for (int v = 0; v <= 65535; ++v) ASSERT_EQ(floatToU16(u16ToFloat(uint16_t(v))), v);
+    EXPECT_EQ(u8ToFloat(255), 1.0f);
+    EXPECT_EQ(u16ToFloat(65535), 1.0f);
+    EXPECT_EQ(floatToU8(0.5f / 255.0f), 1);  // ties away from zero
+    const float inf = std::numeric_limits<float>::infinity();
+    for (float f : {std::numeric_limits<float>::quiet_NaN(), -1.0f, -inf, -0.0f})
+        EXPECT_EQ(floatToU16(f), 0) << f;
+    for (float f : {1.0f, 10.0f, inf}) EXPECT_EQ(floatToU8(f), 255) << f;
+}

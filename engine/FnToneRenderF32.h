@@ -1,0 +1,52 @@
+// FnToneRenderF32: the tone matte for 32-bit float storage, the FnToneRender
+// template specialised for it.
+//
+// The matte keys a pixel by its channel mean, as for the integer formats:
+// white (sum 3.0, mean 1.0) stands at tone position 1.0 as 16384 does in
+// 16-bit storage.  Means above white are weighted as white and means below
+// black (or NaN) as black; for the integer formats that is what the curves
+// give beyond either end anyway.  The weight is evaluated per pixel (no
+// table: a table would quantise the mean) and written as it is, white 1.0;
+// alpha is 1.0.  The source alpha is not read.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/FnToneRender.h"
+
+template <>
+class FnToneRender<FnRGBAF32, FnRGBAf, kFnUnbounded, FnRGBAF32, FnRGBAf, kFnUnbounded>
+    : public FnImgProc2<FnImageF32, FnImageF32>,
+      public FnGeneralPass2<FnRGBAF32, FnRGBAf, FnRGBAF32, FnRGBAf>,
+      public FnToneTransfer {
+public:
+    int32_t toneIndex = 0;  // 0 lowlights, 1 midtones, 2 highlights
+
+    void processPixel(const FnRGBAF32& src, FnRGBAF32& dst, int) final {
+        const float mean = (src.r + src.g + src.b) / 3.0f;
+        const float x = mean > 0.0f ? (mean < 1.0f ? mean : 1.0f) : 0.0f;
+        const float v = weight(x);
+        dst.r = v;
+        dst.g = v;
+        dst.b = v;
+        dst.a = 1.0f;
+    }
+
+    // Matte value of tone position x for the current tone index.
+    float weight(float x) const {
+        const int32_t t = toneIndex < 0 ? 0 : (toneIndex > 2 ? 2 : toneIndex);
+        if (t == 0) return lowlightWeight(x);
+        if (t == 1) return midtoneWeight(x);
+        return highlightWeight(x);
+    }
+
+protected:
+    void prepare() override { toneFlags &= ~uint32_t(kDirty); }
+
+    void processBand() override {
+        this->generalPassBand<FnToneRender>(*this, *this->src_, *this->dst_);
+    }
+};
+
+using FnToneRenderF32 =
+    FnToneRender<FnRGBAF32, FnRGBAf, kFnUnbounded, FnRGBAF32, FnRGBAf, kFnUnbounded>;
