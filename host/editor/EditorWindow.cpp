@@ -25,7 +25,9 @@
 
 #include <filesystem>
 
+#include "host/editor/EditorPages.h"
 #include "host/editor/EditorSession.h"
+#include "host/editor/PageView.h"
 #include "host/editor/ParamPanel.h"
 #include "host/editor/SequenceExport.h"
 #include "host/editor/ViewerWidget.h"
@@ -92,12 +94,16 @@ EditorWindow::EditorWindow(EditorWindowSystem& system, QWidget* parent)
 }
 
 EditorWindow::~EditorWindow() {
-    // Everything holding the effect lets go before the module does.
+    // Everything holding the effect lets go before the module does: the
+    // mirrors of the pages before the pages, the pages before the viewer
+    // that was there first.
     delete export_.data();
-    viewer_->setEffect(nullptr);
     delete tabs_;
     panel_ = nullptr;
     tabs_ = nullptr;
+    pageViews_.clear();
+    pages_.reset();
+    viewer_->setEffect(nullptr);
     session_.reset();
 }
 
@@ -112,6 +118,7 @@ bool EditorWindow::openModule(const std::string& modulePath, std::string& error)
     tabs_->insertTab(0, scroll, "All parameters");
     tabs_->setCurrentIndex(0);
     viewer_->setEffect(&session_->module());
+    openPages();
     connect(&doc, &ParamDocument::changed, this, [this](int i) {
         if (session_->module().paramId(size_t(i)) == ColBalanceParam::HideOverlayControls.id)
             viewer_->setOverlayHidden(session_->document().valueAt(size_t(i), 0) != 0);
@@ -131,8 +138,57 @@ bool EditorWindow::openModule(const std::string& modulePath, std::string& error)
     return true;
 }
 
+void EditorWindow::openPages() {
+    auto pages = std::make_unique<EditorPages>(*session_);
+    std::string error;
+    if (!pages->open(error)) {
+        showMessage("The property pages cannot open (" + q(error) +
+                    "); All parameters edits "
+                    "everything.");
+        return;
+    }
+    pages_ = std::move(pages);
+    connect(pages_.get(), &EditorPages::failed, this, &EditorWindow::showMessage);
+    for (size_t i = 0; i < pages_->count(); ++i) {
+        auto* view = new PageView(system_, pages_->dialog(i));
+        auto* scroll = new QScrollArea;
+        scroll->setWidget(view);
+        scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        tabs_->insertTab(int(i), scroll, pages_->title(i));
+        pageViews_.push_back(view);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { onTabChanged(); });
+    tabs_->setCurrentIndex(0);
+    onTabChanged();
+}
+
+void EditorWindow::onTabChanged() {
+    // Only the page in front is shown, as a host shows one page at a time:
+    // a page coming to the front reads its parameters and pulls its frame.
+    const int current = tabs_->currentIndex();
+    for (size_t i = 0; i < pageViews_.size(); ++i)
+        if (int(i) != current) pages_->show(i, false);
+    if (current >= 0 && size_t(current) < pageViews_.size()) {
+        pages_->show(size_t(current), true);
+        pageViews_[size_t(current)]->sync();
+    }
+}
+
+PageView* EditorWindow::pageView(size_t index) const {
+    return index < pageViews_.size() ? pageViews_[index] : nullptr;
+}
+
 int EditorWindow::addPanelTab(QWidget* page, const QString& title) {
     return tabs_->addTab(page, title);
+}
+
+bool EditorWindow::showTab(const QString& title) {
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (tabs_->tabText(i) == title) {
+            tabs_->setCurrentIndex(i);
+            return true;
+        }
+    return false;
 }
 
 QAction* EditorWindow::action(const QString& name) const {
@@ -260,6 +316,7 @@ void EditorWindow::onInputChanged() {
 
 void EditorWindow::onRendered(const RenderResult& r) {
     viewer_->showResult(r);
+    if (pages_ && r.before) pages_->setSource(r.before);
     if (r.ok) {
         timingLabel_->setText(QString("rendered in %1 ms").arg(r.milliseconds, 0, 'f', 1));
     } else {

@@ -1,6 +1,7 @@
 // EditorWindow: colbalance-editor's main window.  The viewer on the left,
-// the parameter tabs on the right ("All parameters", the property pages
-// beside it once they are hosted), the frame bar below for sequences; File
+// the parameter tabs on the right (the effect's property pages, the main
+// colour page in front, and "All parameters" last), the frame bar below for
+// sequences; File
 // (open an image or a sequence, open and save parameters, render to
 // files), Edit (undo, redo) and View (zoom, before/after, split, mattes).
 #pragma once
@@ -11,11 +12,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/FramePattern.h"
 
+class EditorPages;
 class EditorSession;
 class EditorWindowSystem;
+class PageView;
 class ParamPanel;
 class QAction;
 class QLabel;
@@ -52,9 +56,15 @@ public:
     EditorSession& session() { return *session_; }
     ViewerWidget* viewer() const { return viewer_; }
     ParamPanel* panel() const { return panel_; }
-    // Where parameter pages go: a tab each, beside "All parameters".
+    // The property pages (null when they could not open) and the view of
+    // each, in tab order.
+    EditorPages* pages() const { return pages_.get(); }
+    PageView* pageView(size_t index) const;
+    // Another tab beside the pages.
     int addPanelTab(QWidget* page, const QString& title);
     QTabWidget* panelTabs() const { return tabs_; }
+    // Brings the tab of that title to the front; false when there is none.
+    bool showTab(const QString& title);
     QAction* action(const QString& name) const;
 
     // A message in the status bar, and the last one shown.
@@ -67,6 +77,10 @@ protected:
 private:
     void buildMenus();
     void buildTimeBar(QWidget* parent);
+    // The pages in tabs before "All parameters"; said in the status bar when
+    // the module's pages cannot open.
+    void openPages();
+    void onTabChanged();
     void onRendered(const RenderResult& r);
     void onInputChanged();
     void updateTitle();
@@ -82,6 +96,8 @@ private:
 
     EditorWindowSystem& system_;
     std::unique_ptr<EditorSession> session_;
+    std::unique_ptr<EditorPages> pages_;
+    std::vector<PageView*> pageViews_;
     ViewerWidget* viewer_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     ParamPanel* panel_ = nullptr;

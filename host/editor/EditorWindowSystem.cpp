@@ -1,6 +1,7 @@
 // The editor's window system: offscreen contexts, frames handed to Qt.
 #include "host/editor/EditorWindowSystem.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 EditorWindowSystem::~EditorWindowSystem() {
@@ -32,17 +33,39 @@ LayerWindowListener* EditorWindowSystem::listenerOf(HWND window) const {
     return it == listeners_.end() ? nullptr : it->second;
 }
 
+void EditorWindowSystem::watch(LayerControlWatcher* watcher) {
+    if (watcher && std::find(watchers_.begin(), watchers_.end(), watcher) == watchers_.end())
+        watchers_.push_back(watcher);
+}
+
+void EditorWindowSystem::unwatch(LayerControlWatcher* watcher) { std::erase(watchers_, watcher); }
+
+void EditorWindowSystem::tellWatchers(HWND window) {
+    // A watcher may stop watching while it is told.
+    const std::vector<LayerControlWatcher*> now = watchers_;
+    for (LayerControlWatcher* w : now)
+        if (std::find(watchers_.begin(), watchers_.end(), w) != watchers_.end())
+            w->controlChanged(window);
+}
+
 void EditorWindowSystem::WindowCreated(HWND window) { headless_.WindowCreated(window); }
 
 void EditorWindowSystem::WindowDestroyed(HWND window) {
     if (LayerWindowListener* l = listenerOf(window)) l->windowDestroyed(window);
     listeners_.erase(window);
     headless_.WindowDestroyed(window);
+    tellWatchers(window);
 }
 
 void EditorWindowSystem::WindowChanged(HWND window) {
     headless_.WindowChanged(window);
     if (LayerWindowListener* l = listenerOf(window)) l->windowChanged(window);
+    tellWatchers(window);
+}
+
+void EditorWindowSystem::ControlChanged(HWND window) {
+    headless_.ControlChanged(window);
+    tellWatchers(window);
 }
 
 void EditorWindowSystem::WindowInvalidated(HWND window) {

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/window/FnFrame.h"
 #include "platform/window/FnHeadlessWindowSystem.h"
@@ -29,6 +30,18 @@ protected:
     ~LayerWindowListener() = default;
 };
 
+// Told of every change of any window's controls: what a control shows
+// (ControlChanged), its size, position or visibility, and its going away.
+// A mirror of a whole dialog watches rather than listening window by
+// window.
+class LayerControlWatcher {
+public:
+    virtual void controlChanged(HWND window) = 0;
+
+protected:
+    ~LayerControlWatcher() = default;
+};
+
 class EditorWindowSystem final : public FnWindowSystem {
 public:
     EditorWindowSystem() = default;
@@ -45,11 +58,15 @@ public:
     // The window's last presented frame (empty before the first).
     FnFrame frame(HWND window) const { return headless_.Frame(window); }
     unsigned frameCount(HWND window) const { return headless_.FrameCount(window); }
+    // Watchers of every control change, in the order they came.
+    void watch(LayerControlWatcher* watcher);
+    void unwatch(LayerControlWatcher* watcher);
 
     void WindowCreated(HWND window) override;
     void WindowDestroyed(HWND window) override;
     void WindowChanged(HWND window) override;
     void WindowInvalidated(HWND window) override;
+    void ControlChanged(HWND window) override;
     FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) override;
     bool MakeCurrent(HWND window, FnGLContext* context) override;
     void DeleteContext(FnGLContext* context) override;
@@ -57,8 +74,10 @@ public:
 
 private:
     LayerWindowListener* listenerOf(HWND window) const;
+    void tellWatchers(HWND window);
 
     FnHeadlessWindowSystem headless_;
     std::map<HWND, LayerWindowListener*> listeners_;
+    std::vector<LayerControlWatcher*> watchers_;
     bool installed_ = false;
 };

@@ -40,6 +40,7 @@ void NumberField::showValue() {
 }
 
 void NumberField::commitText() {
+    emit textCommitted(text());
     bool ok = false;
     const double typed = text().trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(typed)) {
@@ -60,6 +61,7 @@ void NumberField::mousePressEvent(QMouseEvent* event) {
     scrubbing_ = false;
     pressX_ = event->position().x();
     pressValue_ = value_;
+    steps_ = 0;
 }
 
 void NumberField::mouseMoveEvent(QMouseEvent* event) {
@@ -70,8 +72,13 @@ void NumberField::mouseMoveEvent(QMouseEvent* event) {
         scrubbing_ = true;
         emit scrubStarted();
     }
-    const double step = (event->modifiers() & Qt::ShiftModifier) ? step_ / 10 : step_;
-    const double v = clamp(pressValue_ + dx * step);
+    const bool fine = event->modifiers() & Qt::ShiftModifier;
+    const double steps = fine ? dx / 10 : dx;
+    if (steps != steps_) {
+        steps_ = steps;
+        emit scrubOffset(steps);
+    }
+    const double v = clamp(pressValue_ + steps * step_);
     if (v == value_) return;
     value_ = v;
     showValue();

@@ -24,8 +24,13 @@ signals:
     void scrubStarted();
     void valueScrubbed(double value);
     void scrubEnded();
+    // The drag's distance from the press in steps (pixels, tenths with
+    // Shift), for owners that scrub through a control of their own.
+    void scrubOffset(double steps);
     // A typed value was committed.
     void valueTyped(double value);
+    // Typed text was committed, as it was typed (whether or not a number).
+    void textCommitted(const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -42,4 +47,5 @@ private:
     double value_ = 0, min_ = 0, max_ = 0, step_ = 1;
     bool pressed_ = false, scrubbing_ = false;
     double pressX_ = 0, pressValue_ = 0;
+    double steps_ = 0;
 };

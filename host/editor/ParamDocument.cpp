@@ -1,6 +1,7 @@
 // The parameters being edited, their effect and their undo steps.
 #include "host/editor/ParamDocument.h"
 
+#include <QStringList>
 #include <QUndoCommand>
 
 #include <algorithm>
@@ -78,7 +79,18 @@ void ParamDocument::endEdit() {
         if (!same(c.before, c.after)) changes.push_back(std::move(c));
     }
     pending_.clear();
-    if (!changes.empty()) undo_.push(new Step(*this, label_, std::move(changes)));
+    if (changes.empty()) return;
+    QString label = label_;
+    if (label.isEmpty()) {
+        // A bracket that came without a name (a page's own) is named by
+        // what it changed.
+        QStringList names;
+        for (const Change& c : changes) names << QString::fromStdString(params()[c.index].name);
+        label = "Change " + (names.size() <= 2 ? names.join(" and ")
+                                               : names.first() + " and " +
+                                                     QString::number(names.size() - 1) + " more");
+    }
+    undo_.push(new Step(*this, label, std::move(changes)));
 }
 
 void ParamDocument::remember(size_t index) {

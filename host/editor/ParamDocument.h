@@ -41,7 +41,8 @@ public:
     bool hasKeyAt(size_t index, double time) const;
 
     // Opens and closes an undo bracket (they nest; the outermost one makes
-    // the step, named by its label).  A bracket without changes makes none.
+    // the step, named by its label, or by the parameters it changed when
+    // the label is empty).  A bracket without changes makes none.
     void beginEdit(const QString& label);
     void endEdit();
     bool inEdit() const { return depth_ > 0; }

@@ -3,7 +3,7 @@
 // frame to be on screen, and writes the window as a PNG.  Run it under a
 // display (xvfb-run for none).
 //
-//   editor_snapshot IN [--params FILE.json] [--tab N] [--size WxH] -o SHOT.png
+//   editor_snapshot IN [--params FILE.json] [--tab N|TITLE] [--size WxH] -o SHOT.png
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     args.addPositionalArgument("IN", "image");
     const QCommandLineOption params("params", "parameters file", "FILE");
     const QCommandLineOption out("o", "output PNG", "SHOT.png");
-    const QCommandLineOption tab("tab", "parameter tab to show", "N", "0");
+    const QCommandLineOption tab("tab", "parameter tab to show: its number or its title", "TAB",
+                                 "0");
     const QCommandLineOption size("size", "window size", "WxH", "1400x860");
     const QCommandLineOption split("split", "show before and after split");
     args.addOptions({params, out, tab, size, split});
@@ -49,7 +50,12 @@ int main(int argc, char** argv) {
         return fail(error);
     if (args.isSet(params) && !window.loadParams(args.value(params).toStdString(), error))
         return fail(error);
-    window.panelTabs()->setCurrentIndex(args.value(tab).toInt());
+    bool numbered = false;
+    const int tabIndex = args.value(tab).toInt(&numbered);
+    if (numbered && tabIndex >= 0 && tabIndex < window.panelTabs()->count())
+        window.panelTabs()->setCurrentIndex(tabIndex);
+    else if (numbered || !window.showTab(args.value(tab)))
+        return fail("no tab \"" + args.value(tab).toStdString() + "\"");
     if (args.isSet(split)) window.action("split")->trigger();
 
     // Until the newest render is on screen, then a moment for the rest of
