@@ -58,6 +58,8 @@ EditorWindow::EditorWindow(EditorWindowSystem& system, QWidget* parent)
     split->addWidget(left);
     tabs_ = new QTabWidget;
     tabs_->setMinimumWidth(340);
+    // Every tab's title in sight: the pages and All parameters.
+    tabs_->setUsesScrollButtons(false);
     split->addWidget(tabs_);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 0);
@@ -154,7 +156,12 @@ void EditorWindow::openPages() {
         auto* scroll = new QScrollArea;
         scroll->setWidget(view);
         scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        tabs_->insertTab(int(i), scroll, pages_->title(i));
+        // Both tone-curves pages carry the same title; the one without the
+        // histogram is told apart in its tab.
+        QString title = pages_->title(i);
+        for (size_t j = 0; j < i; ++j)
+            if (pages_->title(j) == title) title += " (simple)";
+        tabs_->insertTab(int(i), scroll, title);
         pageViews_.push_back(view);
     }
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { onTabChanged(); });

@@ -129,7 +129,6 @@ PageView::Item PageView::make(const FnControlInfo& info) {
     case FnControlKind::Static:
     case FnControlKind::Bitmap: {
         auto* label = new QLabel(this);
-        label->setWordWrap(info.state.kind == FnControlKind::Static);
         const bool centred = (info.style & SS_TYPEMASK) == SS_CENTER;
         label->setAlignment(Qt::AlignTop | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
         letPointerThrough(label);
@@ -212,8 +211,19 @@ void PageView::show(Item& item, const FnControlInfo& info) {
         return;
     }
     QRect place = rect;
+    // Qt draws a little wider than the page's font metrics allow for: a
+    // one-line text (a caption, a check box) takes the width it needs
+    // rather than losing its end; the page leaves room to their right.
+    auto widenToText = [&] { place.setWidth(std::max(rect.width(), widget->sizeHint().width())); };
     switch (item.kind) {
-    case FnControlKind::Static: static_cast<QLabel*>(widget)->setText(text); break;
+    case FnControlKind::Static: {
+        auto* label = static_cast<QLabel*>(widget);
+        label->setText(text);
+        const bool oneLine = rect.height() < 2 * label->fontMetrics().height();
+        label->setWordWrap(!oneLine);
+        if (oneLine) widenToText();
+        break;
+    }
     case FnControlKind::Bitmap:
         static_cast<QLabel*>(widget)->setPixmap(QPixmap::fromImage(bitmapImage(s.image)));
         break;
@@ -222,6 +232,7 @@ void PageView::show(Item& item, const FnControlInfo& info) {
         auto* check = static_cast<QCheckBox*>(widget);
         check->setText(text);
         check->setChecked(s.check == BST_CHECKED);
+        widenToText();
         break;
     }
     case FnControlKind::PushButton:

@@ -6,7 +6,9 @@
 // interpolates as colbalance does, a corrupt frame is reported without
 // ending the session, closing with unsaved changes asks, and a GL window of
 // the window layer (what a property page's controls are) is mirrored with
-// its pointer.
+// its pointer.  The property pages in their tabs: a drag on the colour
+// circle with the pointer, typing and scrubbing in a page's number field,
+// keys at the current frame, and the histogram of the tone-curves page.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -26,18 +28,24 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "effect/ColBalanceApi.h"
+#include "host/editor/EditorPages.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
 #include "host/editor/LayerWindowView.h"
 #include "host/editor/NumberField.h"
+#include "host/editor/PageView.h"
 #include "host/editor/ParamPanel.h"
 #include "host/editor/SequenceExport.h"
 #include "host/editor/ViewerWidget.h"
+#include "platform/dshost/DsNumberControl.h"
+#include "ui/controls/FnTColDisk.h"
 
 namespace {
 
@@ -57,6 +65,7 @@ protected:
         // Its shortcuts work while it is the active window.
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(window->showTab("All parameters"));
     }
     void TearDown() override {
         // Nothing asks at the end of a test.
@@ -139,10 +148,36 @@ protected:
         EXPECT_EQ(differ, 0);
     }
 
+    // A page's tab in front, its mirror in step and its GL controls drawn.
+    PageView* showPage(size_t page) {
+        EditorPages* pages = window->pages();
+        EXPECT_TRUE(pages);
+        if (!pages) return nullptr;
+        EXPECT_TRUE(window->showTab(window->panelTabs()->tabText(int(page))));
+        PageView* view = window->pageView(page);
+        QElapsedTimer clock;
+        clock.start();
+        auto drawn = [view] {
+            for (LayerWindowView* gl : view->glViews())
+                if (gl->isVisible() && gl->image().isNull()) return false;
+            return true;
+        };
+        while (clock.elapsed() < 10000 && !drawn()) QTest::qWait(10);
+        EXPECT_TRUE(drawn());
+        return view;
+    }
+    // A page's number field, by its dialog item.
+    NumberField* pageField(PageView* view, int id) {
+        return qobject_cast<NumberField*>(view->widgetFor(id));
+    }
+
     QTemporaryDir dir;
     std::unique_ptr<EditorWindow> window;
     int runs = 0;
 };
+
+// Dialog items of the main colour page.
+constexpr int kMasterSaturationField = 1001, kMasterLuminanceField = 1010;
 
 TEST_F(EditorGui, EditsThroughTheControlsRenderUndoAndSaveAsColbalanceRenders) {
     std::string error;
@@ -410,6 +445,150 @@ TEST_F(EditorGui, ALayerWindowShowsItsFramesAndTakesThePointer) {
     DestroyWindow(c.window);
     GLControl::gControl = nullptr;
     UnregisterClassA("EditorTestGLControl", &instance);
+}
+
+TEST_F(EditorGui, ACircleDragOnTheMainPageIsOneUndoStepOfWhatIsUnderThePointer) {
+    std::string error;
+    ASSERT_TRUE(window->openInput(kChart.toStdString(), std::nullopt, error)) << error;
+    settle();
+    const QImage original = shown();
+    PageView* page = showPage(0);
+    ASSERT_TRUE(page);
+    ASSERT_EQ(page->glViews().size(), 1u);
+    LayerWindowView* circle = page->glViews()[0];
+    ASSERT_TRUE(circle->isVisible());
+
+    // The circle as the page lays it out: a square on the shorter side of
+    // its window, centred, with widget coordinates from the bottom.
+    const float w = float(circle->width()), h = float(circle->height());
+    const float side = std::min(w, h);
+    FnTColDisk disk;
+    disk.SetSize(side, side);
+    const QPoint centre(int(w / 2), int(h / 2));
+    const QPoint target = centre + QPoint(int(side * 0.2f), -int(side * 0.15f));
+    const FnHueSaturation meant = disk.PointToHueSaturation(
+        {float(target.x()) - (w - side) / 2, (h - float(target.y())) - (h - side) / 2});
+    ASSERT_GT(meant.saturation, 0.2f);
+
+    QUndoStack* undo = window->session().document().undoStack();
+    QTest::mousePress(circle, Qt::LeftButton, {}, centre);
+    for (int step = 1; step <= 4; ++step) {
+        QTest::mouseMove(circle, centre + (target - centre) * step / 4);
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(value("Master Saturation"), 0) << "written when the drag ends";
+    QTest::mouseRelease(circle, Qt::LeftButton, {}, target);
+    // The pointer's pixel is one pixel wide: a hue within the angle it spans.
+    const double radius = disk.Radius();
+    const double pixelDegrees = 360.0 / (2 * M_PI * radius * meant.saturation);
+    EXPECT_NEAR(value("Master Hue"), meant.hue * 360.0, 2 * pixelDegrees);
+    EXPECT_NEAR(value("Master Saturation"), meant.saturation * 25.0, 25.0 / radius);
+    EXPECT_EQ(undo->count(), 1) << "hue and saturation in one step";
+    EXPECT_EQ(undo->undoText(), "Change Master Hue and Master Saturation");
+    settle();
+    // The page's own fields follow.
+    EXPECT_EQ(pageField(page, kMasterSaturationField)->value(), value("Master Saturation"));
+    const QImage balanced = shown();
+    EXPECT_NE(balanced, original);
+
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(value("Master Hue"), 0);
+    EXPECT_EQ(value("Master Saturation"), 0);
+    EXPECT_EQ(shown(), original);
+    EXPECT_EQ(pageField(page, kMasterSaturationField)->value(), 0);
+}
+
+TEST_F(EditorGui, APagesNumberFieldTypesAndScrubsThroughThePage) {
+    std::string error;
+    ASSERT_TRUE(window->openInput(kChart.toStdString(), std::nullopt, error)) << error;
+    settle();
+    PageView* page = showPage(0);
+    ASSERT_TRUE(page);
+    NumberField* luminance = pageField(page, kMasterLuminanceField);
+    ASSERT_TRUE(luminance);
+    EXPECT_TRUE(luminance->isVisible());
+
+    // Typed: kept to the page's range by the page's own control.
+    QTest::mouseClick(luminance, Qt::LeftButton);
+    QTest::keyClicks(luminance, "-250");
+    QTest::keyClick(luminance, Qt::Key_Return);
+    EXPECT_EQ(value("Master Luminance"), -100);
+    QUndoStack* undo = window->session().document().undoStack();
+    EXPECT_EQ(undo->count(), 1);
+    EXPECT_EQ(undo->undoText(), "Change Master Luminance");
+    // The All parameters tab follows.
+    EXPECT_EQ(field("Master Luminance")->value(), -100);
+
+    // Scrubbed: the page's drag over its whole range (the page widens
+    // Master Saturation to 0..100), one step for the drag.
+    NumberField* saturation = pageField(page, kMasterSaturationField);
+    const int y = saturation->height() / 2;
+    QTest::mousePress(saturation, Qt::LeftButton, {}, QPoint(10, y));
+    for (int step = 1; step <= 4; ++step) {
+        QTest::mouseMove(saturation, QPoint(10 + 40 * step / 4, y));
+        QTest::qWait(5);
+    }
+    QTest::mouseRelease(saturation, Qt::LeftButton, {}, QPoint(50, y));
+    EXPECT_DOUBLE_EQ(value("Master Saturation"), 40 * 100.0 / kDsScrubPixelsPerRange);
+    EXPECT_EQ(undo->count(), 2);
+    undo->undo();
+    EXPECT_EQ(value("Master Saturation"), 0);
+}
+
+TEST_F(EditorGui, PageEditsKeyAnimatedParametersAtTheCurrentFrame) {
+    ASSERT_TRUE(QFile::copy(kChart, dir.filePath("keys.0001.png")));
+    ASSERT_TRUE(QFile::copy(kChart, dir.filePath("keys.0002.png")));
+    std::string error;
+    ASSERT_TRUE(window->openInput(dir.filePath("keys.%04d.png").toStdString(), std::nullopt, error))
+        << error;
+    ParamDocument& doc = window->session().document();
+    const size_t lum = index("Master Luminance");
+    ASSERT_TRUE(doc.setKey(lum, 1, true));
+    window->session().setFrame(2);
+    PageView* page = showPage(0);
+    ASSERT_TRUE(page);
+    NumberField* f = pageField(page, kMasterLuminanceField);
+    QTest::mouseClick(f, Qt::LeftButton);
+    QTest::keyClicks(f, "30");
+    QTest::keyClick(f, Qt::Key_Return);
+    EXPECT_TRUE(doc.hasKeyAt(lum, 2)) << "a key at the frame shown";
+    EXPECT_EQ(doc.valueAt(lum, 2), 30);
+    EXPECT_EQ(doc.valueAt(lum, 1), 0) << "the other key stays";
+    // Unkeyed parameters stay constant.
+    QTest::mouseClick(pageField(page, kMasterSaturationField), Qt::LeftButton);
+    QTest::keyClicks(pageField(page, kMasterSaturationField), "20");
+    QTest::keyClick(pageField(page, kMasterSaturationField), Qt::Key_Return);
+    EXPECT_FALSE(doc.hasKeys(index("Master Saturation")));
+    EXPECT_EQ(doc.valueAt(index("Master Saturation"), 1), 20);
+}
+
+TEST_F(EditorGui, TheCurvesPageShowsTheHistogramOfTheFrame) {
+    // Without a frame there is nothing to count.
+    PageView* page = showPage(1);
+    ASSERT_TRUE(page);
+    ASSERT_EQ(page->glViews().size(), 1u);
+    LayerWindowView* curves = page->glViews()[0];
+    QTest::qWait(100);
+    auto dark = [curves] {
+        // Histogram bars are the darkest thing the curves draw.
+        const QImage img = curves->image();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) n += qGray(img.pixel(x, y)) < 40;
+        return n;
+    };
+    const int empty = dark();
+    EXPECT_EQ(window->pages()->host().framesDelivered(), 0u);
+
+    std::string error;
+    ASSERT_TRUE(window->openInput(kChart.toStdString(), std::nullopt, error)) << error;
+    settle();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && dark() < empty + 500) QTest::qWait(20);
+    EXPECT_GE(window->pages()->host().framesDelivered(), 1u);
+    EXPECT_GT(dark(), empty + 500) << "the chart's histogram under the curves";
 }
 
 }  // namespace
