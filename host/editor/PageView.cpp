@@ -120,6 +120,9 @@ PageView::Item PageView::make(const FnControlInfo& info) {
     if (info.hasGLContext) {
         auto* view = new LayerWindowView(system_, this);
         view->attach(w, LayerWindowView::Size::FromWindow);
+        // The pointer over it without a button is news to it too (a marker
+        // or a handle lights up when it is under the pointer).
+        view->setMouseTracking(true);
         // Its first picture, whenever it was last asked for.
         InvalidateRect(w, nullptr, FALSE);
         item.widget = view;
