@@ -351,6 +351,21 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
     return ok;
 }
 
+std::vector<uint8_t> displayPixels(const FrameImage& f) {
+    if (f.depth == PixelDepth::Eight) return f.rgba8;
+    std::vector<uint8_t> px(size_t(f.width) * f.height * 4);
+    if (f.depth == PixelDepth::Float) {
+        for (size_t i = 0; i < px.size(); ++i) px[i] = pixconv::floatToU8(f.rgbaF[i]);
+        return px;
+    }
+    for (int y = 0; y < f.height; ++y) {
+        const int16_t* row = f.rgba16.data() + size_t(f.height - 1 - y) * f.width * 4;
+        for (size_t i = 0; i < size_t(f.width) * 4; ++i)
+            px[size_t(y) * f.width * 4 + i] = pixconv::u16ToU8(pixconv::toU16(row[i]));
+    }
+    return px;
+}
+
 // The image libraries may print their own messages beside returning an
 // error; they are caught and folded into the one line of the error.
 template <class F>

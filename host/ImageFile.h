@@ -76,5 +76,9 @@ bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& erro
 bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
                 std::string& error);
 
+// A frame as a viewer shows it: 8-bit RGBA, rows top-down (16-bit storage
+// through its file value, as an 8-bit file would be written).
+std::vector<uint8_t> displayPixels(const FrameImage& f);
+
 // The temporary file being written, removed if the process is interrupted.
 void installInterruptCleanup();

@@ -62,18 +62,6 @@ namespace {
 constexpr int kViewMargin = 16;
 constexpr int kMaxViewSide = 8192;
 
-// The rendered frame as the viewer takes it: 8-bit RGBA, rows top-down.
-std::vector<uint8_t> viewerPixels(const FrameImage& f) {
-    if (f.depth == PixelDepth::Eight) return f.rgba8;
-    std::vector<uint8_t> px(size_t(f.width) * f.height * 4);
-    for (int y = 0; y < f.height; ++y) {
-        const int16_t* row = f.rgba16.data() + size_t(f.height - 1 - y) * f.width * 4;
-        for (size_t i = 0; i < size_t(f.width) * 4; ++i)
-            px[size_t(y) * f.width * 4 + i] = pixconv::u16ToU8(pixconv::toU16(row[i]));
-    }
-    return px;
-}
-
 }  // namespace
 
 bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
@@ -93,14 +81,10 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
     }
     // The tool reads the project frame when it is made: the frame's pixels,
     // square.
-    services_.setProjectFrame(output.width, output.height, output.width, output.height);
-    HRESULT status = module_.registerClass(CLSID_FnTInteract);
-    ComPtr<IFnDsViewerTool> tools;
-    if (SUCCEEDED(status)) status = fx_.as(IID_IFnDsViewerTool, tools);
-    if (FAILED(status)) {
-        error = "the module offers no viewer tool (" + hr(status) + ")";
-        return false;
-    }
+    setProjectFrame(output.width, output.height);
+    ComPtr<IFnDsViewerTool> tools = viewerTools(error);
+    if (!tools) return false;
+    HRESULT status = S_OK;
 
     HeadlessDisplay display;
     if (!display.open(error)) return false;
@@ -113,7 +97,7 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
     FnFrame view;
     {
         DsViewer viewer(*surface);
-        const std::vector<uint8_t> pixels = viewerPixels(output);
+        const std::vector<uint8_t> pixels = displayPixels(output);
         viewer.setProjectFrame(output.width, output.height, output.width, output.height);
         viewer.showFrame(pixels.data(), output.width, output.height);
         viewer.placeFrame(zoom, kViewMargin);
@@ -167,28 +151,67 @@ bool ModuleSession::readParams(std::string& error) {
 }
 
 bool ModuleSession::apply(const ParamValues& values, std::string& error) {
-    for (const ParamSetting& s : values.settings()) {
-        const ParamInfo& p = params_[s.index];
-        const GUID& id = ids_[s.index];
-        if (!s.keys.empty() && !p.animatable) {
-            error = "\"" + p.name + "\" cannot be animated";
-            return false;
-        }
-        // A later constant replaces any animation given earlier.
-        if (p.animatable) props_->ClearKeyframes(id);
-        HRESULT h = props_->SetValue(id, s.value);
-        for (const auto& [t, v] : s.keys)
-            if (h == S_OK) h = props_->SetKeyframe(id, t, v);
-        if (h != S_OK) {
-            error = "the effect refused the value of \"" + p.name + "\" (" + hr(h) + ")";
-            return false;
-        }
+    for (const ParamSetting& s : values.settings())
+        if (!applySetting(s, error)) return false;
+    return true;
+}
+
+bool ModuleSession::applySetting(const ParamSetting& s, std::string& error) {
+    if (s.index >= params_.size()) {
+        error = "no parameter number " + std::to_string(s.index);
+        return false;
+    }
+    const ParamInfo& p = params_[s.index];
+    const GUID& id = ids_[s.index];
+    if (!s.keys.empty() && !p.animatable) {
+        error = "\"" + p.name + "\" cannot be animated";
+        return false;
+    }
+    // A later constant replaces any animation given earlier.
+    if (p.animatable) props_->ClearKeyframes(id);
+    HRESULT h = props_->SetValue(id, s.value);
+    for (const auto& [t, v] : s.keys)
+        if (h == S_OK) h = props_->SetKeyframe(id, t, v);
+    if (h != S_OK) {
+        error = "the effect refused the value of \"" + p.name + "\" (" + hr(h) + ")";
+        return false;
     }
     return true;
 }
 
+ComPtr<IDSImageEffect> ModuleSession::cloneEffect(std::string& error) {
+    ComPtr<IDSImageEffect> copy;
+    const HRESULT h = fx_ ? fx_->Clone(IID_IDSImageEffect, copy.putVoid()) : E_POINTER;
+    if (FAILED(h) || !copy) {
+        error = "the effect would not clone itself (" + hr(h) + ")";
+        return {};
+    }
+    return copy;
+}
+
+ComPtr<IFnDsViewerTool> ModuleSession::viewerTools(std::string& error) {
+    HRESULT status = module_.registerClass(CLSID_FnTInteract);
+    ComPtr<IFnDsViewerTool> tools;
+    if (SUCCEEDED(status)) status = fx_.as(IID_IFnDsViewerTool, tools);
+    if (FAILED(status)) {
+        error = "the module offers no viewer tool (" + hr(status) + ")";
+        return {};
+    }
+    return tools;
+}
+
+void ModuleSession::setProjectFrame(int width, int height) {
+    services_.setProjectFrame(width, height, width, height);
+}
+
 bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* mask,
                            const RenderRequest& r, std::string& error) {
+    return renderWith(*fx_.get(), *context_.get(), source, output, mask, r, error);
+}
+
+bool ModuleSession::renderWith(IDSImageEffect& fx, DsExecutionContext& context, FrameImage& source,
+                               FrameImage& output, MaskImage* mask, const RenderRequest& r,
+                               std::string& error) {
     // The image kinds of the frame's path.
     DsImageKind kind = DsImageKind::Rgba8, maskKind = DsImageKind::Mask8;
     void* maskMemory = mask ? (void*)mask->v8.data() : nullptr;
@@ -209,23 +232,23 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
         error = "out of memory";
         return false;
     }
-    context_->reset();
+    context.reset();
     HRESULT h = S_OK;
     auto step = [&](HRESULT v) {
         if (h == S_OK) h = v;
     };
-    step(fx_->SetImage(DS_IMAGE_SOURCE, src.get()));
-    step(fx_->SetImage(DS_IMAGE_OUTPUT, dst.get()));
-    step(fx_->SetPixelMask(msk.get(), 0, 0));
-    step(fx_->SetRegionOfInterest(r.roi ? &*r.roi : nullptr));
-    step(fx_->SetField(r.field));
-    step(fx_->SetExecutionContext(context_.get()));
-    step(fx_->Verify());
-    step(fx_->Render(nullptr, r.time));
+    step(fx.SetImage(DS_IMAGE_SOURCE, src.get()));
+    step(fx.SetImage(DS_IMAGE_OUTPUT, dst.get()));
+    step(fx.SetPixelMask(msk.get(), 0, 0));
+    step(fx.SetRegionOfInterest(r.roi ? &*r.roi : nullptr));
+    step(fx.SetField(r.field));
+    step(fx.SetExecutionContext(&context));
+    step(fx.Verify());
+    step(fx.Render(nullptr, r.time));
     // The host's images are released before the buffers they wrap.
-    fx_->SetImage(DS_IMAGE_SOURCE, nullptr);
-    fx_->SetImage(DS_IMAGE_OUTPUT, nullptr);
-    fx_->SetPixelMask(nullptr, 0, 0);
+    fx.SetImage(DS_IMAGE_SOURCE, nullptr);
+    fx.SetImage(DS_IMAGE_OUTPUT, nullptr);
+    fx.SetPixelMask(nullptr, 0, 0);
     if (h != S_OK) {
         error = "the effect failed to render (" + hr(h) + ")";
         return false;

@@ -36,6 +36,9 @@ public:
     const std::vector<ParamInfo>& params() const { return params_; }
     // Current values and keyframes onto the effect.
     bool apply(const ParamValues& values, std::string& error);
+    // One parameter's setting onto the effect: its keyframes replace any it
+    // had, so that a setting without keys leaves it constant.
+    bool applySetting(const ParamSetting& s, std::string& error);
 
     // A parameter's value at a frame time, as a frame rendered then reads it.
     bool valueAt(const GUID& id, double time, double& value);
@@ -43,6 +46,22 @@ public:
     // Renders `source` into `output` (already holding the source's pixels).
     bool render(FrameImage& source, FrameImage& output, MaskImage* mask, const RenderRequest& r,
                 std::string& error);
+    // The same with any effect object of the module (a clone rendering on
+    // another thread) and its own execution context.
+    static bool renderWith(IDSImageEffect& fx, DsExecutionContext& context, FrameImage& source,
+                           FrameImage& output, MaskImage* mask, const RenderRequest& r,
+                           std::string& error);
+    // A separate effect with the current parameters and animation, for a
+    // render on another thread; its placement reports come back to this one.
+    ComPtr<IDSImageEffect> cloneEffect(std::string& error);
+
+    // The effect's parameter interface, and its viewer-tool calls with the
+    // tool's class made creatable (null with the reason when it has none).
+    IDSPropertyContainer* properties() const { return props_.get(); }
+    const GUID& paramId(size_t index) const { return ids_[index]; }
+    ComPtr<IFnDsViewerTool> viewerTools(std::string& error);
+    // The project frame the viewer tool reads when it is made.
+    void setProjectFrame(int width, int height);
 
     // The host's viewer as it looks while a page of the effect is open,
     // drawn offscreen and written to `path` (atomically): the last rendered

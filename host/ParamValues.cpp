@@ -202,3 +202,29 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
     }
     return true;
 }
+
+std::string ParamValues::toJson(const std::vector<ParamInfo>& params,
+                                const std::vector<ParamSetting>& settings) {
+    // Keys keep the parameters' order, so that a saved file reads like the
+    // parameter list.
+    nlohmann::ordered_json doc = nlohmann::ordered_json::object();
+    auto valueOf = [](const ParamInfo& p, double v) -> nlohmann::ordered_json {
+        if (!p.items.empty() && v >= 0 && v < double(p.items.size()) && v == std::floor(v))
+            return p.items[size_t(v)];
+        if (p.kind == ParamInfo::Kind::Boolean && (v == 0 || v == 1)) return v != 0;
+        if (p.kind != ParamInfo::Kind::Number) return int64_t(v);
+        return v;
+    };
+    for (const ParamSetting& s : settings) {
+        if (s.index >= params.size()) continue;
+        const ParamInfo& p = params[s.index];
+        if (s.keys.empty()) {
+            doc[p.name] = valueOf(p, s.value);
+            continue;
+        }
+        nlohmann::ordered_json keys = nlohmann::ordered_json::array();
+        for (const auto& [t, v] : s.keys) keys.push_back({t, valueOf(p, v)});
+        doc[p.name] = std::move(keys);
+    }
+    return doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}

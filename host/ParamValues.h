@@ -41,6 +41,12 @@ public:
     bool addJsonText(const std::string& text, std::string& error);
 
     const std::vector<ParamSetting>& settings() const { return settings_; }
+
+    // Settings as the JSON object addJsonText reads back to the same values:
+    // numbers as numbers (to the last bit), check boxes as true/false, lists
+    // as their text, keyframes as [[time, value], ...].
+    static std::string toJson(const std::vector<ParamInfo>& params,
+                              const std::vector<ParamSetting>& settings);
     const std::vector<ParamInfo>& params() const { return params_; }
 
     std::optional<size_t> find(const std::string& name) const;

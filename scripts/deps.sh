@@ -10,6 +10,7 @@ pkgs=(
   libegl-dev libgl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
+  qt6-base-dev xvfb xauth
 )
 missing=()
 for p in "${pkgs[@]}"; do

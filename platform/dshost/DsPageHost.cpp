@@ -50,6 +50,7 @@ struct DsPageHost::State {
     double lastPullTime = 0;
     DWORD graphCookie = 0;
     bool ok = true;
+    DsParamStore* store = nullptr;
 
     // Every open page hears of a change (`value` null: read it from the host).
     void broadcast(const GUID& id, const DSVARIANT* value) {
@@ -182,6 +183,13 @@ public:
         if (FAILED(object->QueryInterface(IID_IDSPropertyContainer, c.putVoid())) || !c)
             return E_NOINTERFACE;
         const double at = time == DS_CURRENT_TIME ? s->time : time;
+        if (s->store && c.get() == s->props.get()) {
+            // The store tells the pages of what it changed.
+            if (!std::isfinite(at)) return E_INVALIDARG;
+            const HRESULT hr = s->store->write(id, DSVariantNumber(*value), animated != FALSE, at);
+            if (SUCCEEDED(hr)) ++s->writes;
+            return hr;
+        }
         const HRESULT hr = s->write(c.get(), id, DSVariantNumber(*value),
                                     undoStyle == DS_UNDO_GROUPED, animated != FALSE, at, false);
         if (SUCCEEDED(hr)) s->broadcast(id, value);
@@ -190,14 +198,20 @@ public:
     HRESULT BeginUndo(DWORD command, DWORD* undoStyle) override {
         auto s = state_.lock();
         if (!s) return E_UNEXPECTED;
-        s->undo.begin(command);
+        if (s->store)
+            s->store->beginUndo(command);
+        else
+            s->undo.begin(command);
         if (undoStyle) *undoStyle = DS_UNDO_GROUPED;
         return S_OK;
     }
     HRESULT EndUndo() override {
         auto s = state_.lock();
         if (!s) return E_UNEXPECTED;
-        s->undo.end();
+        if (s->store)
+            s->store->endUndo();
+        else
+            s->undo.end();
         return S_OK;
     }
 
@@ -420,6 +434,10 @@ HRESULT DsPageHost::value(REFGUID id, double* value) const {
 HRESULT DsPageHost::valueAt(REFGUID id, double time, double* value) const {
     return state_->props ? state_->props->GetValueAt(id, time, value) : E_UNEXPECTED;
 }
+
+void DsPageHost::setParamStore(DsParamStore* store) { state_->store = store; }
+
+void DsPageHost::propertyChanged(REFGUID id) { state_->broadcast(id, nullptr); }
 
 size_t DsPageHost::propertyWrites() const { return state_->writes; }
 

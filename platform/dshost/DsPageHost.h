@@ -18,6 +18,10 @@
 // deliverPulls renders each frame through a clone of the effect, as a
 // host renders the frame it shows, and hands it back on this thread.
 //
+// A host that keeps the parameters and their undo itself gives a
+// DsParamStore: the pages' writes and undo brackets then go to it instead,
+// and it tells the pages of every change through propertyChanged.
+//
 // While it lives it serves the image graph (CLSID_DSImageGraph) to the
 // process and keeps the host's number control registered.  User-interface
 // thread only; the renders of deliverPulls run on the worker threads.
@@ -30,6 +34,7 @@
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsModuleLoader.h"
+#include "platform/dshost/DsParamStore.h"
 #include "platform/dshost/DsUndoStack.h"
 #include "platform/dssdk/DSPropertyPage.h"
 
@@ -83,6 +88,12 @@ public:
     // The current value, and the value at a time.
     HRESULT value(REFGUID id, double* value) const;
     HRESULT valueAt(REFGUID id, double time, double* value) const;
+    // The pages' writes and undo brackets go to `store` (null: the host
+    // writes and records them itself).  It must outlive the open pages.
+    void setParamStore(DsParamStore* store);
+    // A parameter changed in the store: every page is told.
+    void propertyChanged(REFGUID id);
+
     // Writes that reached the effect since the host was made.
     size_t propertyWrites() const;
 

@@ -75,3 +75,28 @@ TEST(ParamValues, ReadsValuesAndKeyframesFromJson) {
         EXPECT_FALSE(v.addJsonText(bad, err)) << bad;
     }
 }
+
+TEST(ParamValues, SavedJsonReadsBackToTheSameBits) {
+    ParamValues v = sampleParams();
+    // Numbers that decimal text with too few digits would round.
+    const std::vector<ParamSetting> settings = {
+        {0, 0.1 + 0.2, {{1, 1.0 / 3}, {24.5, -719.99999999999989}}},
+        {1, 3, {}},
+        {2, 2, {}},
+        {3, 1, {}},
+    };
+    const std::string text = ParamValues::toJson(v.params(), settings);
+    EXPECT_NE(text.find("\"Render Tone\": \"Highlights\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Preserve Luminance\": true"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Mask red channel.\": 2"), std::string::npos) << text;
+    std::string error;
+    ASSERT_TRUE(v.addJsonText(text, error)) << error;
+    ASSERT_EQ(v.settings().size(), settings.size());
+    for (const ParamSetting& read : v.settings()) {
+        const ParamSetting& wrote = settings[read.index];
+        EXPECT_EQ(read.keys, wrote.keys);
+        if (wrote.keys.empty()) {
+            EXPECT_EQ(read.value, wrote.value);
+        }
+    }
+}

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 
 using namespace pixconv;
@@ -58,6 +62,33 @@ TEST(FramePattern, ExpandsPrintfAndHashPatterns) {
     EXPECT_FALSE(parseFrameRange("9-3"));
     EXPECT_FALSE(parseFrameRange("a-b"));
     EXPECT_FALSE(parseFrameRange("1-2x"));
+}
+
+TEST(FramePattern, FindsAPatternsFramesOnDisk) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("fn-frames-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    // Frames 9 to 12 of "shot.%04d.exr", and names that only look alike.
+    for (const char* name : {"shot.0009.exr", "shot.0010.exr", "shot.0012.exr", "shot.12.exr",
+                             "shot.0013.tif", "shot.00014.exr", "take.0001.exr", "one.0001.exr"})
+        std::ofstream(dir / name) << "x";
+    const std::string pattern = (dir / "shot.%04d.exr").string();
+    const auto r = findFramesOnDisk(pattern);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->first, 9);
+    EXPECT_EQ(r->last, 12);
+    EXPECT_EQ(findFramesOnDisk((dir / "shot.####.exr").string())->last, 12);
+    EXPECT_FALSE(findFramesOnDisk((dir / "none.%04d.exr").string()));
+
+    // A numbered file opens with its neighbours; a lone one stays alone.
+    const auto s = sequenceAround((dir / "shot.0010.exr").string());
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->pattern, pattern);
+    EXPECT_EQ(s->frames.first, 9);
+    EXPECT_EQ(s->frames.last, 12);
+    EXPECT_FALSE(sequenceAround((dir / "one.0001.exr").string()));
+    EXPECT_FALSE(sequenceAround((dir / "shot.exr").string()));
+    fs::remove_all(dir);
 }
 
 TEST(PixelConvert, IntegerLevelsSurviveTheFloatPath) {

@@ -3,6 +3,7 @@
 // elsewhere and the host's time.
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "tests/ui/pages/PageTestHost.h"
 
@@ -205,4 +206,45 @@ TEST_F(MainPageTest, EditsAtTheHostsTimeSetKeysThere) {
     ASSERT_TRUE(host->undo());
     ASSERT_EQ(props->GetKeyframeCount(P::MasterHue, &keys), S_OK);
     EXPECT_EQ(keys, 2u);
+}
+
+namespace {
+
+// A host that keeps the parameters itself: writes through to the effect and
+// tells the pages, and logs what reached it.
+class LoggingStore final : public DsParamStore {
+public:
+    LoggingStore(IDSPropertyContainer* props, DsPageHost& host) : props_(props), host_(host) {}
+    HRESULT write(REFGUID id, double value, bool, double) override {
+        log += "w";
+        const HRESULT hr = props_->SetValue(id, value);
+        if (SUCCEEDED(hr)) host_.propertyChanged(id);
+        return hr;
+    }
+    void beginUndo(DWORD) override { log += "("; }
+    void endUndo() override { log += ")"; }
+    std::string log;
+
+private:
+    IDSPropertyContainer* props_;
+    DsPageHost& host_;
+};
+
+}  // namespace
+
+TEST_F(MainPageTest, AHostsParamStoreTakesThePagesWritesAndBrackets) {
+    LoggingStore store(props.get(), *host);
+    host->setParamStore(&store);
+    const float centre = side / 2;
+    PointerTo(circle, centre, centre);
+    LeftButton(true);
+    PointerTo(circle, centre, side - 1);
+    LeftButton(false);
+    // Hue and saturation in one bracket, and the page's fields follow the
+    // store's news.
+    EXPECT_EQ(store.log, "(ww)");
+    EXPECT_DOUBLE_EQ(Value(P::MasterSaturation), 25);
+    EXPECT_EQ(State(page, kMasterSaturation).value, 25);
+    EXPECT_EQ(UndoCount(), 0u) << "the host's own stack is left alone";
+    host->setParamStore(nullptr);
 }

@@ -1,0 +1,76 @@
+// EditorSession: what the editor edits and shows, apart from its widgets:
+// the module and its effect (loaded as colbalance loads it), the parameters
+// (ParamDocument), the input (an image or a numbered sequence), the current
+// frame, and the render worker that turns all of it into the frame to
+// show.  Any change that alters the picture asks for a render; the newest
+// request wins, and results arrive on the interface thread as rendered().
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "host/FramePattern.h"
+#include "host/ModuleSession.h"
+#include "host/editor/ParamDocument.h"
+#include "host/editor/RenderWorker.h"
+
+class EditorSession final : public QObject {
+    Q_OBJECT
+public:
+    explicit EditorSession(QObject* parent = nullptr);
+    // Stops the worker before the module goes.
+    ~EditorSession() override;
+
+    // Loads the module and creates the effect; false with the reason.
+    bool open(const std::string& modulePath, std::string& error);
+    ModuleSession& module() { return module_; }
+    ParamDocument& document() { return *document_; }
+
+    // An image, or a sequence ("shot.%04d.exr", "shot.####.exr") over
+    // `frames` or, without them, over the frames found on disk.  Checks the
+    // name only; a frame that cannot be read says so when it is shown.
+    bool setInput(const std::string& in, std::optional<FrameRange> frames, std::string& error);
+    bool hasInput() const { return !input_.empty(); }
+    const std::string& input() const { return input_; }
+    bool isSequence() const { return sequence_; }
+    FrameRange frames() const { return frames_; }
+    std::string framePath(long frame) const;
+
+    // The current frame (clamped to the range) and the time it renders at:
+    // the frame number for a sequence, 0 for an image.
+    void setFrame(long frame);
+    long frame() const { return frame_; }
+    double time() const { return sequence_ ? double(frame_) : 0.0; }
+
+    // Shows a tonal range's matte (1 lowlights, 2 midtones, 3 highlights)
+    // whatever Render Tone holds, or (0) the picture the parameters give.
+    // A way of looking: the parameters do not change.
+    void setMatte(int range);
+    int matte() const { return matte_; }
+
+    // Asks for the current frame with the current parameters; the serial
+    // of the request.  `reload` reads the source file again.
+    uint64_t requestRender(bool reload = false);
+    uint64_t lastRequest() const { return serial_; }
+
+signals:
+    void rendered(std::shared_ptr<const RenderResult> result);
+    void frameChanged(long frame);
+    void inputChanged();
+
+private:
+    ModuleSession module_;
+    std::unique_ptr<ParamDocument> document_;
+    std::unique_ptr<RenderWorker> worker_;
+    std::string input_;
+    bool sequence_ = false;
+    FrameRange frames_{0, 0};
+    long frame_ = 0;
+    int matte_ = 0;
+    uint64_t serial_ = 0;
+    bool renderQueued_ = false;
+};

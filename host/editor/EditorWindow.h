@@ -1,0 +1,114 @@
+// EditorWindow: colbalance-editor's main window.  The viewer on the left,
+// the parameter tabs on the right (the effect's property pages, the main
+// colour page in front, and "All parameters" last), the frame bar below for
+// sequences; File
+// (open an image or a sequence, open and save parameters, render to
+// files), Edit (undo, redo) and View (zoom, before/after, split, mattes).
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/FramePattern.h"
+
+class EditorPages;
+class EditorSession;
+class EditorWindowSystem;
+class PageView;
+class ParamPanel;
+class QAction;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+class SequenceExport;
+class ViewerWidget;
+struct ExportPlan;
+struct RenderResult;
+
+class EditorWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit EditorWindow(EditorWindowSystem& system, QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    // Loads the module (the effect and its parameter list); false with the
+    // reason, and the window is of no use.
+    bool openModule(const std::string& modulePath, std::string& error);
+    // An image or a sequence (see EditorSession::setInput).
+    bool openInput(const std::string& in, std::optional<FrameRange> frames, std::string& error);
+    // Replaces every parameter with a params file's (one undo step); the
+    // file becomes the one Save writes, and the parameters count as saved.
+    bool loadParams(const std::string& path, std::string& error);
+    // Writes the params file colbalance --params reads, atomically.
+    bool saveParams(const std::string& path, std::string& error);
+    // Renders every frame of the input to `plan.output` in the background.
+    bool startExport(const ExportPlan& plan, std::string& error);
+    SequenceExport* runningExport() const;
+
+    EditorSession& session() { return *session_; }
+    ViewerWidget* viewer() const { return viewer_; }
+    ParamPanel* panel() const { return panel_; }
+    // The property pages (null when they could not open) and the view of
+    // each, in tab order.
+    EditorPages* pages() const { return pages_.get(); }
+    PageView* pageView(size_t index) const;
+    // Another tab beside the pages.
+    int addPanelTab(QWidget* page, const QString& title);
+    QTabWidget* panelTabs() const { return tabs_; }
+    // Brings the tab of that title to the front; false when there is none.
+    bool showTab(const QString& title);
+    QAction* action(const QString& name) const;
+
+    // A message in the status bar, and the last one shown.
+    void showMessage(const QString& message);
+    const QString& lastMessage() const { return lastMessage_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTimeBar(QWidget* parent);
+    // The pages in tabs before "All parameters"; said in the status bar when
+    // the module's pages cannot open.
+    void openPages();
+    void onTabChanged();
+    void onRendered(const RenderResult& r);
+    void onInputChanged();
+    void updateTitle();
+    // Asks what to do with unsaved parameters; false to keep the window.
+    bool settleChanges();
+    bool saveTo(const QString& path);
+    void openDialog();
+    void openParamsDialog();
+    bool save();
+    bool saveAs();
+    void exportDialog();
+    void setFrameControls(long frame);
+
+    EditorWindowSystem& system_;
+    std::unique_ptr<EditorSession> session_;
+    std::unique_ptr<EditorPages> pages_;
+    std::vector<PageView*> pageViews_;
+    ViewerWidget* viewer_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    ParamPanel* panel_ = nullptr;
+    QWidget* timeBar_ = nullptr;
+    QSlider* frameSlider_ = nullptr;
+    QSpinBox* frameBox_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
+    QLabel* timingLabel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPointer<SequenceExport> export_;
+    QString paramsPath_;
+    QString lastMessage_;
+};

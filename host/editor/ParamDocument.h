@@ -1,0 +1,93 @@
+// ParamDocument: the parameters being edited, as the editor keeps them and
+// as the effect holds them.  Each parameter is a constant or a list of
+// keyframes (ParamSetting, as a params file gives them); every change is
+// written through to the effect at once, and the effect's own animation
+// (GetValueAt) answers what a frame renders with.
+//
+// Edits are grouped into undo steps by brackets: everything written between
+// beginEdit and the matching endEdit is one step, however many parameters
+// and writes it holds.  A drag opens a bracket when it starts and closes it
+// when it ends; a typed value is a bracket of its own.  Whatever writes
+// parameters on the editor's behalf (property pages through their page
+// host, for one) brackets its writes the same way and lands on the same
+// stack.
+//
+// User-interface thread only.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <string>
+#include <vector>
+
+#include "host/ModuleSession.h"
+#include "host/ParamValues.h"
+
+class ParamDocument : public QObject {
+    Q_OBJECT
+public:
+    // The session's effect must be open; every parameter starts at its
+    // default.
+    explicit ParamDocument(ModuleSession& session, QObject* parent = nullptr);
+
+    const std::vector<ParamInfo>& params() const { return session_.params(); }
+    size_t count() const { return settings_.size(); }
+    const ParamSetting& setting(size_t index) const { return settings_[index]; }
+    // The value a frame at `time` renders with, as the effect tells it.
+    double valueAt(size_t index, double time) const;
+    bool hasKeys(size_t index) const { return !settings_[index].keys.empty(); }
+    bool hasKeyAt(size_t index, double time) const;
+
+    // Opens and closes an undo bracket (they nest; the outermost one makes
+    // the step, named by its label, or by the parameters it changed when
+    // the label is empty).  A bracket without changes makes none.
+    void beginEdit(const QString& label);
+    void endEdit();
+    bool inEdit() const { return depth_ > 0; }
+
+    // Sets the value seen at `time`: the key there when the parameter is
+    // animated (added when there is none), else the constant.  Outside a
+    // bracket the write is a step of its own.  False with a message when
+    // the effect refuses it.
+    bool setValue(size_t index, double value, double time, std::string* error = nullptr);
+    // Adds a key at `time` holding the value seen there, or removes the key
+    // there; the last key removed leaves that value constant.
+    bool setKey(size_t index, double time, bool on, std::string* error = nullptr);
+    // Replaces every parameter: the defaults, then `values` over them (a
+    // params file).  One step.
+    bool load(const ParamValues& values, const QString& label, std::string& error);
+
+    // The settings as a params file (every parameter, keys included).
+    std::string toJson() const;
+    // Writes toJson() atomically and marks the document saved.
+    bool save(const std::string& path, std::string& error);
+
+    QUndoStack* undoStack() { return &undo_; }
+    bool modified() const { return !undo_.isClean(); }
+
+signals:
+    // A parameter's setting changed (by an edit, an undo or a load).
+    void changed(int index);
+
+private:
+    class Step;
+    friend class Step;
+    struct Change {
+        size_t index;
+        ParamSetting before, after;
+    };
+
+    // Writes a setting to the effect and the model; no undo record.
+    bool put(const ParamSetting& s, std::string* error);
+    // Records the setting's state before a change in the open bracket.
+    void remember(size_t index);
+
+    ModuleSession& session_;
+    std::vector<ParamSetting> settings_;
+    QUndoStack undo_;
+    int depth_ = 0;
+    QString label_;
+    std::vector<Change> pending_;
+};
