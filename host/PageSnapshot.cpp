@@ -9,6 +9,7 @@
 #include "effect/ColBalanceApi.h"
 #include "host/HeadlessDisplay.h"
 #include "host/ModuleSession.h"
+#include "host/ProgramFolder.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsPageHost.h"
 #include "platform/window/FnHeadlessPainter.h"
@@ -37,24 +38,6 @@ const PageEntry* findPage(const std::string& name) {
 // Pulls cause no further pulls once answered; a few rounds settle any
 // retry the page asks for.
 constexpr int kPullRounds = 4;
-
-// The host records its program folder, as an installer records where
-// programs live: the help page looks for the documentation under it, where
-// the build puts the manual beside colbalance.
-void recordProgramFolder() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return;
-    const std::u16string folder = exe.parent_path().u16string();
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Windows\\CurrentVersion", 0,
-                        nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(folder.c_str()),
-                   DWORD((folder.size() + 1) * sizeof(WCHAR)));
-    RegCloseKey(key);
-}
 
 }  // namespace
 

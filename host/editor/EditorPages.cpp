@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "effect/ColBalanceApi.h"
+#include "host/ProgramFolder.h"
 #include "host/editor/EditorSession.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/window/FnControlState.h"
@@ -18,24 +19,6 @@ constexpr CLSID kPages[] = {CLSID_ColBalancePPG, CLSID_ToneCurvesPPG, CLSID_Simp
 // Pulls are few and small; a short poll answers them soon after a page
 // asks without the page host having to call back.
 constexpr int kPullPollMs = 30;
-
-// The program folder, recorded as an installer records where programs live:
-// the help page's Online Help looks for the manual under it, and the build
-// puts the manual beside the programs.
-void recordProgramFolder() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return;
-    const std::u16string folder = exe.parent_path().u16string();
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Windows\\CurrentVersion", 0,
-                        nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(folder.c_str()),
-                   DWORD((folder.size() + 1) * sizeof(WCHAR)));
-    RegCloseKey(key);
-}
 
 QString hex(HRESULT h) { return QString("0x%1").arg(quint32(h), 8, 16, QChar('0')).toUpper(); }
 
