@@ -62,6 +62,51 @@ protected:
     Src* src_ = nullptr;
 };
 
+// One band of a two-image processor whose rows go run by run: the band's
+// rows (only those of the field when `fields`), each walked through the
+// source's edge modes.  `one(in, out)` processes one pixel, `row(in, out,
+// n)` a contiguous run.  Fill runs all read one colour: it is processed
+// once per band.  The destination is written contiguously from the
+// region's first column.
+template <class Proc, class Pixel, class Working, class DstPixel, class DstWorking, class One,
+          class Row>
+void fnRunBand(const Proc& proc, const FnTexture<Pixel, Working>& src,
+               FnTexture<DstPixel, DstWorking>& dst, bool fields, One&& one, Row&& row) {
+    int32_t first, end, x0, x1;
+    proc.getBandRows(first, end);
+    proc.getColumns(x0, x1);
+    const Pixel fill = src.fillValue();
+    DstPixel fillOut{};
+    bool fillDone = false;
+    const int32_t rowStep = fields ? proc.fieldStep() : 1;
+    for (int64_t y = fields ? proc.alignToField(first) : first; y < end; y += rowStep) {
+        if (proc.shouldStop()) return;
+        DstPixel* out = dst.at(x0, int32_t(y));
+        src.forEachRun(
+            int32_t(y), x0, x1,
+            [&](int32_t n) {
+                if (!fillDone) {
+                    one(fill, fillOut);
+                    fillDone = true;
+                }
+                for (int32_t i = 0; i < n; ++i) out[i] = fillOut;
+                out += n;
+            },
+            [&](const Pixel* in, int32_t step, int32_t n) {
+                if (step == 1) {
+                    row(in, out, n);
+                } else if (step == 0) {
+                    DstPixel single;
+                    one(*in, single);
+                    for (int32_t i = 0; i < n; ++i) out[i] = single;
+                } else {
+                    for (int32_t i = 0; i < n; ++i, in += step) one(*in, out[i]);
+                }
+                out += n;
+            });
+    }
+}
+
 // Per-pixel driver: walks the band row by row and each row run by run
 // through the source's span lookup, so edge modes are resolved once per run.
 template <class SrcStorage, class SrcWorking, class DstStorage, class DstWorking>
