@@ -229,6 +229,19 @@ protected:
             [&](const Pixel* in, Pixel* out, int32_t n) { runRow(k, in, out, n); });
     }
 
+public:
+    // The region's columns of row y into `out`, between beginRows and
+    // endRows, for callers that walk the rows themselves (FnFrameSteps.h).
+    void processRow(int32_t y, Pixel* out) const {
+        const FnBalanceKernel k = kernel();
+        Pixel fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *this->src_, y, this->region_.x0, this->region_.x1, out, fillOut, fillDone,
+            [&](const Pixel& in, Pixel& o) { pixel(k, in, o); },
+            [&](const Pixel* in, Pixel* o, int32_t n) { runRow(k, in, o, n); });
+    }
+
 private:
     static int32_t sat(int32_t v) {
         return v < -kFnShiftLimit ? -kFnShiftLimit : (v > kFnShiftLimit ? kFnShiftLimit : v);

@@ -173,24 +173,44 @@ protected:
         const FnToneTransfer tone = fnToneOf(k);
         fnRunBand(
             *this, *src_, *dst_, true,
-            [&](const Pixel& in, Pixel& out) {
-                if (identity_)
-                    std::memmove(&out, &in, sizeof(Pixel));
-                else
-                    fnBalancePixelF32(k, tone, in, out);
-            },
-            [&](const Pixel* in, Pixel* out, int32_t n) {
-                if (identity_) {
-                    if (copyFn_)
-                        copyFn_(in, out, size_t(n) * sizeof(Pixel));
-                    else if (in != out)
-                        std::memmove(out, in, size_t(n) * sizeof(Pixel));
-                } else if (rowFn_) {
-                    rowFn_(k, in, out, n);
-                } else {
-                    for (int32_t i = 0; i < n; ++i) fnBalancePixelF32(k, tone, in[i], out[i]);
-                }
-            });
+            [&](const Pixel& in, Pixel& out) { pixel(k, tone, in, out); },
+            [&](const Pixel* in, Pixel* out, int32_t n) { runRow(k, tone, in, out, n); });
+    }
+
+public:
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(int32_t y, Pixel* out) const {
+        const FnBalanceKernelF32 k = kernel();
+        const FnToneTransfer tone = fnToneOf(k);
+        Pixel fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *src_, y, region_.x0, region_.x1, out, fillOut, fillDone,
+            [&](const Pixel& in, Pixel& o) { pixel(k, tone, in, o); },
+            [&](const Pixel* in, Pixel* o, int32_t n) { runRow(k, tone, in, o, n); });
+    }
+
+private:
+    void pixel(const FnBalanceKernelF32& k, const FnToneTransfer& tone, const Pixel& in,
+               Pixel& out) const {
+        if (identity_)
+            std::memmove(&out, &in, sizeof(Pixel));
+        else
+            fnBalancePixelF32(k, tone, in, out);
+    }
+
+    void runRow(const FnBalanceKernelF32& k, const FnToneTransfer& tone, const Pixel* in,
+                Pixel* out, int32_t n) const {
+        if (identity_) {
+            if (copyFn_)
+                copyFn_(in, out, size_t(n) * sizeof(Pixel));
+            else if (in != out)
+                std::memmove(out, in, size_t(n) * sizeof(Pixel));
+        } else if (rowFn_) {
+            rowFn_(k, in, out, n);
+        } else {
+            for (int32_t i = 0; i < n; ++i) fnBalancePixelF32(k, tone, in[i], out[i]);
+        }
     }
 
 private:

@@ -124,6 +124,10 @@ public:
     void setRowPath(FnBalancePath p) { path_ = p; }
 
 protected:
+    const typename SimpleLineCopier<Storage, Working>::WholePixel& wholePixel() const {
+        return whole_;
+    }
+
     void prepare(Image& src, Image& map) override {
         const FnRect r = this->region();
         whole_.copy =
@@ -158,6 +162,33 @@ public:
     void setComponentMask(uint32_t m) { mask_ = m & 15u; }
     uint32_t componentMask() const { return mask_; }
 
+    // Whether a row is this step's: the full copy keeps to the field, a
+    // partial one takes every row (FnFrameSteps.h).
+    int32_t rowFieldMode() const { return mask_ == 15 ? this->fieldMode() : 0; }
+
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(const Image& src, int32_t y, Storage* out) const {
+        const FnRect r = this->region();
+        switch (mask_) {
+        case 0: return;
+        case 15: this->copyRow(out, src, y, r.x0, r.x1, this->wholePixel()); return;
+        case 1: partialRow<1>(src, y, out); return;
+        case 2: partialRow<2>(src, y, out); return;
+        case 3: partialRow<3>(src, y, out); return;
+        case 4: partialRow<4>(src, y, out); return;
+        case 5: partialRow<5>(src, y, out); return;
+        case 6: partialRow<6>(src, y, out); return;
+        case 7: partialRow<7>(src, y, out); return;
+        case 8: partialRow<8>(src, y, out); return;
+        case 9: partialRow<9>(src, y, out); return;
+        case 10: partialRow<10>(src, y, out); return;
+        case 11: partialRow<11>(src, y, out); return;
+        case 12: partialRow<12>(src, y, out); return;
+        case 13: partialRow<13>(src, y, out); return;
+        case 14: partialRow<14>(src, y, out); return;
+        }
+    }
+
     void processBand(Image& src, Image& map) override {
         switch (mask_) {
         case 0: return;
@@ -183,13 +214,19 @@ private:
     // A partial copy touches every row of the band: the field mode applies
     // to whole-pixel copies only.
     template <uint32_t M>
+    void partialRow(const Image& src, int32_t y, Storage* out) const {
+        const FnRect r = this->region();
+        this->copyRow(out, src, y, r.x0, r.x1,
+                      typename SimpleLineCopier<Storage, Working>::template Components<M>{});
+    }
+
+    template <uint32_t M>
     void partialBand(const Image& src, Image& map) {
         const FnRect r = this->region();
         const FnBandRange b = this->bandRows();
         for (int32_t y = b.first; y < b.end; ++y) {
             if (this->shouldStop()) return;
-            this->copyRow(map.at(r.x0, y), src, y, r.x0, r.x1,
-                          typename SimpleLineCopier<Storage, Working>::template Components<M>{});
+            partialRow<M>(src, y, map.at(r.x0, y));
         }
     }
 

@@ -79,6 +79,12 @@ public:
         }
     }
 
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(const Image& src, const MaskImage& mask, int32_t y, Storage* out) const {
+        const FnRect r = this->region();
+        blendRow(src, mask, src.storedRow(y), mask.storedRow(y), out, r.x0, r.x1);
+    }
+
     void processBand(Image& src, MaskImage& mask, Image& map) override {
         const FnRect r = this->region();
         const FnBandRange b = this->bandRows();

@@ -123,6 +123,23 @@ protected:
             [&](const SrcStorage* in, DstStorage* out, int32_t n) { rowFn_(k, in, out, n); });
     }
 
+public:
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(int32_t y, DstStorage* out) {
+        const FnMatteKernel k = matteKernel();
+        DstStorage fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *this->src_, y, this->region_.x0, this->region_.x1, out, fillOut, fillDone,
+            [&](const SrcStorage& in, DstStorage& o) { processPixel(in, o, 0); },
+            [&](const SrcStorage* in, DstStorage* o, int32_t n) {
+                if (rowFn_)
+                    rowFn_(k, in, o, n);
+                else
+                    for (int32_t i = 0; i < n; ++i) processPixel(in[i], o[i], 0);
+            });
+    }
+
 private:
     FnBalancePath path_ = FnBalancePath::kAuto;
     FnStoreMode storeMode_ = FnStoreMode::kAuto;

@@ -77,6 +77,23 @@ protected:
             [&](const FnRGBAF32* in, FnRGBAF32* out, int32_t n) { rowFn_(k, in, out, n); });
     }
 
+public:
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(int32_t y, FnRGBAF32* out) {
+        const FnMatteKernel k = matteKernel();
+        FnRGBAF32 fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *src_, y, region_.x0, region_.x1, out, fillOut, fillDone,
+            [&](const FnRGBAF32& in, FnRGBAF32& o) { processPixel(in, o, 0); },
+            [&](const FnRGBAF32* in, FnRGBAF32* o, int32_t n) {
+                if (rowFn_)
+                    rowFn_(k, in, o, n);
+                else
+                    for (int32_t i = 0; i < n; ++i) processPixel(in[i], o[i], 0);
+            });
+    }
+
 private:
     FnBalancePath path_ = FnBalancePath::kAuto;
     FnStoreMode storeMode_ = FnStoreMode::kAuto;
