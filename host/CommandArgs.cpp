@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -33,4 +34,27 @@ bool samePath(const std::string& a, const std::string& b) {
     const auto ca = std::filesystem::weakly_canonical(a, ea),
                cb = std::filesystem::weakly_canonical(b, eb);
     return ea || eb ? a == b : ca == cb;
+}
+
+std::string quotedText(std::string_view text, size_t most) {
+    std::string s = "\"";
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i == most) {
+            s += "...";
+            break;
+        }
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            s += "\\n";
+        } else if (c == '\t') {
+            s += "\\t";
+        } else if (c < 32 || c == 127) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            s += hex;
+        } else {
+            s += char(c);
+        }
+    }
+    return s + "\"";
 }

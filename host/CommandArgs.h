@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/dssdk/DSEffect.h"
 
@@ -14,3 +15,8 @@ std::optional<DSRect> parseRoi(const std::string& text);
 std::optional<DSRect> clipRoi(const DSRect& r, int w, int h);
 // True when both name the same file (or would, once written).
 bool samePath(const std::string& a, const std::string& b);
+
+// Text a user gave (a name, a value, a path), in double quotes for an error
+// message: control characters escaped, so that a message stays one line
+// whatever the text holds, and long text cut.
+std::string quotedText(std::string_view text, size_t most = 100);

@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
+#include "host/CommandArgs.h"
 #include "host/ImageFile.h"
+#include "host/StderrCapture.h"
 
 HeadlessDisplay::~HeadlessDisplay() {
     if (installed_) FnWindowSystem::Install(nullptr);
@@ -12,6 +14,8 @@ bool HeadlessDisplay::open(std::string& error) {
     // Before the first EGL call; a driver the caller chose is kept.
     setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
     setenv("GALLIUM_DRIVER", "llvmpipe", 0);
+    // Mesa may say things of its own while it finds a device.
+    StderrCapture quiet;
     if (!system_.Open()) {
         error = "no offscreen OpenGL to draw with: " + system_.Error();
         return false;
@@ -23,7 +27,7 @@ bool HeadlessDisplay::open(std::string& error) {
 
 bool HeadlessDisplay::writePng(const FnFrame& frame, const std::string& path, std::string& error) {
     if (frame.Empty()) {
-        error = "nothing was drawn for \"" + path + "\"";
+        error = "nothing was drawn for " + quotedText(path);
         return false;
     }
     FrameImage image;

@@ -29,7 +29,7 @@ bool countFile(const std::string& path, const std::optional<DSRect>& roi,
     if (!readUnsigned(path, img, error)) return false;
     std::optional<DSRect> region;
     if (roi && !(region = clipRoi(*roi, img.width, img.height))) {
-        error = "--roi " + roiText + " lies wholly outside " + path;
+        error = "--roi " + quotedText(roiText) + " lies wholly outside " + quotedText(path);
         return false;
     }
     if (img.eightBit)
@@ -37,7 +37,7 @@ bool countFile(const std::string& path, const std::optional<DSRect>& roi,
     else
         countFrame<FnHistogramAnalyser16>(img.width, img.height, img.rgba16.data(), region, counts);
     if (!counts.hasStorage()) {
-        error = "out of memory counting " + path;
+        error = "out of memory counting " + quotedText(path);
         return false;
     }
     return true;

@@ -1,10 +1,16 @@
 #include "host/ImageFile.h"
 
+#include <OpenImageIO/filesystem.h>
+
+#include "host/CommandArgs.h"
+#include "host/FrameConvert.h"
 #include "host/PixelConvert.h"
+#include "host/StderrCapture.h"
 
 #include <unistd.h>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -17,10 +23,31 @@ namespace {
 
 constexpr int kMaxSide = 1 << 16;
 constexpr size_t kMaxPixels = size_t(1) << 29;  // 16 GiB of 16-bit RGBA
+// Files with many channels (render passes) are read whole, each channel as
+// a float at most: a limit on the samples keeps that within memory.
+constexpr int kMaxChannels = 1024;
+constexpr size_t kMaxSamples = size_t(1) << 31;
 
 // Path of the temporary file in progress, for the signal handler.
 char gTempPath[4096];
 std::atomic<bool> gTempActive{false};
+
+// Some image libraries end the program themselves on a write error (exit,
+// not a return): the file in progress goes, and what the library said
+// becomes colbalance's one line.
+char gTargetPath[4096];
+
+void onExit() {
+    if (!gTempActive.load()) return;
+    ::unlink(gTempPath);
+    std::string said;
+    if (StderrCapture* c = StderrCapture::current()) {
+        said = c->text();
+        c->release();
+    }
+    std::fprintf(stderr, "colbalance: cannot write %s%s%s\n", quotedText(gTargetPath).c_str(),
+                 said.empty() ? "" : ": ", said.c_str());
+}
 
 void onSignal(int sig) {
     if (gTempActive.load()) ::unlink(gTempPath);
@@ -35,6 +62,22 @@ std::string oneLine(std::string s) {
     return s;
 }
 
+}  // namespace
+
+bool acceptSpec(const OIIO::ImageSpec& s, const std::string& path, std::string& error) {
+    const size_t px = size_t(std::max(s.width, 0)) * size_t(std::max(s.height, 0));
+    if (s.width < 1 || s.height < 1 || s.nchannels < 1 || s.width > kMaxSide ||
+        s.height > kMaxSide || px > kMaxPixels || s.nchannels > kMaxChannels ||
+        px * size_t(s.nchannels) > kMaxSamples) {
+        error = quotedText(path) + " has an unusable size (" + std::to_string(s.width) + "x" +
+                std::to_string(s.height) + ", " + std::to_string(s.nchannels) + " channels)";
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
 bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in, std::string& error) {
     // Pixels are balanced as stored: no premultiplication on the way in, so
     // a file rendered with default settings comes back unchanged.
@@ -43,93 +86,17 @@ bool openInput(const std::string& path, std::unique_ptr<OIIO::ImageInput>& in, s
     in = OIIO::ImageInput::open(path, &config);
     if (!in) {
         std::string why = oneLine(OIIO::geterror());
-        error = "cannot read \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+        error = "cannot read " + quotedText(path) + (why.empty() ? "" : ": " + why);
         return false;
     }
-    const OIIO::ImageSpec& s = in->spec();
-    if (s.width < 1 || s.height < 1 || s.nchannels < 1 || s.width > kMaxSide ||
-        s.height > kMaxSide || size_t(s.width) * size_t(s.height) > kMaxPixels) {
-        error = "\"" + path + "\" has an unusable size (" + std::to_string(s.width) + "x" +
-                std::to_string(s.height) + ", " + std::to_string(s.nchannels) + " channels)";
-        return false;
-    }
-    return true;
+    return acceptSpec(in->spec(), path, error);
 }
 
 bool failRead(OIIO::ImageInput& in, const std::string& path, std::string& error) {
     std::string why = oneLine(in.geterror());
-    error = "cannot read \"" + path + "\"" + (why.empty() ? " (truncated or corrupt)" : ": " + why);
+    error =
+        "cannot read " + quotedText(path) + (why.empty() ? " (truncated or corrupt)" : ": " + why);
     return false;
-}
-
-// Element type the file is read as on a given path.
-TypeDesc readType(const OIIO::ImageSpec& spec, PixelDepth depth) {
-    const TypeDesc f = spec.format;
-    if (depth == PixelDepth::Eight)
-        return f == TypeDesc::UINT8 ? TypeDesc::UINT8 : TypeDesc::UINT16;
-    if (f == TypeDesc::UINT8 || f == TypeDesc::UINT16) return f;
-    return TypeDesc::FLOAT;
-}
-
-bool isFloatType(TypeDesc t) {
-    return t == TypeDesc::HALF || t == TypeDesc::FLOAT || t == TypeDesc::DOUBLE;
-}
-
-// One file element as 16-bit storage (16-bit path).
-template <class T>
-int16_t toStorage(T v);
-template <>
-int16_t toStorage(uint8_t v) {
-    return pixconv::fromU16(pixconv::u8ToU16(v));
-}
-template <>
-int16_t toStorage(uint16_t v) {
-    return pixconv::fromU16(v);
-}
-template <>
-int16_t toStorage(float v) {
-    return pixconv::fromFloat(v);
-}
-// One file element as 8-bit storage (8-bit path).
-template <class T>
-uint8_t to8(T v);
-template <>
-uint8_t to8(uint8_t v) {
-    return v;
-}
-template <>
-uint8_t to8(uint16_t v) {
-    return pixconv::u16ToU8(v);
-}
-// One file element as float storage (float path).
-float toF(uint8_t v) { return pixconv::u8ToFloat(v); }
-float toF(uint16_t v) { return pixconv::u16ToFloat(v); }
-float toF(float v) { return v; }
-
-// Spreads n-channel file pixels into RGBA storage: grey fills R, G and B;
-// a missing alpha is full.
-template <class T, class S, class Conv>
-void spreadRows(const T* src, int nch, int w, int h, S* dst, bool bottomUp, S full, Conv conv,
-                std::vector<float>& extra) {
-    const int kept = std::max(0, nch - 4);
-    if (kept) extra.resize(size_t(w) * h * kept);
-    for (int y = 0; y < h; ++y) {
-        S* row = dst + size_t(bottomUp ? h - 1 - y : y) * w * 4;
-        const T* in = src + size_t(y) * w * nch;
-        for (int x = 0; x < w; ++x, in += nch, row += 4) {
-            if (nch <= 2) {
-                row[0] = row[1] = row[2] = conv(in[0]);
-                row[3] = nch == 2 ? conv(in[1]) : full;
-            } else {
-                row[0] = conv(in[0]);
-                row[1] = conv(in[1]);
-                row[2] = conv(in[2]);
-                row[3] = nch >= 4 ? conv(in[3]) : full;
-                for (int c = 0; c < kept; ++c)
-                    extra[(size_t(y) * w + x) * kept + c] = float(in[4 + c]);
-            }
-        }
-    }
 }
 
 }  // namespace
@@ -139,8 +106,8 @@ PixelDepth naturalDepth(const OIIO::ImageSpec& spec) {
     return isFloatType(spec.format) ? PixelDepth::Float : PixelDepth::Sixteen;
 }
 
-bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
-               std::string& error) {
+static bool readFrameQuietly(const std::string& path, PixelDepth depth, FrameImage& out,
+                             FileInfo& info, std::string& error) {
     std::unique_ptr<OIIO::ImageInput> in;
     if (!openInput(path, in, error)) return false;
     const OIIO::ImageSpec& spec = in->spec();
@@ -172,46 +139,12 @@ bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileI
     }
     std::vector<uint8_t> raw(px * nch * t.size());
     if (!in->read_image(0, 0, 0, nch, t, raw.data())) return failRead(*in, path, error);
-    const int w = spec.width, h = spec.height;
-    if (depth == PixelDepth::Float) {
-        out.rgbaF.resize(px * 4);
-        float* dst = out.rgbaF.data();
-        if (t == TypeDesc::UINT8)
-            spreadRows((const uint8_t*)raw.data(), nch, w, h, dst, false, 1.0f,
-                       [](uint8_t v) { return toF(v); }, info.extra);
-        else if (t == TypeDesc::UINT16)
-            spreadRows((const uint16_t*)raw.data(), nch, w, h, dst, false, 1.0f,
-                       [](uint16_t v) { return toF(v); }, info.extra);
-        else
-            spreadRows((const float*)raw.data(), nch, w, h, dst, false, 1.0f,
-                       [](float v) { return toF(v); }, info.extra);
-        return true;
-    }
-    if (depth == PixelDepth::Eight) {
-        out.rgba8.resize(px * 4);
-        if (t == TypeDesc::UINT8)
-            spreadRows((const uint8_t*)raw.data(), nch, w, h, out.rgba8.data(), false, uint8_t(255),
-                       to8<uint8_t>, info.extra);
-        else
-            spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba8.data(), false,
-                       uint8_t(255), to8<uint16_t>, info.extra);
-        return true;
-    }
-    out.rgba16.resize(px * 4);
-    const int16_t full = 16384;
-    if (t == TypeDesc::UINT8)
-        spreadRows((const uint8_t*)raw.data(), nch, w, h, out.rgba16.data(), true, full,
-                   toStorage<uint8_t>, info.extra);
-    else if (t == TypeDesc::UINT16)
-        spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba16.data(), true, full,
-                   toStorage<uint16_t>, info.extra);
-    else
-        spreadRows((const float*)raw.data(), nch, w, h, out.rgba16.data(), true, full,
-                   toStorage<float>, info.extra);
+    unpackFrame(spec, t, raw.data(), out, info.extra);
     return true;
 }
 
-bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error) {
+static bool readMaskQuietly(const std::string& path, PixelDepth depth, MaskImage& out,
+                            std::string& error) {
     std::unique_ptr<OIIO::ImageInput> in;
     if (!openInput(path, in, error)) return false;
     const OIIO::ImageSpec& spec = in->spec();
@@ -271,7 +204,7 @@ bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::st
     return true;
 }
 
-bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error) {
+static bool readUnsignedQuietly(const std::string& path, UnsignedFrame& out, std::string& error) {
     std::unique_ptr<OIIO::ImageInput> in;
     if (!openInput(path, in, error)) return false;
     const OIIO::ImageSpec& spec = in->spec();
@@ -295,57 +228,42 @@ bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& erro
     if (nch == 4) return in->read_image(0, 0, 0, 4, t, dst) || failRead(*in, path, error);
     std::vector<uint8_t> raw(px * nch * t.size());
     if (!in->read_image(0, 0, 0, nch, t, raw.data())) return failRead(*in, path, error);
-    std::vector<float> none;  // only channels past the fourth would land here
-    if (out.eightBit)
-        spreadRows(raw.data(), nch, w, h, out.rgba8.data(), false, uint8_t(255), to8<uint8_t>,
-                   none);
-    else
-        spreadRows((const uint16_t*)raw.data(), nch, w, h, out.rgba16.data(), false,
-                   uint16_t(65535), [](uint16_t v) { return v; }, none);
+    unpackUnsigned(nch, raw.data(), out);
     return true;
 }
 
 namespace {
 
-// Grey files keep the mean of the balanced colour.  Float storage: equal
-// channels (a grey file at default settings) give their value bit for bit,
-// NaN included; other colours the mean, taken in double so that it cannot
-// overflow.
-template <class S>
-S greyOf(const S* px) {
-    if constexpr (std::is_floating_point_v<S>) {
-        if (std::memcmp(&px[0], &px[1], sizeof(S)) == 0 &&
-            std::memcmp(&px[0], &px[2], sizeof(S)) == 0)
-            return px[0];
-        return S((double(px[0]) + double(px[1]) + double(px[2])) / 3.0);
-    } else {
-        return S((int32_t(px[0]) + px[1] + px[2]) / 3);
+// A file written through the image library that remembers whether the
+// system ever wrote less than it was asked to.
+class CheckedFile final : public OIIO::Filesystem::IOFile {
+public:
+    explicit CheckedFile(const std::string& path) : IOFile(path, Write) {
+        if (!m_file) note(errno);
     }
-}
+    size_t write(const void* buf, size_t size) override {
+        return checked(IOFile::write(buf, size), size);
+    }
+    size_t pwrite(const void* buf, size_t size, int64_t offset) override {
+        return checked(IOFile::pwrite(buf, size, offset), size);
+    }
+    void close() override {
+        if (m_file && (std::fflush(m_file) != 0 || std::ferror(m_file))) note(errno);
+        IOFile::close();
+    }
+    bool failed() const { return err_ != 0; }
+    std::string why() const { return std::strerror(err_); }
 
-// Gathers RGBA storage back into the file's channel count as elements of T.
-template <class T, class S, class Conv>
-void gatherRows(const S* src, int nch, int w, int h, bool bottomUp, Conv conv,
-                const std::vector<float>& extra, T* dst) {
-    const int kept = std::max(0, nch - 4);
-    for (int y = 0; y < h; ++y) {
-        const S* row = src + size_t(bottomUp ? h - 1 - y : y) * w * 4;
-        T* o = dst + size_t(y) * w * nch;
-        for (int x = 0; x < w; ++x, row += 4, o += nch) {
-            if (nch <= 2) {
-                o[0] = conv(greyOf(row));
-                if (nch == 2) o[1] = conv(row[3]);
-            } else {
-                o[0] = conv(row[0]);
-                o[1] = conv(row[1]);
-                o[2] = conv(row[2]);
-                if (nch >= 4) o[3] = conv(row[3]);
-                for (int c = 0; c < kept; ++c)
-                    o[4 + c] = T(extra.empty() ? 0 : extra[(size_t(y) * w + x) * kept + c]);
-            }
-        }
+private:
+    size_t checked(size_t done, size_t asked) {
+        if (done < asked) note(errno);
+        return done;
     }
-}
+    void note(int e) {
+        if (!err_) err_ = e ? e : EIO;
+    }
+    int err_ = 0;
+};
 
 std::string tempNameFor(const std::filesystem::path& target) {
     const std::string ext = target.extension().string();
@@ -360,98 +278,63 @@ std::string tempNameFor(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
-                std::string& error) {
+static bool writeFrameQuietly(const std::string& path, const FileInfo& like, const FrameImage& img,
+                              std::string& error) {
     OIIO::ImageSpec spec = like.spec;
     spec.width = spec.full_width = img.width;
     spec.height = spec.full_height = img.height;
     spec.x = spec.y = spec.full_x = spec.full_y = 0;
-    const int nch = spec.nchannels;
-    const int w = img.width, h = img.height;
-    const size_t px = size_t(w) * h;
-    const TypeDesc fileType = spec.format;
     spec.attribute("oiio:UnassociatedAlpha", 1);
 
     // Elements to hand to OpenImageIO, in the type closest to the file's.
     std::vector<uint8_t> buf;
     const void* data = nullptr;
     TypeDesc type;
-    if (img.depth == PixelDepth::Eight) {
-        if (fileType == TypeDesc::UINT8 && nch == 4) {
-            data = img.rgba8.data();
-            type = TypeDesc::UINT8;
-        } else if (fileType == TypeDesc::UINT8) {
-            buf.resize(px * nch);
-            gatherRows((const uint8_t*)img.rgba8.data(), nch, w, h, false,
-                       [](uint8_t v) { return v; }, like.extra, buf.data());
-            type = TypeDesc::UINT8;
-        } else {
-            buf.resize(px * nch * 2);
-            gatherRows(
-                img.rgba8.data(), nch, w, h, false, [](uint8_t v) { return pixconv::u8ToU16(v); },
-                like.extra, (uint16_t*)buf.data());
-            type = TypeDesc::UINT16;
-        }
-    } else if (img.depth == PixelDepth::Float) {
-        // Float files get the floats (OpenImageIO rounds them to nearest for
-        // half files); 8- and 16-bit files the nearest level.
-        if (fileType == TypeDesc::UINT8) {
-            buf.resize(px * nch);
-            gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU8, like.extra,
-                       buf.data());
-            type = TypeDesc::UINT8;
-        } else if (fileType == TypeDesc::UINT16) {
-            buf.resize(px * nch * 2);
-            gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU16, like.extra,
-                       (uint16_t*)buf.data());
-            type = TypeDesc::UINT16;
-        } else if (nch == 4) {
-            data = img.rgbaF.data();
-            type = TypeDesc::FLOAT;
-        } else {
-            buf.resize(px * nch * 4);
-            gatherRows(
-                img.rgbaF.data(), nch, w, h, false, [](float v) { return v; }, like.extra,
-                (float*)buf.data());
-            type = TypeDesc::FLOAT;
-        }
-    } else if (fileType == TypeDesc::UINT8) {
-        buf.resize(px * nch);
-        gatherRows(
-            img.rgba16.data(), nch, w, h, true,
-            [](int16_t s) { return pixconv::u16ToU8(pixconv::toU16(s)); }, like.extra, buf.data());
-        type = TypeDesc::UINT8;
-    } else if (fileType == TypeDesc::UINT16) {
-        buf.resize(px * nch * 2);
-        gatherRows(
-            img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toU16(s); },
-            like.extra, (uint16_t*)buf.data());
-        type = TypeDesc::UINT16;
-    } else {
-        buf.resize(px * nch * 4);
-        gatherRows(
-            img.rgba16.data(), nch, w, h, true, [](int16_t s) { return pixconv::toFloat(s); },
-            like.extra, (float*)buf.data());
-        type = TypeDesc::FLOAT;
-    }
-    if (!data) data = buf.data();
+    packFrame(like, img, buf, data, type);
 
     const std::string temp = tempNameFor(path);
     if (temp.size() >= sizeof gTempPath) {
-        error = "output path too long: \"" + path + "\"";
+        error = "output path too long: " + quotedText(path);
         return false;
     }
     auto out = OIIO::ImageOutput::create(path);
     if (!out) {
         std::string why = oneLine(OIIO::geterror());
-        error = "cannot write \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+        error = "cannot write " + quotedText(path) + (why.empty() ? "" : ": " + why);
         return false;
     }
     std::memcpy(gTempPath, temp.c_str(), temp.size() + 1);
+    std::snprintf(gTargetPath, sizeof gTargetPath, "%s", path.c_str());
     gTempActive.store(true);
-    bool ok = out->open(temp, spec) && out->write_image(type, data) && out->close();
-    std::string why = oneLine(out->geterror());
-    out.reset();
+    bool ok;
+    std::string why;
+    {
+        // The writers do not all notice a write the system cut short (a full
+        // disk, a size limit); the file they write through does.  The TIFF
+        // writer checks its own writes and must read back what it wrote,
+        // which this write-only file cannot give it.
+        CheckedFile file(temp);
+        const bool tiff = std::strcmp(out->format_name(), "tiff") == 0;
+        const bool proxied = !tiff && out->supports("ioproxy") && out->set_ioproxy(&file);
+        if (!proxied) file.close();
+        ok = out->open(temp, spec) && out->write_image(type, data) && out->close();
+        why = oneLine(out->geterror());
+        out.reset();
+        file.close();
+        if (ok && file.failed()) {
+            ok = false;
+            why = file.why();
+        }
+        // Other writers without the file: read it back whole before trusting it.
+        if (ok && !proxied && !tiff) {
+            std::unique_ptr<OIIO::ImageInput> in = OIIO::ImageInput::open(temp);
+            std::vector<float> check(size_t(spec.width) * spec.height * spec.nchannels);
+            if (!in || !in->read_image(0, 0, 0, spec.nchannels, TypeDesc::FLOAT, check.data())) {
+                ok = false;
+                why = "the written file does not read back (is the disk full?)";
+            }
+        }
+    }
     std::error_code ec;
     if (ok) {
         std::filesystem::rename(temp, path, ec);
@@ -462,13 +345,44 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
     }
     if (!ok) {
         std::filesystem::remove(temp, ec);
-        error = "cannot write \"" + path + "\"" + (why.empty() ? "" : ": " + why);
+        error = "cannot write " + quotedText(path) + (why.empty() ? "" : ": " + why);
     }
     gTempActive.store(false);
     return ok;
 }
 
+// The image libraries may print their own messages beside returning an
+// error; they are caught and folded into the one line of the error.
+template <class F>
+static bool captured(std::string& error, F&& f) {
+    StderrCapture capture;
+    if (f()) return true;
+    const std::string said = capture.text();
+    if (!said.empty() && error.find(said) == std::string::npos) error += " (" + said + ")";
+    return false;
+}
+
+bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
+               std::string& error) {
+    return captured(error, [&] { return readFrameQuietly(path, depth, out, info, error); });
+}
+
+bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error) {
+    return captured(error, [&] { return readMaskQuietly(path, depth, out, error); });
+}
+
+bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error) {
+    return captured(error, [&] { return readUnsignedQuietly(path, out, error); });
+}
+
+bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
+                std::string& error) {
+    return captured(error, [&] { return writeFrameQuietly(path, like, img, error); });
+}
+
 void installInterruptCleanup() {
+    static const bool atExit = std::atexit(onExit) == 0;
+    (void)atExit;
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGHUP, onSignal);

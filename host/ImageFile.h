@@ -63,6 +63,10 @@ struct FileInfo {
 // the 16-bit path.
 PixelDepth naturalDepth(const OIIO::ImageSpec& spec);
 
+// True when a file of this description can be read (sizes and channel
+// counts within what fits in memory); false with the error naming `path`.
+bool acceptSpec(const OIIO::ImageSpec& spec, const std::string& path, std::string& error);
+
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
                std::string& error);
 bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error);

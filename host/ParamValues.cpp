@@ -1,5 +1,7 @@
 #include "host/ParamValues.h"
 
+#include "host/CommandArgs.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -98,19 +100,19 @@ void ParamValues::set(ParamSetting s) {
 bool ParamValues::addAssignment(const std::string& text, std::string& error) {
     const auto eq = text.find('=');
     if (eq == std::string::npos) {
-        error = "expected NAME=VALUE, got \"" + text + "\"; " + validNames();
+        error = "expected NAME=VALUE, got " + quotedText(text) + "; " + validNames();
         return false;
     }
     const std::string name = text.substr(0, eq), value = text.substr(eq + 1);
     const auto idx = find(name);
     if (!idx) {
-        error = "unknown parameter \"" + trim(name) + "\"; " + validNames();
+        error = "unknown parameter " + quotedText(trim(name)) + "; " + validNames();
         return false;
     }
     const auto v = parseValue(params_[*idx], value);
     if (!v) {
         const ParamInfo& p = params_[*idx];
-        error = "bad value \"" + trim(value) + "\" for \"" + p.name + "\"";
+        error = "bad value " + quotedText(trim(value)) + " for \"" + p.name + "\"";
         if (!p.items.empty()) {
             error += " (one of:";
             for (size_t i = 0; i < p.items.size(); ++i)
@@ -129,7 +131,7 @@ bool ParamValues::addAssignment(const std::string& text, std::string& error) {
 bool ParamValues::addJsonFile(const std::string& path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = "cannot read params file \"" + path + "\"";
+        error = "cannot read params file " + quotedText(path);
         return false;
     }
     std::stringstream ss;
@@ -164,14 +166,14 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
     for (const auto& [name, j] : doc.items()) {
         const auto idx = find(name);
         if (!idx) {
-            error = "unknown parameter \"" + name + "\"; " + validNames();
+            error = "unknown parameter " + quotedText(name) + "; " + validNames();
             return false;
         }
         const ParamInfo& p = params_[*idx];
         ParamSetting s{*idx, 0, {}};
         if (j.is_array()) {
             if (j.empty()) {
-                error = "\"" + name + "\": empty keyframe list";
+                error = quotedText(name) + ": empty keyframe list";
                 return false;
             }
             for (const auto& k : j) {
@@ -180,7 +182,7 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
                 const double t = v ? k[0].get<double>() : 0.0;
                 if (!v || !std::isfinite(t)) {
                     error =
-                        "\"" + name + "\": keyframes must be [time, value] pairs of finite numbers";
+                        quotedText(name) + ": keyframes must be [time, value] pairs of finite numbers";
                     return false;
                 }
                 s.keys.emplace_back(t, *v);
@@ -191,7 +193,7 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
         } else {
             const auto v = valueOf(p, j);
             if (!v) {
-                error = "bad value for \"" + name + "\"";
+                error = "bad value for " + quotedText(name);
                 return false;
             }
             s.value = *v;

@@ -1,5 +1,7 @@
 #include "host/StagedFile.h"
 
+#include "host/CommandArgs.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -26,7 +28,7 @@ bool StagedFile::stage(const std::string& path, const std::string& text, std::st
     if (f && std::fwrite(text.data(), 1, text.size(), f) != text.size()) err = errno;
     if (f && std::fclose(f) != 0 && !err) err = errno;
     if (err) {
-        error = "cannot write \"" + path + "\": " + std::strerror(err);
+        error = "cannot write " + quotedText(path) + ": " + std::strerror(err);
         discard();
         return false;
     }
@@ -37,7 +39,7 @@ bool StagedFile::commit(std::string& error) {
     std::error_code ec;
     std::filesystem::rename(temp_, path_, ec);
     if (ec) {
-        error = "cannot write \"" + path_ + "\": " + ec.message();
+        error = "cannot write " + quotedText(path_) + ": " + ec.message();
         discard();
         return false;
     }

@@ -13,8 +13,6 @@
 // The module is loaded as a host loads it, through its COM entry points.
 // Every output lands atomically; errors are one line on standard error and
 // a non-zero exit status.
-#include <CLI/CLI.hpp>
-
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
@@ -23,11 +21,13 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/CommandArgs.h"
+#include "host/CommandLine.h"
 #include "host/FramePattern.h"
 #include "host/HistogramCsv.h"
 #include "host/ImageFile.h"
@@ -38,8 +38,11 @@
 
 namespace {
 
+// Every error is one line, whatever text it carries.
 int fail(const std::string& message) {
-    std::fprintf(stderr, "colbalance: %s\n", message.c_str());
+    std::string line;
+    for (char c : message) line += (c == '\n' || c == '\r') ? ' ' : c;
+    std::fprintf(stderr, "colbalance: %s\n", line.c_str());
     return 1;
 }
 
@@ -99,7 +102,6 @@ private:
 int toneReport(ModuleSession& session, const std::string& in, const std::string& report,
                const std::string& paramsFile, const std::vector<std::string>& sets, double time) {
     std::string error;
-    if (samePath(report, in)) return fail("--tone-report " + report + " would overwrite IN");
     if (!session.open(defaultModulePath(), false, error)) return fail(error);
     ParamValues values(session.params());
     if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
@@ -127,157 +129,94 @@ int toneReport(ModuleSession& session, const std::string& in, const std::string&
     return 0;
 }
 
-int main(int argc, char** argv) {
-    CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
-    std::string in, out, paramsFile, maskFile, roiText, framesText, countsFile, snapshot, report;
-    std::vector<std::string> sets;
-    double frameTime = 0, zoom = 1;
-    int field = 0;
-    std::string depthArg;
-    bool listOnly = false;
-    app.add_option("IN", in, "input image (may hold %04d or #### with --frames)");
-    app.add_option("-o,--output", out, "output image (same patterns)");
-    app.add_option("--set", sets, "NAME=VALUE, repeatable; wins over --params")
-        ->allow_extra_args(false);
-    app.add_option("--params", paramsFile,
-                   "JSON file of values and [[time, value], ...] keyframes");
-    app.add_option("--frame", frameTime, "render time (default 0)");
-    app.add_option("--frames", framesText,
-                   "frame range A-B for sequences; the frame number is the time");
-    app.add_option("--roi", roiText, "region of interest X,Y,W,H in pixels from the top-left");
-    app.add_option("--field", field, "0 whole frame, 1 even rows, 2 odd rows")
-        ->check(CLI::Range(0, 2));
-    app.add_option("--mask", maskFile, "single-channel pixel mask (selects the mask family)");
-    app.add_option("--depth", depthArg,
-                   "force the 8-bit, 16-bit or float path (default: 8-bit files on the 8-bit "
-                   "path, half, float and double files on the float path, others on the 16-bit)")
-        ->check(CLI::IsMember({"8", "16", "float"}));
-    app.add_option("--histogram", countsFile,
-                   "write IN's histogram, as the tone-curves page counts it, to a CSV file "
-                   "(bin,red,green,blue,alpha,grey); without -o nothing is rendered");
-    app.add_option("--overlay-snapshot", snapshot,
-                   "also draw the viewer as the host shows it with the effect's tool placed, "
-                   "offscreen, into this image");
-    app.add_option("--zoom", zoom,
-                   "view pixels per frame pixel for --overlay-snapshot (default 1)");
-    app.add_option("--tone-report", report,
-                   "draw the tone curves of the settings over IN's grey histogram, and the "
-                   "colour circle with the shifts' markers, into this image");
-    app.add_flag("--list-params", listOnly, "print every parameter and exit");
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        return fail(e.what());
+static int run(int argc, char** argv) {
+    CommandLine cl;
+    std::string error, help;
+    if (!parseCommandLine(argc, argv, cl, error, help)) {
+        if (!error.empty()) return fail(error);
+        std::fputs(help.c_str(), stdout);
+        return 0;
     }
-    if (!std::isfinite(frameTime)) return fail("--frame must be a finite number");
-    if (!(std::isfinite(zoom) && zoom > 0)) return fail("--zoom wants a number above 0");
-
-    const bool rendering = !out.empty() || !snapshot.empty(), counting = !countsFile.empty();
-    const bool reporting = !report.empty();
+    if (!checkCommandLine(cl, error)) return fail(error);
     ModuleSession session;
-    std::string error;
-    if (reporting) {
-        for (const char* option : {"-o", "--overlay-snapshot", "--histogram", "--frames", "--roi",
-                                   "--field", "--mask", "--depth", "--list-params"})
-            if (app.count(option))
-                return fail(std::string(option) + " does not go with --tone-report");
-        if (in.empty()) return fail("--tone-report needs IN, the image whose tones it shows");
-        return toneReport(session, in, report, paramsFile, sets, frameTime);
-    }
-    if (listOnly || rendering) {
-        if (!session.open(defaultModulePath(), !maskFile.empty(), error)) return fail(error);
-    }
-    if (listOnly) {
+    if (cl.listParams) {
+        if (!session.open(defaultModulePath(), false, error)) return fail(error);
         listParams(session.params());
         return 0;
     }
-    if (in.empty() || !(rendering || counting))
-        return fail(
-            "need IN and -o OUT, --overlay-snapshot VIEW or --histogram COUNTS.csv (or "
-            "--list-params); see --help");
-    if (!rendering) {
-        for (const char* option : {"--set", "--params", "--frame", "--field", "--mask", "--depth"})
-            if (app.count(option))
-                return fail(std::string(option) + " needs -o OUT: without it nothing is rendered");
-    }
+    if (!checkOutputPaths(cl, error)) return fail(error);
+    if (cl.reporting)
+        return toneReport(session, cl.in, cl.toneReport, cl.params, cl.sets, cl.frame);
 
-    ParamValues values(session.params());
-    if (rendering) {
-        if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
-        for (const std::string& s : sets)
+    if (cl.rendering) {
+        if (!session.open(defaultModulePath(), !cl.mask.empty(), error)) return fail(error);
+        ParamValues values(session.params());
+        if (!cl.params.empty() && !values.addJsonFile(cl.params, error)) return fail(error);
+        for (const std::string& s : cl.sets)
             if (!values.addAssignment(s, error)) return fail(error);
         if (!session.apply(values, error)) return fail(error);
     }
 
     RenderRequest request;
-    request.field = field;
-    std::optional<DSRect> roi;
-    if (!roiText.empty() && !(roi = parseRoi(roiText)))
-        return fail("--roi wants X,Y,W,H with W and H at least 1, got \"" + roiText + "\"");
-
-    FrameRange frames{0, 0};
-    const bool sequence = !framesText.empty();
-    if (sequence) {
-        const auto r = parseFrameRange(framesText);
-        if (!r) return fail("--frames wants A-B with A <= B, got \"" + framesText + "\"");
-        frames = *r;
-        if (frames.last > frames.first && rendering && !hasFramePattern(out))
-            return fail("OUT needs a frame pattern (%04d or ####) to render several frames");
-        if (frames.last > frames.first && counting && !hasFramePattern(countsFile))
-            return fail("COUNTS.csv needs a frame pattern (%04d or ####) to count several frames");
-    } else if (hasFramePattern(in) || hasFramePattern(out) || hasFramePattern(countsFile)) {
-        return fail("IN, OUT or COUNTS.csv holds a frame pattern: give --frames A-B");
-    }
-    if (!snapshot.empty() && sequence)
-        return fail("--overlay-snapshot shows one frame: leave out --frames");
-    const PixelDepth forced = depthArg == "8"       ? PixelDepth::Eight
-                              : depthArg == "16"    ? PixelDepth::Sixteen
-                              : depthArg == "float" ? PixelDepth::Float
-                                                    : PixelDepth::Auto;
-
+    request.field = cl.field;
     installInterruptCleanup();
+    const FrameRange frames = cl.range;
     Progress progress(frames.last - frames.first + 1);
     for (long f = frames.first; f <= frames.last; ++f) {
-        const std::string inPath = expandFramePattern(in, f), outPath = expandFramePattern(out, f);
-        const std::string countsPath = expandFramePattern(countsFile, f);
-        progress.update(f - frames.first, rendering ? outPath : countsPath);
+        const std::string inPath = expandFramePattern(cl.in, f);
+        const std::string outPath = expandFramePattern(cl.out, f);
+        const std::string countsPath = expandFramePattern(cl.histogram, f);
+        progress.update(f - frames.first, cl.rendering ? outPath : countsPath);
         StagedFile counts;
-        if (counting) {
-            if (samePath(countsPath, inPath) || (rendering && samePath(countsPath, outPath)))
-                return fail("--histogram " + countsPath + " would overwrite an image");
+        if (cl.counting) {
             FnDynamicHistogram h;
-            if (!countFile(inPath, roi, roiText, h, error)) return fail(error);
+            if (!countFile(inPath, cl.region, cl.roi, h, error)) return fail(error);
             if (!counts.stage(countsPath, countsCsv(h), error)) return fail(error);
         }
-        if (!rendering) {
+        if (!cl.rendering) {
             if (!counts.commit(error)) return fail(error);
             continue;
         }
         FrameImage source;
         FileInfo info;
-        if (!readFrame(inPath, forced, source, info, error)) return fail(error);
+        if (!readFrame(inPath, cl.forcedDepth, source, info, error)) return fail(error);
         MaskImage mask;
-        if (!maskFile.empty() &&
-            !readMask(expandFramePattern(maskFile, f), source.depth, mask, error))
+        if (!cl.mask.empty() &&
+            !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
             return fail(error);
-        request.time = sequence ? double(f) : frameTime;
+        request.time = cl.sequence ? double(f) : cl.frame;
         request.roi.reset();
-        if (roi) {
-            request.roi = clipRoi(*roi, source.width, source.height);
-            if (!request.roi) return fail("--roi " + roiText + " lies wholly outside " + inPath);
+        if (cl.region) {
+            request.roi = clipRoi(*cl.region, source.width, source.height);
+            if (!request.roi)
+                return fail("--roi " + quotedText(cl.roi) + " lies wholly outside " +
+                            quotedText(inPath));
         }
         // Rows and columns the effect does not write keep the source.
         FrameImage output = source;
-        if (!session.render(source, output, maskFile.empty() ? nullptr : &mask, request, error))
+        if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))
             return fail(inPath + ": " + error);
-        if (!out.empty() && !writeFrame(outPath, info, output, error)) return fail(error);
-        if (!snapshot.empty() && !session.overlaySnapshot(output, zoom, snapshot, error))
+        if (!cl.out.empty() && !writeFrame(outPath, info, output, error)) return fail(error);
+        if (!cl.overlaySnapshot.empty() &&
+            !session.overlaySnapshot(output, cl.zoom, cl.overlaySnapshot, error))
             return fail(error);
-        if (counting && !counts.commit(error)) return fail(error);
+        if (cl.counting && !counts.commit(error)) return fail(error);
     }
     progress.update(frames.last - frames.first + 1, "done");
     progress.end();
     return 0;
+}
+
+int main(int argc, char** argv) {
+    // A file size limit makes writes fail (and the output is cleaned up)
+    // instead of killing the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Memory the libraries cannot get is the only thing that throws.
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return fail("out of memory");
+    } catch (const std::exception& e) {
+        return fail(e.what());
+    }
 }

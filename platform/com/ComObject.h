@@ -39,3 +39,22 @@ protected:
 private:
     std::atomic<ULONG> refs_{1};
 };
+
+// A COM object that answers one interface (and IUnknown), named when it is
+// made: the host's small service objects.
+template <class Interface>
+class ComSingleObject : public ComObject<Interface> {
+public:
+    explicit ComSingleObject(REFIID iid) : iid_(iid) {}
+
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (iid == IID_IUnknown || iid == iid_)
+            return this->Answer(static_cast<Interface*>(this), out);
+        return E_NOINTERFACE;
+    }
+
+private:
+    IID iid_;
+};

@@ -26,23 +26,13 @@ using State = DsHostServices::State;
 
 // One class object per service; all share the host's state.
 template <class Interface>
-class Service : public ComObject<Interface> {
+class Service : public ComSingleObject<Interface> {
 public:
-    Service(std::shared_ptr<State> s, REFIID iid) : state_(std::move(s)), iid_(iid) {}
-
-    HRESULT QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid == IID_IUnknown || iid == iid_)
-            return this->Answer(static_cast<Interface*>(this), out);
-        return E_NOINTERFACE;
-    }
+    Service(std::shared_ptr<State> s, REFIID iid)
+        : ComSingleObject<Interface>(iid), state_(std::move(s)) {}
 
 protected:
     std::shared_ptr<State> state_;
-
-private:
-    IID iid_;
 };
 
 class Content final : public Service<IDSContent> {

@@ -133,22 +133,13 @@ HRESULT RemoveLayer(State& s, DWORD id) {
 // Faces of the viewer handed to modules.  Each holds the viewer's state
 // weakly: a face a module keeps after the viewer is gone answers E_FAIL.
 template <class Interface>
-class Face : public ComObject<Interface> {
+class Face : public ComSingleObject<Interface> {
 public:
-    Face(std::weak_ptr<State> s, REFIID iid) : state_(std::move(s)), iid_(iid) {}
-    HRESULT QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid == IID_IUnknown || iid == iid_)
-            return this->Answer(static_cast<Interface*>(this), out);
-        return E_NOINTERFACE;
-    }
+    Face(std::weak_ptr<State> s, REFIID iid)
+        : ComSingleObject<Interface>(iid), state_(std::move(s)) {}
 
 protected:
     std::weak_ptr<State> state_;
-
-private:
-    IID iid_;
 };
 
 class Controller final : public Face<IVWController> {

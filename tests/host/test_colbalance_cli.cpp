@@ -2,9 +2,13 @@
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <bit>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,8 +41,12 @@ protected:
     // Runs colbalance with the arguments; returns the exit status and keeps
     // standard error in `err`.
     int run(const std::string& args) {
+        return runCommand(std::string(COLBALANCE_PATH) + " " + args);
+    }
+    // The same for any shell command.
+    int runCommand(const std::string& command) {
         const std::string errFile = path("stderr.txt");
-        const std::string cmd = std::string(COLBALANCE_PATH) + " " + args + " 2>" + errFile;
+        const std::string cmd = command + " 2>" + errFile;
         const int rc = std::system(cmd.c_str());
         std::ifstream in(errFile);
         err.assign(std::istreambuf_iterator<char>(in), {});
@@ -214,8 +222,9 @@ TEST_F(Cli, BadInputFailsCleanlyAndLeavesNoFile) {
         EXPECT_EQ(strayFiles({"a.png", "empty.png", "cut.png"}), std::vector<std::string>{})
             << c[0] << " " << c[1];
     }
+    // Outputs that cannot be written are refused before any work.
     EXPECT_NE(run(a + " -o /nonexistent-dir/out.png"), 0);
-    EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+    EXPECT_NE(err.find("no folder"), std::string::npos) << err;
     // An unknown name lists the valid ones.
     run(a + o + " --set nope=1");
     EXPECT_NE(err.find("master-hue"), std::string::npos);
@@ -544,5 +553,74 @@ TEST_F(Cli, DepthFloatKeepsIntegerFilesAndMasksBlend) {
         EXPECT_EQ(k[0], 4.0f) << mask;
         EXPECT_FLOAT_EQ(k[3], mask[2] == 'e' ? 4.1f : 4.2f) << mask;
         EXPECT_EQ(k[6], 4.0f + 0.2f) << mask;
+    }
+}
+
+// Outputs that cannot be written as asked are refused before any work, and
+// a write that fails half-way (a full disk, here a file size limit) leaves
+// nothing behind.
+TEST_F(Cli, UnwritableOutputsAreRefusedAndFailedWritesLeaveNothing) {
+    write("a.png", 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    fs::create_directory(path("dir"));
+    std::ofstream(path("ro.png")) << "keep me";
+    fs::permissions(path("ro.png"), fs::perms::owner_read | fs::perms::group_read);
+    const std::string a = path("a.png");
+    for (const std::string& args :
+         {a + " -o " + path("dir"), a + " -o " + path("ro.png"), a + " -o " + a,
+          a + " -o " + path("o.png") + " --histogram " + path("o.png"),
+          a + " --tone-report " + path("dir")}) {
+        EXPECT_NE(run(args), 0) << args;
+        EXPECT_EQ(err.rfind("colbalance:", 0), 0u) << err;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+        EXPECT_EQ(strayFiles({"a.png", "dir", "ro.png"}), std::vector<std::string>{}) << args;
+    }
+    std::ifstream kept(path("ro.png"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+
+    write("big.png", 256, 256, 4, TypeDesc::UINT8, scatter8(256, 256, 4));
+    // 8 blocks of 512 bytes at most per file: far less than the output.
+    EXPECT_NE(runCommand("sh -c 'ulimit -f 8; exec " COLBALANCE_PATH " " + path("big.png") +
+                         " -o " + path("o.png") + "'"),
+              0);
+    EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    EXPECT_EQ(strayFiles({"a.png", "dir", "ro.png", "big.png"}), std::vector<std::string>{});
+}
+
+// Interrupted while rendering a sequence, colbalance stops at once: every
+// frame it finished is there and whole, and no other file is.
+TEST_F(Cli, TerminatedSequenceLeavesFinishedFramesOnly) {
+    const int n = 40;
+    for (int i = 1; i <= n; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "in.%04d.png", i);
+        write(name, 384, 384, 4, TypeDesc::UINT8, scatter8(384, 384, 4));
+    }
+    const std::string cmd = std::string(COLBALANCE_PATH) + " " + path("in.%04d.png") + " -o " +
+                            path("out.%04d.png") + " --frames 1-40 --set master-hue=30";
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        execl("/bin/sh", "sh", "-c", ("exec " + cmd + " 2>/dev/null").c_str(), (char*)nullptr);
+        _exit(127);
+    }
+    // Once two frames are out, stop it.
+    for (int tries = 0; tries < 6000 && !fs::exists(path("out.0002.png")); ++tries) ::usleep(5000);
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    int outputs = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        const std::string name = e.path().filename().string();
+        if (name.rfind("in.", 0) == 0) continue;
+        ASSERT_EQ(name.rfind("out.", 0), 0u) << "left behind: " << name;
+        ++outputs;
+        int nch = 0;
+        EXPECT_EQ(read<uint8_t>(name, TypeDesc::UINT8, &nch).size(), size_t(384 * 384 * 4))
+            << name << " is not whole";
+    }
+    EXPECT_GE(outputs, 2);
+    if (WIFEXITED(status)) {
+        EXPECT_EQ(outputs, n);  // it finished before the signal came
     }
 }
