@@ -8,8 +8,13 @@
 #include "effect/ColBalanceApi.h"
 #include "platform/dssdk/DSModuleInstance.h"
 #include "platform/dssdk/DSServices.h"
+#include "resources/FnBitmaps.h"
+#include "resources/FnDialogs.h"
 #include "resources/FnStrings.h"
 #include "ui/overlay/FnTInteract.h"
+#include "ui/pages/ColBalancePPG.h"
+#include "ui/pages/HelpPPG.h"
+#include "ui/pages/ToneCurvesPPG.h"
 #include "ui/toolkit/FnToolkitModule.h"
 
 #define FN_EXPORT extern "C" __attribute__((visibility("default")))
@@ -17,15 +22,19 @@
 namespace {
 
 // The instance record: its address is the module's instance handle.
-const DSModuleInstance kInstance{&fnLoadString};
+const DSModuleInstance kInstance{&fnLoadString, &fnFindDialog, &fnFindBitmap};
 
 std::atomic<int32_t> g_lockCount{0};
 
-// Viewer tools count among the module's live objects.
-[[maybe_unused]] const bool g_toolsCounted = (FnTInteract::SetModuleLockCount(&g_lockCount), true);
+// Viewer tools and property pages count among the module's live objects;
+// pages load their dialogs and strings from this module.
+[[maybe_unused]] const bool g_objectsCounted =
+    (FnTInteract::SetModuleLockCount(&g_lockCount), FnDsPPG::SetModuleLockCount(&g_lockCount),
+     FnDsPPG::SetModuleInstance(const_cast<DSModuleInstance*>(&kInstance)), true);
 
 // The entry point's detach: the module is being unloaded.  Its windows are
-// gone by now (no page object is alive, or it would not be unloaded).
+// gone by now (no page object is alive, or it would not be unloaded), so
+// its window classes and the shared quadric can go.
 __attribute__((destructor)) void detach() { fnToolkitDetach(); }
 
 // The effect's object families, in registration order.
@@ -35,12 +44,14 @@ constexpr GUID kFamilies[] = {
     "{95F7E8A0-8B84-11D1-94A3-00A0C911C625}"_guid,
 };
 
-// Served classes in registration order.  The property pages (4, 6, 8, 10)
-// take their rows here as they are added, the viewer tool's after the
-// simple-curves page's.
+// Served classes in registration order.
 const FnDsClassRow kClasses[] = {
     {CLSID_ColBalance, 2, &fnCreateFactory<ColBalance>},
+    {CLSID_ColBalancePPG, 4, &fnCreateFactory<ColBalancePPG>},
+    {CLSID_ToneCurvesPPG, 6, &fnCreateFactory<ToneCurvesPPG>},
+    {CLSID_SimpleCurvesPPG, 8, &fnCreateFactory<SimpleCurvesPPG>},
     {CLSID_FnTInteract, 1071, &fnCreateFactory<FnTInteract>},
+    {CLSID_HelpPPG, 10, &fnCreateFactory<HelpPPG>},
 };
 
 }  // namespace

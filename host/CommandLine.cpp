@@ -55,6 +55,10 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& cl, std::s
                    "draw the tone curves of the settings over IN's grey histogram, and the "
                    "colour circle with the shifts' markers, into this image");
     app.add_flag("--list-params", cl.listParams, "print every parameter and exit");
+    app.add_option("--page", cl.page,
+                   "with --snapshot: draw a property page (main, curves, simple or help) as the "
+                   "host shows it, with IN as the frame it shows");
+    app.add_option("--snapshot", cl.pageSnapshot, "the image --page draws");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -92,6 +96,17 @@ bool checkCommandLine(CommandLine& cl, std::string& error) {
                      : cl.depth == "float" ? PixelDepth::Float
                                            : PixelDepth::Auto;
     if (cl.listParams) return true;
+    cl.paging = !cl.page.empty() || !cl.pageSnapshot.empty();
+    if (cl.paging) {
+        if (cl.page.empty() || cl.pageSnapshot.empty())
+            return fail("--page and --snapshot go together");
+        for (const char* option : {"--output", "--overlay-snapshot", "--histogram", "--tone-report",
+                                   "--frames", "--roi", "--field", "--mask", "--depth", "--zoom"})
+            if (cl.has(option)) return fail(std::string(option) + " does not go with --page");
+        if (hasFramePattern(cl.in) || hasFramePattern(cl.pageSnapshot))
+            return fail("--page shows one frame: IN and PAGE.png take no frame pattern");
+        return true;
+    }
     if (cl.reporting) {
         for (const char* option : {"--output", "--overlay-snapshot", "--histogram", "--frames",
                                    "--roi", "--field", "--mask", "--depth", "--zoom"})
@@ -141,7 +156,8 @@ bool checkOutputPaths(const CommandLine& cl, std::string& error) {
     std::vector<Output> outputs;
     for (const Output& o :
          {Output{"-o", cl.out}, Output{"--histogram", cl.histogram},
-          Output{"--overlay-snapshot", cl.overlaySnapshot}, Output{"--tone-report", cl.toneReport}})
+          Output{"--overlay-snapshot", cl.overlaySnapshot}, Output{"--tone-report", cl.toneReport},
+          Output{"--snapshot", cl.pageSnapshot}})
         if (!o.path.empty()) outputs.push_back({o.option, expandFramePattern(o.path, first)});
     namespace fs = std::filesystem;
     for (size_t i = 0; i < outputs.size(); ++i) {

@@ -14,7 +14,7 @@
 struct CommandLine {
     // As given.
     std::string in, out, params, mask, roi, frames, histogram, overlaySnapshot, toneReport;
-    std::string depth;
+    std::string depth, page, pageSnapshot;
     std::vector<std::string> sets;
     double frame = 0, zoom = 1;
     int field = 0;
@@ -25,6 +25,7 @@ struct CommandLine {
     bool rendering = false;  // -o or --overlay-snapshot: the effect renders
     bool counting = false;   // --histogram
     bool reporting = false;  // --tone-report
+    bool paging = false;     // --page with --snapshot
     bool sequence = false;   // --frames
     FrameRange range{0, 0};
     std::optional<DSRect> region;

@@ -51,6 +51,10 @@ public:
     bool overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
                          std::string& error);
 
+    // The loaded module and the effect, for hosts that open its pages.
+    DsModuleLoader& module() { return module_; }
+    IDSImageEffect* effect() const { return fx_.get(); }
+
 private:
     bool readParams(std::string& error);
 

@@ -6,6 +6,8 @@
 //              [--mask FILE] [--depth 8|16|float] [--histogram COUNTS.csv]
 //   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
 //   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
+//   colbalance --page main|curves|simple|help --snapshot PAGE.png [IN]
+//              [--params FILE.json] [--set NAME=VALUE]... [--frame T]
 //   colbalance IN --tone-report REPORT.png [--params FILE.json] [--set ...]
 //              [--frame T]
 //   colbalance --list-params
@@ -33,6 +35,7 @@
 #include "host/HistogramCsv.h"
 #include "host/ImageFile.h"
 #include "host/ModuleSession.h"
+#include "host/PageSnapshot.h"
 #include "host/ParamValues.h"
 #include "host/StagedFile.h"
 #include "host/StderrCapture.h"
@@ -173,6 +176,11 @@ static int run(int argc, char** argv) {
         return 0;
     }
     if (!checkOutputPaths(cl, error)) return fail(error);
+    if (cl.paging)
+        return writePageSnapshot({cl.page, cl.pageSnapshot, cl.in, cl.params, cl.sets, cl.frame},
+                                 error)
+                   ? 0
+                   : fail(error);
     if (cl.reporting)
         return toneReport(session, cl.in, cl.toneReport, cl.params, cl.sets, cl.frame);
 

@@ -73,6 +73,7 @@ constexpr Entry kStrings[] = {
     {1049, "Reset this page's values to their defaults."},
     {1051, "Reset this page's values to their defaults."},
     {1053, "Reset this page's values to their defaults."},
+    {1056, "Open the documentation."},
     {1061, "Mask red channel."},
     {1062, "Mask green channel."},
     {1063, "Mask blue channel."},
@@ -84,6 +85,14 @@ constexpr Entry kStrings[] = {
     // The viewer tool's registration name; a name reads better in the
     // host's class list than a missing string.
     {1071, "K_ColBalance Viewer Tool"},
+    // The help page's texts.
+    {1100,
+     "K_ColBalance lets you apply colour tones to an image. The tone curves divide the image "
+     "into lowlights, midtones and highlights. K_ColBalance can then be used to target the "
+     "colour and saturation in any of those areas or affect the whole image.\n"},
+    {1101, "Kestro 4.3v3 for Avid|DS10.2"},
+    {1102, "Copyright (c) 2024 Quorrel."},
+    {1103, "All rights reserved."},
 };
 
 static_assert(std::is_sorted(std::begin(kStrings), std::end(kStrings),

@@ -172,3 +172,27 @@ HRESULT CDSBasePropertyContainer::GetValueAt(REFGUID id, double time, double* va
     *value = e->Def()->Animatable() ? GetValueDirect(e->Key(), current, time) : current;
     return S_OK;
 }
+
+HRESULT CDSBasePropertyContainer::GetKeyframeCount(REFGUID id, uint32_t* count) {
+    if (!count) return E_POINTER;
+    *count = 0;
+    const CDSPropertiesMapEntry* e = FindEntry(id);
+    if (!e) return E_INVALIDARG;
+    std::lock_guard<std::mutex> g(m_propertyLock);
+    auto it = m_animation.find(e->Key());
+    if (it != m_animation.end()) *count = uint32_t(it->second.Size());
+    return S_OK;
+}
+
+HRESULT CDSBasePropertyContainer::GetKeyframe(REFGUID id, uint32_t index, double* time,
+                                              double* value) {
+    if (!time || !value) return E_POINTER;
+    const CDSPropertiesMapEntry* e = FindEntry(id);
+    if (!e) return E_INVALIDARG;
+    std::lock_guard<std::mutex> g(m_propertyLock);
+    auto it = m_animation.find(e->Key());
+    if (it == m_animation.end() || index >= it->second.Size()) return E_INVALIDARG;
+    *time = it->second.Keys()[index].first;
+    *value = it->second.Keys()[index].second;
+    return S_OK;
+}

@@ -56,6 +56,8 @@ public:
     HRESULT SetKeyframe(REFGUID id, double time, double value) override;
     HRESULT ClearKeyframes(REFGUID id) override;
     HRESULT GetValueAt(REFGUID id, double time, double* value) override;
+    HRESULT GetKeyframeCount(REFGUID id, uint32_t* count) override;
+    HRESULT GetKeyframe(REFGUID id, uint32_t index, double* time, double* value) override;
 
 protected:
     // The object's property map (InitStaticPropertyMap on first use).

@@ -136,6 +136,10 @@ public:
     virtual HRESULT ClearKeyframes(REFGUID id) = 0;
     // The value the effect renders with at `time`.
     virtual HRESULT GetValueAt(REFGUID id, double time, double* value) = 0;
+    // The keyframes of a property, ordered by time (none for a property
+    // that is not animated).  Index past the last: E_INVALIDARG.
+    virtual HRESULT GetKeyframeCount(REFGUID id, uint32_t* count) = 0;
+    virtual HRESULT GetKeyframe(REFGUID id, uint32_t index, double* time, double* value) = 0;
 
 protected:
     ~IDSPropertyContainer() = default;

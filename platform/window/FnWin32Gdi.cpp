@@ -5,6 +5,7 @@
 #include "platform/window/FnWin32State.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -75,6 +76,10 @@ HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ object) {
 BOOL WINAPI DeleteObject(HGDIOBJ object) {
     FnWin32State& s = S();
     if (IsStockObject(object)) return TRUE;
+    if (s.Bitmap(static_cast<HBITMAP>(object))) {
+        s.bitmaps.erase(FnHandleId(object));
+        return TRUE;
+    }
     if (!s.Font(object)) return FALSE;
     for (auto& [id, dc] : s.dcs)
         if (dc->font == object) return FALSE;  // still selected: keep it
@@ -93,6 +98,32 @@ HFONT WINAPI CreateFontA(int height, int, int, int, int weight, DWORD italic, DW
     const std::uintptr_t id = s.NextId();
     s.fonts.emplace(id, std::move(rec));
     return FnHandleOf<HFONT>(id);
+}
+
+HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,
+                            const void* bits) {
+    // 32-bit BGRA rows, top-down: the one layout the controls draw.
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || planes != 1 ||
+        bitsPerPixel != 32)
+        return nullptr;
+    FnWin32State& s = S();
+    auto rec = std::make_unique<FnWinBitmapRecord>();
+    rec->width = width;
+    rec->height = height;
+    rec->bgra.assign(size_t(width) * size_t(height) * 4, 0);
+    if (bits) std::memcpy(rec->bgra.data(), bits, rec->bgra.size());
+    const std::uintptr_t id = s.NextId();
+    s.bitmaps.emplace(id, std::move(rec));
+    return FnHandleOf<HBITMAP>(id);
+}
+
+bool FnGetBitmapPixels(HBITMAP bitmap, int* width, int* height, std::vector<std::uint8_t>* bgra) {
+    FnWinBitmapRecord* rec = S().Bitmap(bitmap);
+    if (!rec) return false;
+    if (width) *width = rec->width;
+    if (height) *height = rec->height;
+    if (bgra) *bgra = rec->bgra;
+    return true;
 }
 
 int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {

@@ -1,6 +1,7 @@
 #pragma once
 // Process-wide tables behind the Win32 window layer (private to the layer).
 
+#include "platform/window/FnControlState.h"
 #include "platform/window/FnWin32.h"
 #include "platform/window/FnWindowSystem.h"
 
@@ -35,6 +36,22 @@ struct FnWinWindowRecord {
     HDC dc = nullptr;  // the window's own device context, made on first GetDC
     int pixelFormat = 0;
     PIXELFORMATDESCRIPTOR format{};
+    int id = 0;  // a child's control id (the menu argument of its creation)
+    bool enabled = true;
+    FnControlState control;
+    // Dialogs: their procedure and its parameter, and their font.
+    DLGPROC dialogProc = nullptr;
+    LPARAM dialogParam = 0;
+    FnDialogFont dialogFont;
+};
+
+struct FnWinBitmapRecord {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> bgra;  // rows top-down
+};
+
+struct FnWinRegistryKey {
+    std::string path;  // root and sub-key, lower case, backslashes
 };
 
 struct FnWinDcRecord {
@@ -66,6 +83,9 @@ public:
     FnWinDcRecord* Dc(HDC handle);
     FnWinFontRecord* Font(HGDIOBJ handle);
     FnWinContextRecord* Context(HGLRC handle);
+    FnWinBitmapRecord* Bitmap(HBITMAP handle);
+    // Tells the window system that what a control shows changed.
+    void ControlChanged(HWND window);
     const FnWinClassRecord* FindClass(const char* nameOrAtom, HINSTANCE instance) const;
 
     // Screen position of a window's client origin.
@@ -82,9 +102,15 @@ public:
     std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinDcRecord>> dcs;
     std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinFontRecord>> fonts;
     std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinContextRecord>> contexts;
+    std::unordered_map<std::uintptr_t, std::unique_ptr<FnWinBitmapRecord>> bitmaps;
+    // The registry: values by key path, then by lower-case value name.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> registry;
+    std::unordered_map<std::uintptr_t, FnWinRegistryKey> openKeys;
+    std::vector<std::string> registeredMessages;  // index + 0xC000 is the number
 
     POINT cursor{0, 0};
     HWND capture = nullptr;
+    HWND focus = nullptr;
     WPARAM buttons = 0;  // MK_* of the buttons held
     HGLRC currentContext = nullptr;
     HDC currentDc = nullptr;
@@ -99,6 +125,14 @@ private:
     FnWin32State();
     std::uintptr_t nextId_ = 0x10000;
 };
+
+// UTF-16 (null-terminated; null reads as empty) to UTF-8 and back.  Lone
+// surrogates become U+FFFD.
+std::string FnUtf8(const WCHAR* text);
+std::string FnUtf8(const std::u16string& text);
+std::u16string FnUtf16(const std::string& text);
+// Registers the predefined classes: STATIC, BUTTON, COMBOBOX and dialogs.
+void FnRegisterSystemClasses(FnWin32State& state);
 
 template <class Handle>
 std::uintptr_t FnHandleId(Handle handle) {

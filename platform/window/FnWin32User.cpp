@@ -49,7 +49,14 @@ HWND Deepest(FnWin32State& s, const std::vector<HWND>& candidates, POINT p) {
         if (!w || !w->visible) continue;
         if (p.x < w->x || p.y < w->y || p.x >= w->x + w->width || p.y >= w->y + w->height) continue;
         HWND inner = Deepest(s, w->children, POINT{p.x - w->x, p.y - w->y});
-        return inner ? inner : w->handle;
+        if (inner) return inner;
+        // Statics and group boxes in a dialog let the pointer through to
+        // what lies below them, as their hit test does on the desktop.
+        const FnControlKind kind = w->control.kind;
+        if (w->parent && (kind == FnControlKind::Static || kind == FnControlKind::Bitmap ||
+                          kind == FnControlKind::GroupBox))
+            continue;
+        return w->handle;
     }
     return nullptr;
 }
@@ -79,7 +86,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* wc) {
 BOOL WINAPI UnregisterClassA(const char* className, HINSTANCE instance) {
     FnWin32State& s = S();
     const FnWinClassRecord* cls = s.FindClass(className, instance);
-    if (!cls || cls->system) return FALSE;
+    if (!cls || cls->system || cls->wc.hInstance != instance) return FALSE;
     for (const auto& [id, w] : s.windows)
         if (w->windowClass == cls) return FALSE;  // still in use
     std::erase_if(s.classes, [cls](const auto& rec) { return rec.get() == cls; });
@@ -94,8 +101,8 @@ BOOL WINAPI GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* 
 }
 
 HWND WINAPI CreateWindowExA(DWORD, const char* className, const char* title, DWORD style, int x,
-                            int y, int width, int height, HWND parent, HMENU, HINSTANCE instance,
-                            void*) {
+                            int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, void*) {
     FnWin32State& s = S();
     const FnWinClassRecord* cls = s.FindClass(className, instance);
     if (!cls) return nullptr;
@@ -117,6 +124,9 @@ HWND WINAPI CreateWindowExA(DWORD, const char* className, const char* title, DWO
     rec->height = std::max(height, 0);
     rec->style = style;
     rec->title = title ? title : "";
+    rec->enabled = (style & WS_DISABLED) == 0;
+    // A child's menu argument is its control id.
+    if (parentRec) rec->id = static_cast<int>(static_cast<std::int16_t>(FnHandleId(menu)));
     const HWND hwnd = rec->handle;
     const int w = rec->width, h = rec->height;
     (parentRec ? parentRec->children : s.topLevel).push_back(hwnd);
@@ -146,6 +156,7 @@ BOOL WINAPI DestroyWindow(HWND window) {
     if (!rec || rec->destroying) return FALSE;
     rec->destroying = true;
     if (s.capture && IsSelfOrDescendant(s, s.capture, window)) s.capture = nullptr;
+    if (s.focus && IsSelfOrDescendant(s, s.focus, window)) s.focus = nullptr;
 
     SendMessageA(window, WM_DESTROY, 0, 0);
     const std::vector<HWND> children = s.Window(window)->children;
@@ -164,6 +175,64 @@ BOOL WINAPI DestroyWindow(HWND window) {
 }
 
 BOOL WINAPI IsWindow(HWND window) { return S().Window(window) ? TRUE : FALSE; }
+
+namespace {
+// Text a procedure wrote (UTF-8) copied into a caller's UTF-16 buffer of
+// `max` units; returns the units copied without the terminator.
+LRESULT CopyOut(const std::string& utf8, WCHAR* buffer, size_t max) {
+    if (!buffer || max == 0) return 0;
+    const std::u16string wide = FnUtf16(utf8);
+    const size_t n = std::min(wide.size(), max - 1);
+    std::copy_n(wide.data(), n, buffer);
+    buffer[n] = u'\0';
+    return LRESULT(n);
+}
+}  // namespace
+
+LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FnWin32State& s = S();
+    if (!s.Window(window)) return 0;
+    switch (message) {
+    case WM_SETTEXT:
+    case CB_ADDSTRING:
+    case CB_FINDSTRINGEXACT: {
+        const std::string text = FnUtf8(reinterpret_cast<const WCHAR*>(lParam));
+        return SendMessageA(window, message, wParam,
+                            lParam ? reinterpret_cast<LPARAM>(text.c_str()) : 0);
+    }
+    case WM_GETTEXT: {
+        const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+        std::string text(size_t(std::max<LRESULT>(length, 0)) + 1, '\0');
+        const LRESULT n = SendMessageA(window, WM_GETTEXT, WPARAM(text.size()),
+                                       reinterpret_cast<LPARAM>(text.data()));
+        text.resize(size_t(std::max<LRESULT>(n, 0)));
+        return CopyOut(text, reinterpret_cast<WCHAR*>(lParam), size_t(wParam));
+    }
+    case CB_GETLBTEXT: {
+        const LRESULT length = SendMessageA(window, CB_GETLBTEXTLEN, wParam, 0);
+        if (length < 0) return CB_ERR;
+        std::string text(size_t(length) + 1, '\0');
+        const LRESULT n =
+            SendMessageA(window, CB_GETLBTEXT, wParam, reinterpret_cast<LPARAM>(text.data()));
+        if (n < 0) return CB_ERR;
+        text.resize(size_t(n));
+        // The caller's buffer holds at least the item's length in units.
+        return CopyOut(text, reinterpret_cast<WCHAR*>(lParam), FnUtf16(text).size() + 1);
+    }
+    default: return SendMessageA(window, message, wParam, lParam);
+    }
+}
+
+UINT WINAPI RegisterWindowMessageW(const WCHAR* name) {
+    const std::string utf8 = FnUtf8(name);
+    if (utf8.empty()) return 0;
+    FnWin32State& s = S();
+    for (size_t i = 0; i < s.registeredMessages.size(); ++i)
+        if (strcasecmp(s.registeredMessages[i].c_str(), utf8.c_str()) == 0) return UINT(0xC000 + i);
+    if (s.registeredMessages.size() >= 0x4000) return 0;
+    s.registeredMessages.push_back(utf8);
+    return UINT(0xC000 + s.registeredMessages.size() - 1);
+}
 
 HWND WINAPI GetParent(HWND window) {
     FnWinWindowRecord* rec = S().Window(window);
@@ -194,7 +263,9 @@ BOOL WINAPI ShowWindow(HWND window, int command) {
     FnWinWindowRecord* rec = s.Window(window);
     if (!rec) return FALSE;
     const bool was = rec->visible;
-    const bool show = command != SW_HIDE;
+    // A minimised child is not shown.
+    const bool show = command != SW_HIDE && command != SW_MINIMIZE && command != SW_SHOWMINIMIZED &&
+                      command != SW_SHOWMINNOACTIVE;
     if (was != show) {
         rec->visible = show;
         if (show) rec->dirty = true;
@@ -228,7 +299,7 @@ BOOL WINAPI GetClientRect(HWND window, RECT* rect) {
     return TRUE;
 }
 
-HCURSOR WINAPI LoadCursorW(HINSTANCE instance, const wchar_t* name) {
+HCURSOR WINAPI LoadCursorW(HINSTANCE instance, const WCHAR* name) {
     // Only the system arrow exists.
     if (instance || name != IDC_ARROW) return nullptr;
     return FnHandleOf<HCURSOR>(FnWin32State::kStockArrowCursor);
@@ -269,6 +340,100 @@ HANDLE WINAPI RemovePropA(HWND window, const char* name) {
     return nullptr;
 }
 
+HWND WINAPI GetWindow(HWND window, UINT relation) {
+    FnWin32State& s = S();
+    FnWinWindowRecord* rec = s.Window(window);
+    if (!rec) return nullptr;
+    if (relation == GW_CHILD) return rec->children.empty() ? nullptr : rec->children.front();
+    if (relation != GW_HWNDNEXT) return nullptr;
+    const std::vector<HWND>* siblings = &s.topLevel;
+    if (rec->parent) {
+        FnWinWindowRecord* parent = s.Window(rec->parent);
+        if (!parent) return nullptr;
+        siblings = &parent->children;
+    }
+    auto it = std::find(siblings->begin(), siblings->end(), window);
+    if (it == siblings->end() || ++it == siblings->end()) return nullptr;
+    return *it;
+}
+
+LONG WINAPI GetWindowLongA(HWND window, int index) {
+    FnWinWindowRecord* rec = S().Window(window);
+    if (!rec) return 0;
+    if (index == GWL_STYLE) {
+        DWORD style = rec->style & ~(WS_VISIBLE | WS_DISABLED);
+        if (rec->visible) style |= WS_VISIBLE;
+        if (!rec->enabled) style |= WS_DISABLED;
+        return static_cast<LONG>(style);
+    }
+    if (index == GWL_ID) return rec->id;
+    return 0;
+}
+
+BOOL WINAPI EnableWindow(HWND window, BOOL enable) {
+    FnWin32State& s = S();
+    FnWinWindowRecord* rec = s.Window(window);
+    if (!rec) return FALSE;
+    const bool was = rec->enabled;
+    if (was != (enable != FALSE)) {
+        rec->enabled = enable != FALSE;
+        if (!rec->enabled && s.focus == window) SetFocus(nullptr);
+        SendMessageA(window, WM_ENABLE, enable ? TRUE : FALSE, 0);
+        if (s.Window(window)) s.ControlChanged(window);
+    }
+    return was ? FALSE : TRUE;  // non-zero when it was disabled before
+}
+
+BOOL WINAPI IsWindowEnabled(HWND window) {
+    FnWinWindowRecord* rec = S().Window(window);
+    return rec && rec->enabled ? TRUE : FALSE;
+}
+
+HWND WINAPI SetFocus(HWND window) {
+    FnWin32State& s = S();
+    if (window && !s.Window(window)) return nullptr;
+    const HWND previous = s.focus;
+    if (previous == window) return previous;
+    s.focus = window;
+    if (previous && s.Window(previous)) {
+        SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(window), 0);
+        s.ControlChanged(previous);
+    }
+    // The old focus may have moved it on while it let go.
+    if (window && s.focus == window && s.Window(window)) {
+        SendMessageA(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+        s.ControlChanged(window);
+    }
+    return previous;
+}
+
+HWND WINAPI GetFocus() { return S().focus; }
+
+BOOL WINAPI SetWindowTextA(HWND window, const char* text) {
+    if (!S().Window(window)) return FALSE;
+    return SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE
+                                                                                           : FALSE;
+}
+
+BOOL WINAPI SetWindowTextW(HWND window, const WCHAR* text) {
+    const std::string utf8 = FnUtf8(text);
+    return SetWindowTextA(window, utf8.c_str());
+}
+
+int WINAPI GetWindowTextA(HWND window, char* buffer, int max) {
+    if (!buffer || max <= 0) return 0;
+    buffer[0] = '\0';
+    return int(SendMessageA(window, WM_GETTEXT, WPARAM(max), reinterpret_cast<LPARAM>(buffer)));
+}
+
+int WINAPI GetWindowTextW(HWND window, WCHAR* buffer, int max) {
+    return int(SendMessageW(window, WM_GETTEXT, WPARAM(max), reinterpret_cast<LPARAM>(buffer)));
+}
+
+int WINAPI GetWindowTextLengthA(HWND window) {
+    return int(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+}
+
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FnWinWindowRecord* rec = S().Window(window);
     if (!rec) return 0;
@@ -276,10 +441,34 @@ LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return rec->windowClass->wc.lpfnWndProc(window, message, wParam, lParam);
 }
 
-LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM, LPARAM) {
+LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FnWin32State& s = S();
     switch (message) {
     case WM_NCCREATE: return TRUE;
     case WM_PAINT: ValidateRect(window, nullptr); return 0;
+    case WM_SETTEXT: {
+        FnWinWindowRecord* rec = s.Window(window);
+        if (!rec) return FALSE;
+        const std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (rec->title != text) {
+            rec->title = text;
+            s.ControlChanged(window);
+        }
+        return TRUE;
+    }
+    case WM_GETTEXT: {
+        FnWinWindowRecord* rec = s.Window(window);
+        char* buffer = reinterpret_cast<char*>(lParam);
+        if (!rec || !buffer || wParam == 0) return 0;
+        const size_t n = std::min(rec->title.size(), size_t(wParam) - 1);
+        std::copy_n(rec->title.data(), n, buffer);
+        buffer[n] = '\0';
+        return LRESULT(n);
+    }
+    case WM_GETTEXTLENGTH: {
+        FnWinWindowRecord* rec = s.Window(window);
+        return rec ? LRESULT(rec->title.size()) : 0;
+    }
     default: return 0;
     }
 }

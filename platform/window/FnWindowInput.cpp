@@ -40,3 +40,15 @@ HWND FnInputMouseButton(int button, bool down) {
                      ClientPoint(target, s.cursor));
     return target;
 }
+
+HWND FnInputKey(WPARAM virtualKey, bool down) {
+    const HWND focus = GetFocus();
+    if (focus) SendMessageA(focus, down ? WM_KEYDOWN : WM_KEYUP, virtualKey, 1);
+    return focus;
+}
+
+HWND FnInputChar(unsigned codePoint) {
+    const HWND focus = GetFocus();
+    if (focus) SendMessageA(focus, WM_CHAR, codePoint, 1);
+    return focus;
+}

@@ -15,3 +15,9 @@ HWND FnInputMouseMove(int screenX, int screenY);
 // 2 = right.  Returns the window that got the message (null when none or
 // for another button number).
 HWND FnInputMouseButton(int button, bool down);
+
+// A key pressed (down) or released in the focus window: WM_KEYDOWN or
+// WM_KEYUP with the virtual key.  Returns the window that got it.
+HWND FnInputKey(WPARAM virtualKey, bool down);
+// A typed character (a Unicode code point) for the focus window: WM_CHAR.
+HWND FnInputChar(unsigned codePoint);

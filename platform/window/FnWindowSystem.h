@@ -24,13 +24,17 @@ public:
     FnWindowSystem& operator=(const FnWindowSystem&) = delete;
     virtual ~FnWindowSystem() = default;
 
-    // Native windows, so that a system can mirror them.  WindowChanged follows
+    // Native windows, so that a system can mirror them (dialog controls
+    // included: see FnControlState.h).  WindowChanged follows
     // a change of size, position or visibility; WindowInvalidated follows
     // InvalidateRect (the layer itself sends WM_PAINT from UpdateWindow).
     virtual void WindowCreated(HWND) {}
     virtual void WindowDestroyed(HWND) {}
     virtual void WindowChanged(HWND) {}
     virtual void WindowInvalidated(HWND) {}
+    // What a control shows changed: its text, enabled state, focus or its
+    // FnControlState (platform/window/FnControlState.h).
+    virtual void ControlChanged(HWND) {}
 
     // A context for a window whose pixel format is set; null on failure.
     virtual FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) = 0;

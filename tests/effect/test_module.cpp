@@ -78,13 +78,26 @@ TEST_F(ModuleTest, OneIdentityAcrossInterfaces) {
 TEST_F(ModuleTest, RegistersClassesAndFamiliesWithTheHost) {
     ASSERT_EQ(module.registerServer(), S_OK);
     const auto classes = services.classes();
-    ASSERT_EQ(classes.size(), 2u);
-    EXPECT_EQ(classes[0].clsid, CLSID_ColBalance);
-    EXPECT_EQ(classes[0].nameId, 2u);
-    EXPECT_EQ(classes[0].name, "Quorrel's Colour Balance Tool");
-    EXPECT_NE(classes[0].modulePath.find("ColBalance"), std::string::npos);
-    EXPECT_EQ(classes[1].clsid, CLSID_FnTInteract);
-    EXPECT_EQ(classes[1].nameId, 1071u);
+    // The six classes, in the order a host installs them, with their names.
+    const struct {
+        CLSID clsid;
+        uint32_t nameId;
+        const char* name;
+    } expected[] = {
+        {CLSID_ColBalance, 2, "Quorrel's Colour Balance Tool"},
+        {CLSID_ColBalancePPG, 4, "K_ColBalance's Main Property Page"},
+        {CLSID_ToneCurvesPPG, 6, "K_ColBalance's Tone Curve Property Page"},
+        {CLSID_SimpleCurvesPPG, 8, "K_ColBalance's Tone Curve Property Page"},
+        {CLSID_FnTInteract, 1071, "K_ColBalance Viewer Tool"},
+        {CLSID_HelpPPG, 10, "K_ColBalance's Help Property Page"},
+    };
+    ASSERT_EQ(classes.size(), std::size(expected));
+    for (size_t i = 0; i < classes.size(); ++i) {
+        EXPECT_EQ(classes[i].clsid, expected[i].clsid) << i;
+        EXPECT_EQ(classes[i].nameId, expected[i].nameId) << i;
+        EXPECT_EQ(classes[i].name, expected[i].name) << i;
+        EXPECT_NE(classes[i].modulePath.find("ColBalance"), std::string::npos);
+    }
     const auto families = services.families();
     ASSERT_EQ(families.size(), 1u);
     EXPECT_EQ(families[0].displayName, "K_ColBalance");
