@@ -4,13 +4,14 @@
 # frames with zip compression (film-like grain, so that compression has
 # work to do), balanced with resources/samples/warm-highlights.json, against
 # `oiiotool --frames 1-12 shot.#.exr -o copy.#.exr`.  Prints the ratio of
-# the mean times; the goal is at most 0.9.  Also prints colbalance's peak
+# the median times; the goal is at most 0.9.  Also prints colbalance's peak
 # resident size.
 #
 #   bench/sequence_vs_oiiotool.sh [runs]
 #
 # COLBALANCE=/path/to/colbalance times another build of the program (its
-# module beside it) instead of this tree's.
+# module beside it) instead of this tree's; BEFORE=/path/to/colbalance adds
+# an earlier build to the same run, with its own ratio.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-5}"
@@ -28,15 +29,22 @@ for i in $(seq 1 12); do
     --compression zip -o "$work/$(printf 'shot.%04d.exr' "$i")"
 done
 cd "$work"
+before=()
+[ -n "${BEFORE:-}" ] &&
+  before=(-n before "$BEFORE shot.%04d.exr -o old.%04d.exr --frames 1-12 --params $params")
 hyperfine --warmup 1 --runs "$runs" --export-json times.json \
   -n oiiotool "oiiotool --frames 1-12 shot.#.exr -o copy.#.exr" \
-  -n colbalance "$colbalance shot.%04d.exr -o out.%04d.exr --frames 1-12 --params $params"
+  -n colbalance "$colbalance shot.%04d.exr -o out.%04d.exr --frames 1-12 --params $params" \
+  "${before[@]}"
 python3 - times.json <<'PY'
 import json, sys
 r = {x["command"]: x for x in json.load(open(sys.argv[1]))["results"]}
-c, o = r["colbalance"], r["oiiotool"]
-print(f"colbalance / oiiotool = {c['mean'] / o['mean']:.3f}"
-      f" (medians {c['median']:.3f} s / {o['median']:.3f} s)")
+o = r["oiiotool"]
+for name in ("colbalance", "before"):
+    if name in r:
+        c = r[name]
+        print(f"{name} / oiiotool = {c['median'] / o['median']:.3f} (medians"
+              f" {c['median']:.3f} s / {o['median']:.3f} s; means {c['mean'] / o['mean']:.3f})")
 PY
 python3 - "$colbalance" shot.%04d.exr -o out.%04d.exr --frames 1-12 --params "$params" <<'PY'
 import resource, subprocess, sys
