@@ -39,6 +39,13 @@ StderrCapture::StderrCapture() {
         // An anonymous in-memory file: a pipe would block a chatty library.
         const int capture = memfd_create("colbalance-stderr", MFD_CLOEXEC);
         if (capture < 0) return;
+        // Appending: writes from several threads land after each other, and
+        // each capture's start (the end of the buffer) stays before its own
+        // text, whatever the shared file position says.
+        if (fcntl(capture, F_SETFL, O_APPEND) < 0) {
+            close(capture);
+            return;
+        }
         const int saved = dup(2);
         if (saved < 0 || dup2(capture, 2) < 0) {
             if (saved >= 0) close(saved);
