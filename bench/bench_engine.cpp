@@ -1,11 +1,13 @@
-// Frame throughput of the colour balancer, the tone matte and the histogram
-// analyser, each measured per frame as the effect runs them (processor
-// built, set up and run), next to a plain memcpy of the same frame measured
-// in the same run.  Counters: items_per_second = pixels per second;
-// x_memcpy = frame time / memcpy time.
+// Frame throughput of the colour balancer, the tone matte, the channel-mask
+// step, the paint combiner and the histogram analyser, each measured per
+// frame as the effect runs them (processor built, set up and run), next to
+// a plain memcpy of the same frame measured in the same run.  Counters:
+// items_per_second = pixels per second; x_memcpy = frame time / memcpy
+// time.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -13,6 +15,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 #include <vector>
@@ -20,6 +23,8 @@
 #include "analysis/FnHistogramAnalyser.h"
 #include "engine/FnColBalancer.h"
 #include "engine/FnColBalancerF32.h"
+#include "engine/FnDsMaskFixer.h"
+#include "engine/FnDsPaintCombiner.h"
 #include "engine/FnParallel.h"
 #include "engine/FnToneRender.h"
 #include "engine/FnToneRenderF32.h"
@@ -69,6 +74,12 @@ void fillFrame(Img& img, int one) {
             p.a = std::is_floating_point_v<E> ? E(1) : E(one);
         }
 }
+
+// Balancer variants beyond Preserve Luminance: the luminance offsets off,
+// alpha-weighted mode on.
+struct Mode {
+    bool preserve = false, lum = true, alpha = false;
+};
 
 FnBalanceParams settings(bool preserve) {
     FnBalanceParams p;
@@ -138,13 +149,25 @@ void BM_Memcpy(benchmark::State& state, int w, int h, int pixelBytes) {
 }
 
 template <class Balancer, class Img>
-void BM_Balancer(benchmark::State& state, int w, int h, bool preserve, FnBalancePath path) {
+void BM_Balancer(benchmark::State& state, int w, int h, Mode mode, FnBalancePath path) {
     if (!fnBalancePathSupported(path)) {
         state.SkipWithError("path not supported on this processor");
         return;
     }
     Frames<Img> f(w, h, kOne<Img>);
-    const FnBalanceParams p = settings(preserve);
+    FnBalanceParams p = settings(mode.preserve);
+    if (!mode.lum) p.masterLum = p.highLum = 0;
+    if (mode.alpha) {
+        // Alpha across the frame: transparent, opaque and in between.
+        p.maskAlpha = 2;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                auto& a = f.src.at(x, y)->a;
+                using E = std::remove_reference_t<decltype(a)>;
+                const double t = double((x * 7 + y * 3) % 1024) / 1023.0;
+                a = E(std::is_floating_point_v<E> ? t : t * kOne<Img>);
+            }
+    }
     timeFrames(state, w, h, Img::kPixelSize, [&] {
         auto b = std::make_unique<Balancer>();
         SetupBalancer(*b, p);
@@ -154,14 +177,57 @@ void BM_Balancer(benchmark::State& state, int w, int h, bool preserve, FnBalance
 }
 
 template <class Render, class Img>
-void BM_ToneMatte(benchmark::State& state, int w, int h) {
+void BM_ToneMatte(benchmark::State& state, int w, int h, int renderTone) {
     Frames<Img> f(w, h, kOne<Img>);
     FnBalanceParams p = settings(false);
-    p.renderTone = 3;
+    p.renderTone = renderTone;
     timeFrames(state, w, h, Img::kPixelSize, [&] {
         auto t = std::make_unique<Render>();
         setupToneRender(*t, p);
         t->run(&f.src, &f.dst);
+    });
+}
+
+FnFrameContext wholeFrame(int w, int h) {
+    FnFrameContext c;
+    c.region = FnRect{.x0 = 0, .y0 = 0, .x1 = w, .y1 = h};
+    return c;
+}
+
+// The channel-mask step: the components of `bits` copied back from the
+// source (15, every component, is the plain copy sampler).
+template <class Img>
+void BM_MaskFixer(benchmark::State& state, int w, int h, uint32_t bits) {
+    Frames<Img> f(w, h, kOne<Img>);
+    timeFrames(state, w, h, Img::kPixelSize,
+               [&] { runMaskFixer(wholeFrame(w, h), f.dst, f.src, bits); });
+}
+
+// A painted mask as hosts hand them over: a disc, full inside, feathered
+// to empty over as wide a ring again, empty outside.
+template <class Mask>
+void paintMask(Mask& m) {
+    using E = std::remove_reference_t<decltype(m.at(0, 0)->v)>;
+    const int w = m.width(), h = m.height();
+    const double r0 = 0.3 * h, r1 = 0.5 * h,
+                 full = std::is_floating_point_v<E> ? 1.0 : Mask::StorageColour::kMax;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double d = std::hypot(x - 0.5 * w, y - 0.5 * h);
+            const double t = d <= r0 ? 1.0 : (d >= r1 ? 0.0 : (r1 - d) / (r1 - r0));
+            m.at(x, y)->v = E(t * full);
+        }
+}
+
+template <class Img, class Mask>
+void BM_PaintCombiner(benchmark::State& state, int w, int h) {
+    Frames<Img> f(w, h, kOne<Img>);
+    Mask mask(w, h);
+    paintMask(mask);
+    timeFrames(state, w, h, Img::kPixelSize, [&] {
+        f.dst.resetRegion();
+        f.dst.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
+        runPaintCombiner(wholeFrame(w, h), f.dst, f.src, mask);
     });
 }
 
@@ -184,54 +250,72 @@ void BM_Analyser(benchmark::State& state, int w, int h, int one) {
     });
 }
 
-void registerAll() {
-    const std::pair<int, int> sizes[] = {{1920, 1080}, {3840, 2160}};
+// Benchmark names joined from parts (appends sidestep a false -Wrestrict of
+// GCC 12 on chains of string additions).
+std::string join(std::initializer_list<std::string_view> parts) {
+    std::string s;
+    for (std::string_view p : parts) s.append(p);
+    return s;
+}
+
+template <class Balancer, class Img>
+void registerBalancer(const std::string& name, int w, int h, Mode mode, FnBalancePath path) {
+    benchmark::RegisterBenchmark(name.c_str(), BM_Balancer<Balancer, Img>, w, h, mode, path)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+template <class Img, class Mask, class Balancer, class Render>
+void registerFormat(const std::string& fmt, int w, int h) {
+    const std::string size = join({"/", std::to_string(w), "x", std::to_string(h)});
     const std::pair<FnBalancePath, const char*> paths[] = {{FnBalancePath::kAuto, "auto"},
                                                            {FnBalancePath::kAvx2, "avx2"},
                                                            {FnBalancePath::kScalar, "scalar"}};
-    for (auto [w, h] : sizes) {
-        const std::string size = std::to_string(w) + "x" + std::to_string(h);
-        for (int bytes : {4, 8, 16}) {
-            const std::string fmt = bytes == 4 ? "8bit" : (bytes == 8 ? "16bit" : "float");
-            // memcpy first: the others divide by its time.
-            benchmark::RegisterBenchmark(("memcpy/" + fmt + "/" + size).c_str(), BM_Memcpy, w, h,
-                                         bytes)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
-            for (bool preserve : {false, true})
-                for (auto [path, pathName] : paths) {
-                    const std::string name = "balancer/" + fmt + "/" + size +
-                                             (preserve ? "/preserve" : "/plain") + "/" + pathName;
-                    auto* bm = bytes == 4 ? benchmark::RegisterBenchmark(
-                                                name.c_str(), BM_Balancer<FnColBalancer8, FnImage8>,
-                                                w, h, preserve, path)
-                               : bytes == 8
-                                   ? benchmark::RegisterBenchmark(
-                                         name.c_str(), BM_Balancer<FnColBalancer16, FnImage16>, w,
-                                         h, preserve, path)
-                                   : benchmark::RegisterBenchmark(
-                                         name.c_str(), BM_Balancer<FnColBalancerF32, FnImageF32>, w,
-                                         h, preserve, path);
-                    bm->UseManualTime()->Unit(benchmark::kMillisecond);
-                }
-            const std::string matte = "tone_matte/" + fmt + "/" + size;
-            auto* bm = bytes == 4 ? benchmark::RegisterBenchmark(
-                                        matte.c_str(), BM_ToneMatte<FnToneRender8, FnImage8>, w, h)
-                       : bytes == 8
-                           ? benchmark::RegisterBenchmark(
-                                 matte.c_str(), BM_ToneMatte<FnToneRender16, FnImage16>, w, h)
-                           : benchmark::RegisterBenchmark(
-                                 matte.c_str(), BM_ToneMatte<FnToneRenderF32, FnImageF32>, w, h);
-            bm->UseManualTime()->Unit(benchmark::kMillisecond);
-            const std::string count = "analyser/" + fmt + "/" + size;
-            bm = bytes == 4
-                     ? benchmark::RegisterBenchmark(
-                           count.c_str(), BM_Analyser<FnHistogramAnalyser8, FnImage8>, w, h, 255)
-                     : benchmark::RegisterBenchmark(count.c_str(),
-                                                    BM_Analyser<FnHistogramAnalyser16, FnImage16U>,
-                                                    w, h, kUnsignedOne);
-            bm->UseManualTime()->Unit(benchmark::kMillisecond);
-        }
+    auto reg = [](const std::string& name, auto fn, auto... args) {
+        benchmark::RegisterBenchmark(name.c_str(), fn, args...)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    };
+    // memcpy first: the others divide by its time.
+    reg(join({"memcpy/", fmt, size}), BM_Memcpy, w, h, Img::kPixelSize);
+    for (bool preserve : {false, true}) {
+        const std::string base = join({"balancer/", fmt, size, preserve ? "/preserve" : "/plain"});
+        for (auto [path, pathName] : paths)
+            registerBalancer<Balancer, Img>(join({base, "/", pathName}), w, h,
+                                            Mode{.preserve = preserve}, path);
+        // The other modes on the path the effect runs.
+        registerBalancer<Balancer, Img>(join({base, "/nolum/auto"}), w, h,
+                                        Mode{.preserve = preserve, .lum = false},
+                                        FnBalancePath::kAuto);
+        registerBalancer<Balancer, Img>(join({base, "/alpha/auto"}), w, h,
+                                        Mode{.preserve = preserve, .alpha = true},
+                                        FnBalancePath::kAuto);
+    }
+    const char* tones[] = {"lowlights", "midtones", "highlights"};
+    for (int t = 1; t <= 3; ++t)
+        reg(join({"tone_matte/", fmt, size, "/", tones[t - 1]}), BM_ToneMatte<Render, Img>, w, h,
+            t);
+    reg(join({"mask_fixer/", fmt, size, "/red"}), BM_MaskFixer<Img>, w, h, 1u);
+    reg(join({"mask_fixer/", fmt, size, "/copy"}), BM_MaskFixer<Img>, w, h, 15u);
+    reg(join({"paint_combiner/", fmt, size}), BM_PaintCombiner<Img, Mask>, w, h);
+}
+
+void registerAll() {
+    for (auto [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
+        const std::string size = join({"/", std::to_string(w), "x", std::to_string(h)});
+        registerFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>("8bit", w, h);
+        benchmark::RegisterBenchmark(join({"analyser/8bit", size}).c_str(),
+                                     BM_Analyser<FnHistogramAnalyser8, FnImage8>, w, h, 255)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        registerFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>("16bit", w, h);
+        benchmark::RegisterBenchmark(join({"analyser/16bit", size}).c_str(),
+                                     BM_Analyser<FnHistogramAnalyser16, FnImage16U>, w, h,
+                                     kUnsignedOne)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        registerFormat<FnImageF32, FnMaskImageF32, FnColBalancerF32, FnToneRenderF32>("float", w,
+                                                                                      h);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "engine/FnColBalancerF32.h"
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
+#include "engine/FnFrameSteps.h"
 #include "engine/FnToneRender.h"
 #include "engine/FnToneRenderF32.h"
 #include "platform/dssdk/DSServices.h"
@@ -199,15 +200,16 @@ HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool 
 
     const FnBalanceParams p = ParamsAt(time);
     const bool roi = HasRegionOfInterest();
+    std::unique_ptr<ToneRender> tone;
+    std::unique_ptr<Balancer> balancer;
     if (p.renderTone != 0) {
-        std::unique_ptr<ToneRender> tone(new (std::nothrow) ToneRender);
+        tone.reset(new (std::nothrow) ToneRender);
         if (!tone) return E_OUTOFMEMORY;
         setupToneRender(*tone, p);
         if (roi) tone->setRegion(frame.region);
         tone->setInterrupt(frame.interrupt);
-        tone->run(&source, &output);
     } else {
-        std::unique_ptr<Balancer> balancer(new (std::nothrow) Balancer);
+        balancer.reset(new (std::nothrow) Balancer);
         if (!balancer) return E_OUTOFMEMORY;
         SetupBalancer(*balancer, p);
         if (p.maskAlpha == 2) alphaWeighted = 1;
@@ -216,19 +218,31 @@ HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool 
         balancer->setFieldMode(frame.fieldMode);
         if (roi) balancer->setRegion(frame.region);
         balancer->setInterrupt(frame.interrupt);
-        balancer->run(&source, &output);
     }
-
     // The channel-mask step: every effect built here enables it; the
     // families that combine two inputs (mask modes 3 and 5) skip it.
-    if (!frame.interrupted() && maskMode != 3 && maskMode != 5) {
-        const uint32_t bits = channelMaskBits(p, restoreAlpha);
-        if (bits) {
-            output.resetRegion();
-            runMaskFixer(frame, output, source, bits);
-        }
+    const uint32_t bits = maskMode != 3 && maskMode != 5 ? channelMaskBits(p, restoreAlpha) : 0;
+    const bool paint = maskMode == 4;
+    if (bits || paint) {
+        output.resetRegion();
+        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
+        const bool together =
+            tone ? fnRunStepsTogether(frame, *tone, 0, output, source, mask, bits, paint)
+                 : fnRunStepsTogether(frame, *balancer, balancer->fieldMode(), output, source, mask,
+                                      bits, paint);
+        if (together) return S_OK;
     }
-    if (!frame.interrupted() && maskMode == 4) {
+
+    // One step after the other.
+    if (tone)
+        tone->run(&source, &output);
+    else
+        balancer->run(&source, &output);
+    if (!frame.interrupted() && bits) {
+        output.resetRegion();
+        runMaskFixer(frame, output, source, bits);
+    }
+    if (!frame.interrupted() && paint) {
         output.resetRegion();
         output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
         runPaintCombiner(frame, output, source, mask);

@@ -37,6 +37,7 @@ struct FnBalanceKernel {
     int32_t alphaWeighted = 0;  // mix with the source by alpha
     int32_t limit = 255;        // 255 or 32767
     int32_t alphaFull = 255;    // 255 or 16384
+    int32_t stream = 0;         // write rows around the caches (see FnStoreMode)
 };
 
 // A float tone key (the channel sum, white 3.0) is clamped to 0..3 and
@@ -59,6 +60,7 @@ struct FnBalanceKernelF32 {
     int32_t preserve = 0;
     int32_t lumAny = 0;
     int32_t alphaWeighted = 0;
+    int32_t stream = 0;
 };
 
 // One row of `n` contiguous storage pixels (source and destination may be

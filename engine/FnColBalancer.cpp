@@ -115,46 +115,89 @@ bool fnBalancePathSupported(FnBalancePath path) {
     }
 }
 
-FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit) {
+namespace {
+// kAuto as the widest path this processor has; kScalar for none.
+FnBalancePath resolvePath(FnBalancePath path) {
     if (path == FnBalancePath::kAuto) {
         path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
                : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
                                                               : FnBalancePath::kScalar;
     }
-    if (!fnBalancePathSupported(path)) return nullptr;
+    return fnBalancePathSupported(path) ? path : FnBalancePath::kScalar;
+}
+
+// The function of a resolved path: avx2 or avx512, null for scalar.
+template <class Fn>
+Fn pick(FnBalancePath path, [[maybe_unused]] Fn avx2, [[maybe_unused]] Fn avx512) {
 #if defined(FN_HAVE_X86_SIMD)
-    if (path == FnBalancePath::kAvx2) return sixteenBit ? fnBalanceRow16Avx2 : fnBalanceRow8Avx2;
-    if (path == FnBalancePath::kAvx512)
-        return sixteenBit ? fnBalanceRow16Avx512 : fnBalanceRow8Avx512;
+    switch (resolvePath(path)) {
+    case FnBalancePath::kAvx2: return avx2;
+    case FnBalancePath::kAvx512: return avx512;
+    default: return nullptr;
+    }
 #else
-    (void)sixteenBit;
-#endif
+    (void)path;
     return nullptr;
+#endif
+}
+}  // namespace
+
+#if !defined(FN_HAVE_X86_SIMD)
+// Never called: pick() returns null without the vector units.
+#define fnBalanceRow8Avx2 nullptr
+#define fnBalanceRow8Avx512 nullptr
+#define fnBalanceRow16Avx2 nullptr
+#define fnBalanceRow16Avx512 nullptr
+#define fnBalanceRowF32Avx2 nullptr
+#define fnBalanceRowF32Avx512 nullptr
+#define fnBalanceTablesAvx2 nullptr
+#define fnBalanceTablesAvx512 nullptr
+#define fnStreamCopyAvx2 nullptr
+#define fnStreamCopyAvx512 nullptr
+#define fnMatteRow8Avx2 nullptr
+#define fnMatteRow8Avx512 nullptr
+#define fnMatteRow16Avx2 nullptr
+#define fnMatteRow16Avx512 nullptr
+#define fnMatteRowF32Avx2 nullptr
+#define fnMatteRowF32Avx512 nullptr
+#define fnCombineRow8Avx2 nullptr
+#define fnCombineRow8Avx512 nullptr
+#define fnCombineRow16Avx2 nullptr
+#define fnCombineRow16Avx512 nullptr
+#define fnCombineRowF32Avx2 nullptr
+#define fnCombineRowF32Avx512 nullptr
+#endif
+
+FnBalanceRowFn fnBalanceRowFunction(FnBalancePath path, bool sixteenBit) {
+    return sixteenBit ? pick<FnBalanceRowFn>(path, fnBalanceRow16Avx2, fnBalanceRow16Avx512)
+                      : pick<FnBalanceRowFn>(path, fnBalanceRow8Avx2, fnBalanceRow8Avx512);
 }
 
 FnBalanceRowF32Fn fnBalanceRowFunctionF32(FnBalancePath path) {
-    if (path == FnBalancePath::kAuto) {
-        path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
-               : fnBalancePathSupported(FnBalancePath::kAvx2) ? FnBalancePath::kAvx2
-                                                              : FnBalancePath::kScalar;
-    }
-    if (!fnBalancePathSupported(path)) return nullptr;
-#if defined(FN_HAVE_X86_SIMD)
-    if (path == FnBalancePath::kAvx2) return fnBalanceRowF32Avx2;
-    if (path == FnBalancePath::kAvx512) return fnBalanceRowF32Avx512;
-#endif
-    return nullptr;
+    return pick<FnBalanceRowF32Fn>(path, fnBalanceRowF32Avx2, fnBalanceRowF32Avx512);
 }
 
 FnBalanceTablesFn fnBalanceTablesFunction(FnBalancePath path) {
-    if (path == FnBalancePath::kAuto) {
-        path = fnBalancePathSupported(FnBalancePath::kAvx512) ? FnBalancePath::kAvx512
-                                                              : FnBalancePath::kAvx2;
+    return pick<FnBalanceTablesFn>(path, fnBalanceTablesAvx2, fnBalanceTablesAvx512);
+}
+
+FnCopyBytesFn fnStreamCopyFunction(FnBalancePath path) {
+    return pick<FnCopyBytesFn>(path, fnStreamCopyAvx2, fnStreamCopyAvx512);
+}
+
+FnMatteRowFn fnMatteRowFunction(FnBalancePath path, FnRowFormat format) {
+    switch (format) {
+    case FnRowFormat::k8: return pick<FnMatteRowFn>(path, fnMatteRow8Avx2, fnMatteRow8Avx512);
+    case FnRowFormat::k16: return pick<FnMatteRowFn>(path, fnMatteRow16Avx2, fnMatteRow16Avx512);
+    default: return pick<FnMatteRowFn>(path, fnMatteRowF32Avx2, fnMatteRowF32Avx512);
     }
-    if (!fnBalancePathSupported(path)) return nullptr;
-#if defined(FN_HAVE_X86_SIMD)
-    if (path == FnBalancePath::kAvx2) return fnBalanceTablesAvx2;
-    if (path == FnBalancePath::kAvx512) return fnBalanceTablesAvx512;
-#endif
-    return nullptr;
+}
+
+FnCombineRowFn fnCombineRowFunction(FnBalancePath path, FnRowFormat format) {
+    switch (format) {
+    case FnRowFormat::k8: return pick<FnCombineRowFn>(path, fnCombineRow8Avx2, fnCombineRow8Avx512);
+    case FnRowFormat::k16:
+        return pick<FnCombineRowFn>(path, fnCombineRow16Avx2, fnCombineRow16Avx512);
+    default: return pick<FnCombineRowFn>(path, fnCombineRowF32Avx2, fnCombineRowF32Avx512);
+    }
 }

@@ -54,7 +54,9 @@
 #include "engine/FnDesatClamper.h"
 #include "engine/FnImgProc.h"
 #include "engine/FnPixel.h"
+#include "engine/FnStoreMode.h"
 #include "engine/FnToneTransfer.h"
+#include "engine/FnVectorRows.h"
 
 // Zero-sum colour shift (R, G, B) for a hue in turns and a saturation.
 // Hue 0 red, 1/6 yellow, 1/3 green, 1/2 cyan, 2/3 blue, 5/6 magenta.
@@ -125,48 +127,6 @@ inline void fnBalancePixel(const FnBalanceKernel& k, const P& src, P& dst) {
     dst.a = alpha;
 }
 
-// One band of a balancer: the rows of the band (in the field), each walked
-// run by run through the source's edge modes.  `one(in, out)` balances one
-// pixel, `row(in, out, n)` a contiguous run.  Fill runs all read one colour:
-// it is balanced once per band.  The destination is written contiguously
-// from the region's first column.
-template <class Proc, class Pixel, class Working, class One, class Row>
-void fnBalanceBand(const Proc& proc, const FnTexture<Pixel, Working>& src,
-                   FnTexture<Pixel, Working>& dst, One&& one, Row&& row) {
-    int32_t first, end, x0, x1;
-    proc.getBandRows(first, end);
-    proc.getColumns(x0, x1);
-    const Pixel fill = src.fillValue();
-    Pixel fillOut{};
-    bool fillDone = false;
-    for (int64_t y = proc.alignToField(first); y < end; y += proc.fieldStep()) {
-        if (proc.shouldStop()) return;
-        Pixel* out = dst.at(x0, int32_t(y));
-        src.forEachRun(
-            int32_t(y), x0, x1,
-            [&](int32_t n) {
-                if (!fillDone) {
-                    one(fill, fillOut);
-                    fillDone = true;
-                }
-                for (int32_t i = 0; i < n; ++i) out[i] = fillOut;
-                out += n;
-            },
-            [&](const Pixel* in, int32_t step, int32_t n) {
-                if (step == 1) {
-                    row(in, out, n);
-                } else if (step == 0) {
-                    Pixel single;
-                    one(*in, single);
-                    for (int32_t i = 0; i < n; ++i) out[i] = single;
-                } else {
-                    for (int32_t i = 0; i < n; ++i, in += step) one(*in, out[i]);
-                }
-                out += n;
-            });
-    }
-}
-
 template <class SrcStorage, class SrcWorking, int SrcLimit, class DstStorage, class DstWorking,
           int DstLimit>
 class FnColBalancer
@@ -193,6 +153,9 @@ public:
     // Which row loop runs (tests and benchmarks compare them); kAuto takes
     // the widest vector loop this processor has.
     void setBalancePath(FnBalancePath p) { path_ = p; }
+    // How the vector rows store (FnStoreMode.h); the scalar loop always
+    // stores plainly.
+    void setStoreMode(FnStoreMode m) { storeMode_ = m; }
 
     // The settings folded for the pixel loops (once per band).
     FnBalanceKernel kernel() const {
@@ -226,6 +189,7 @@ public:
         k.alphaWeighted = (flags & kAlphaWeighted) != 0;
         k.limit = kLimit;
         k.alphaFull = kWhite;
+        k.stream = stream_;
         return k;
     }
 
@@ -250,14 +214,32 @@ protected:
             this->rebuildTables();
         }
         identity_ = isIdentity();
+        const FnRect& r = this->region_;
+        stream_ = rowFn_ &&
+                  fnStreamStores(storeMode_, size_t(r.width()) * size_t(r.height()) * sizeof(Pixel),
+                                 this->src_->byteRange(), this->dst_->byteRange());
+        copyFn_ = stream_ ? fnStreamCopyFunction(path_) : nullptr;
     }
 
     void processBand() override {
         const FnBalanceKernel k = kernel();
-        fnBalanceBand(
-            *this, *this->src_, *this->dst_,
+        fnRunBand(
+            *this, *this->src_, *this->dst_, true,
             [&](const Pixel& in, Pixel& out) { pixel(k, in, out); },
             [&](const Pixel* in, Pixel* out, int32_t n) { runRow(k, in, out, n); });
+    }
+
+public:
+    // The region's columns of row y into `out`, between beginRows and
+    // endRows, for callers that walk the rows themselves (FnFrameSteps.h).
+    void processRow(int32_t y, Pixel* out) const {
+        const FnBalanceKernel k = kernel();
+        Pixel fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *this->src_, y, this->region_.x0, this->region_.x1, out, fillOut, fillDone,
+            [&](const Pixel& in, Pixel& o) { pixel(k, in, o); },
+            [&](const Pixel* in, Pixel* o, int32_t n) { runRow(k, in, o, n); });
     }
 
 private:
@@ -274,7 +256,10 @@ private:
 
     void runRow(const FnBalanceKernel& k, const Pixel* in, Pixel* out, int32_t n) const {
         if (identity_) {
-            if (in != out) std::memmove(out, in, size_t(n) * sizeof(Pixel));
+            if (copyFn_)
+                copyFn_(in, out, size_t(n) * sizeof(Pixel));
+            else if (in != out)
+                std::memmove(out, in, size_t(n) * sizeof(Pixel));
         } else if (rowFn_) {
             rowFn_(k, in, out, n);
         } else {
@@ -283,8 +268,11 @@ private:
     }
 
     FnBalancePath path_ = FnBalancePath::kAuto;
+    FnStoreMode storeMode_ = FnStoreMode::kAuto;
     FnBalanceRowFn rowFn_ = nullptr;
+    FnCopyBytesFn copyFn_ = nullptr;
     bool identity_ = false;
+    int32_t stream_ = 0;
 };
 
 using FnColBalancer8 = FnColBalancer<FnRGBA8, FnRGBAf, 255, FnRGBA8, FnRGBAf, 255>;

@@ -114,6 +114,7 @@ public:
     uint32_t flags = kPreserveLuminance;
 
     void setBalancePath(FnBalancePath p) { path_ = p; }
+    void setStoreMode(FnStoreMode m) { storeMode_ = m; }
 
     // The settings folded for the pixel loops (once per band).
     FnBalanceKernelF32 kernel() const {
@@ -141,6 +142,7 @@ public:
         k.preserve = preserve;
         k.lumAny = mL != 0.0f || lL != 0.0f || dL != 0.0f || hL != 0.0f;
         k.alphaWeighted = (flags & kAlphaWeighted) != 0;
+        k.stream = stream_;
         return k;
     }
 
@@ -160,28 +162,55 @@ protected:
         rowFn_ = path_ == FnBalancePath::kScalar ? nullptr : fnBalanceRowFunctionF32(path_);
         identity_ = isIdentity();
         toneFlags &= ~uint32_t(FnToneTransfer::kDirty);
+        stream_ = rowFn_ && fnStreamStores(storeMode_,
+                                           size_t(region_.width()) * size_t(region_.height()) * 16,
+                                           src_->byteRange(), dst_->byteRange());
+        copyFn_ = stream_ ? fnStreamCopyFunction(path_) : nullptr;
     }
 
     void processBand() override {
         const FnBalanceKernelF32 k = kernel();
         const FnToneTransfer tone = fnToneOf(k);
-        fnBalanceBand(
-            *this, *src_, *dst_,
-            [&](const Pixel& in, Pixel& out) {
-                if (identity_)
-                    std::memmove(&out, &in, sizeof(Pixel));
-                else
-                    fnBalancePixelF32(k, tone, in, out);
-            },
-            [&](const Pixel* in, Pixel* out, int32_t n) {
-                if (identity_) {
-                    if (in != out) std::memmove(out, in, size_t(n) * sizeof(Pixel));
-                } else if (rowFn_) {
-                    rowFn_(k, in, out, n);
-                } else {
-                    for (int32_t i = 0; i < n; ++i) fnBalancePixelF32(k, tone, in[i], out[i]);
-                }
-            });
+        fnRunBand(
+            *this, *src_, *dst_, true,
+            [&](const Pixel& in, Pixel& out) { pixel(k, tone, in, out); },
+            [&](const Pixel* in, Pixel* out, int32_t n) { runRow(k, tone, in, out, n); });
+    }
+
+public:
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(int32_t y, Pixel* out) const {
+        const FnBalanceKernelF32 k = kernel();
+        const FnToneTransfer tone = fnToneOf(k);
+        Pixel fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *src_, y, region_.x0, region_.x1, out, fillOut, fillDone,
+            [&](const Pixel& in, Pixel& o) { pixel(k, tone, in, o); },
+            [&](const Pixel* in, Pixel* o, int32_t n) { runRow(k, tone, in, o, n); });
+    }
+
+private:
+    void pixel(const FnBalanceKernelF32& k, const FnToneTransfer& tone, const Pixel& in,
+               Pixel& out) const {
+        if (identity_)
+            std::memmove(&out, &in, sizeof(Pixel));
+        else
+            fnBalancePixelF32(k, tone, in, out);
+    }
+
+    void runRow(const FnBalanceKernelF32& k, const FnToneTransfer& tone, const Pixel* in,
+                Pixel* out, int32_t n) const {
+        if (identity_) {
+            if (copyFn_)
+                copyFn_(in, out, size_t(n) * sizeof(Pixel));
+            else if (in != out)
+                std::memmove(out, in, size_t(n) * sizeof(Pixel));
+        } else if (rowFn_) {
+            rowFn_(k, in, out, n);
+        } else {
+            for (int32_t i = 0; i < n; ++i) fnBalancePixelF32(k, tone, in[i], out[i]);
+        }
     }
 
 private:
@@ -193,8 +222,11 @@ private:
     }
 
     FnBalancePath path_ = FnBalancePath::kAuto;
+    FnStoreMode storeMode_ = FnStoreMode::kAuto;
     FnBalanceRowF32Fn rowFn_ = nullptr;
+    FnCopyBytesFn copyFn_ = nullptr;
     bool identity_ = false;
+    int32_t stream_ = 0;
 };
 
 using FnColBalancerF32 =

@@ -1,21 +1,27 @@
 // Vector row loops of the colour balancer, 16 (AVX-512) or 8 (AVX2) pixels
 // at a time.
 //
-// Included only by the per-ISA translation units (FnColBalancerAvx2.cpp,
-// FnColBalancerAvx512.cpp), each compiled with its own -m flags; everything
-// here has internal linkage so that no vector code leaks into a shared
-// inline symbol.  Every lane performs the operations of fnBalancePixel
+// Included only by the per-ISA translation units (FnRowsAvx2.cpp,
+// FnRowsAvx512.cpp), each compiled with its own -m flags; everything here
+// has internal linkage so that no vector code leaks into a shared inline
+// symbol.  Every lane performs the operations of fnBalancePixel
 // (FnColBalancer.h) in the same order and precision, so the bytes match the
 // scalar loop exactly; a change there must be repeated here (the tests
-// compare both on random pixels and settings).
+// compare both on random pixels and settings, and on every 8-bit colour).
 //
-// Two lane shortcuts are exact rather than literal, and proven so:
-//  - the truncated mean (sum / 3) is taken in double, exact for any int32
-//    sum (the quotient's distance to an integer, at least 1/3, dwarfs the
-//    rounding);
-//  - the 8-bit alpha mix divides (res - src) * a (|x| < 2^16) by 255 in
-//    float, whose rounding cannot cross an integer; the 16-bit one divides
-//    by 16384 with a rounding-toward-zero shift.
+// Lane shortcuts that are exact rather than literal, and why:
+//  - the truncated mean (sum / 3) is the high word of a multiply by
+//    0x55555556, exact for every int32 sum;
+//  - 8-bit results are clamped to 0..255 by the saturating packs that store
+//    them (int32 to int16, then to uint8: exactly the clamp);
+//  - the 8-bit alpha mix without Preserve Luminance divides (res - src) * a
+//    (|x| < 2^16) by 255 in float, whose rounding cannot cross an integer;
+//    the 16-bit one divides by 16384 with a rounding-toward-zero shift;
+//  - the 8-bit alpha mix with Preserve Luminance, trunc(double(p) / 255 + c)
+//    with p = (res - c) * a exact in float, is trunc(((res - c) * a +
+//    255 c) / 255) of a non-negative integer below 2^16: the float quotient
+//    again cannot cross an integer; the 16-bit one divides by 16384 as a
+//    multiplication by 2^-14, which is the same double.
 // Blocks whose channels all lie in range skip the desaturating clamp, which
 // leaves such colours unchanged.
 #pragma once
@@ -26,94 +32,14 @@
 #include <cstring>
 
 #include "engine/FnBalanceKernel.h"
+#include "engine/FnSimdLanes.h"
 
 namespace {
 namespace fnsimd {
 
-// 16 lanes with AVX-512, 8 with AVX2: each unit uses its native width so
-// that no operation falls back to scalar code.
-#if defined(__AVX512F__)
-constexpr int kLanes = 16;
-#else
-constexpr int kLanes = 8;
-#endif
-constexpr int kBytes = kLanes * 4;
-
-typedef int32_t VI __attribute__((vector_size(kBytes)));
-typedef uint32_t VU __attribute__((vector_size(kBytes)));
-typedef float VF __attribute__((vector_size(kBytes)));
-typedef int32_t VIh __attribute__((vector_size(kBytes / 2)));
-typedef float VFh __attribute__((vector_size(kBytes / 2)));
-typedef double VDh __attribute__((vector_size(kBytes)));
-
-inline VI splat(int32_t v) {
-    VI r;
-    for (int i = 0; i < kLanes; ++i) r[i] = v;
-    return r;
-}
-inline VF splatf(float v) {
-    VF r;
-    for (int i = 0; i < kLanes; ++i) r[i] = v;
-    return r;
-}
-inline VF tof(VI v) { return __builtin_convertvector(v, VF); }
-// Truncation toward zero; callers keep the values inside int32.
-inline VI toi(VF v) { return __builtin_convertvector(v, VI); }
-inline VI vmin(VI a, VI b) { return a < b ? a : b; }
-inline VI vmax(VI a, VI b) { return a > b ? a : b; }
-inline VI clampi(VI v, VI lo, VI hi) { return vmin(vmax(v, lo), hi); }
-
-#if defined(__AVX512F__)
-template <class V>
-inline auto lowHalf(V v) {
-    return __builtin_shufflevector(v, v, 0, 1, 2, 3, 4, 5, 6, 7);
-}
-template <class V>
-inline auto highHalf(V v) {
-    return __builtin_shufflevector(v, v, 8, 9, 10, 11, 12, 13, 14, 15);
-}
-inline VI join(VIh a, VIh b) {
-    return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-}
-// Even and odd 32-bit words of two vectors; and back.
-inline VI evens(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
-}
-inline VI odds(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31);
-}
-inline VI interleaveLow(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
-}
-inline VI interleaveHigh(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15,
-                                   31);
-}
-inline bool anyLane(VI m) { return _mm512_test_epi32_mask((__m512i)m, (__m512i)m) != 0; }
-#else
-template <class V>
-inline auto lowHalf(V v) {
-    return __builtin_shufflevector(v, v, 0, 1, 2, 3);
-}
-template <class V>
-inline auto highHalf(V v) {
-    return __builtin_shufflevector(v, v, 4, 5, 6, 7);
-}
-inline VI join(VIh a, VIh b) { return __builtin_shufflevector(a, b, 0, 1, 2, 3, 4, 5, 6, 7); }
-inline VI evens(VI a, VI b) { return __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14); }
-inline VI odds(VI a, VI b) { return __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15); }
-inline VI interleaveLow(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 0, 8, 1, 9, 2, 10, 3, 11);
-}
-inline VI interleaveHigh(VI a, VI b) {
-    return __builtin_shufflevector(a, b, 4, 12, 5, 13, 6, 14, 7, 15);
-}
-inline bool anyLane(VI m) { return !_mm256_testz_si256((__m256i)m, (__m256i)m); }
-#endif
-
 // sum / 3 truncated toward zero for every int32: the high word of
 // s * 0x55555556, plus one for negative s.
-inline VI div3(VI s) {
+FN_SIMD_INLINE VI div3(VI s) {
 #if defined(__AVX512F__)
     const __m512i v = (__m512i)s, magic = _mm512_set1_epi32(0x55555556);
     // (The zero-masking forms avoid a false uninitialised warning of GCC's
@@ -131,11 +57,11 @@ inline VI div3(VI s) {
     return high + (VI)((VU)s >> 31);
 }
 
-// trunc(double(p) / full + double(c)) lane by lane.
-inline VI mixDouble(VF p, double full, VI c) {
+// trunc(double(p) * scale + double(c)) lane by lane.
+FN_SIMD_INLINE VI mixDouble(VF p, double scale, VI c) {
     const VDh lo =
-        __builtin_convertvector(lowHalf(p), VDh) / full + __builtin_convertvector(lowHalf(c), VDh);
-    const VDh hi = __builtin_convertvector(highHalf(p), VDh) / full +
+        __builtin_convertvector(lowHalf(p), VDh) * scale + __builtin_convertvector(lowHalf(c), VDh);
+    const VDh hi = __builtin_convertvector(highHalf(p), VDh) * scale +
                    __builtin_convertvector(highHalf(c), VDh);
     return join(__builtin_convertvector(lo, VIh), __builtin_convertvector(hi, VIh));
 }
@@ -144,7 +70,7 @@ struct Consts {
     VI add[3];
     VF low[3], mid[3], high[3];
     VF lumLow, lumMaster, lumMid, lumHigh;
-    VI zero, limit, alphaFull;
+    VI zero, limit, alphaFull, order;
     VF one, zerof, limitF;
     bool lumAny;
     VF lowlights, reciprocal, keySpan;
@@ -164,6 +90,7 @@ struct Consts {
         zero = splat(0);
         limit = splat(k.limit);
         alphaFull = splat(k.alphaFull);
+        order = rgbaOrder();
         one = splatf(1.0f);
         zerof = splatf(0.0f);
         limitF = splatf(float(k.limit));
@@ -183,7 +110,7 @@ struct Consts {
 // come out as 1 here, but these lanes never hold one: every input is
 // finite and a product can at most overflow to an infinity.)  The
 // zero-masking forms avoid a false GCC warning on the plain ones.
-inline VF clamp01(const Consts& q, VF v) {
+FN_SIMD_INLINE VF clamp01(const Consts& q, VF v) {
 #if defined(__AVX512F__)
     return (VF)_mm512_maskz_min_ps(0xffff, _mm512_maskz_max_ps(0xffff, (__m512)q.zerof, (__m512)v),
                                    (__m512)q.one);
@@ -193,25 +120,36 @@ inline VF clamp01(const Consts& q, VF v) {
 }
 
 // ((e - 2) u + (3 - e)) u u, clamped to 0..1.
-inline VF shape(const Consts& q, VF u, VF a, VF b) { return clamp01(q, (a * u + b) * u * u); }
+FN_SIMD_INLINE VF shape(const Consts& q, VF u, VF a, VF b) {
+    return clamp01(q, (a * u + b) * u * u);
+}
 
-// The three weights at tone positions x, computed as the table build
-// computes them (FnToneTransfer): the product (x - lo) s shared by both
-// curves.  Where the build subtracts in
-// double (1 - product for the lowlight curve, 1 - (h + l) for the midtone
-// weight) the float subtraction gives the same float: the double result is
-// exact, or both round to the same float for products beyond 2^53 or below
-// 2^-29.  The tests check every entry of both table sizes.
-inline void weightsAt(const Consts& q, VF x, VF& low, VF& mid, VF& high) {
-    const VF prod = (x - q.lowlights) * q.reciprocal;
-    high = shape(q, clamp01(q, prod), q.highA, q.highB);
+// The weights at tone positions x, computed as the table build computes
+// them (FnToneTransfer): the product (x - lo) s shared by both curves.
+// Where the build subtracts in double (1 - product for the lowlight curve,
+// 1 - (h + l) for the midtone weight) the float subtraction gives the same
+// float: the double result is exact, or both round to the same float for
+// products beyond 2^53 or below 2^-29.  The tests check every entry of
+// both table sizes.
+FN_SIMD_INLINE VF highAt(const Consts& q, VF prod) {
+    return shape(q, clamp01(q, prod), q.highA, q.highB);
+}
+FN_SIMD_INLINE VF lowAt(const Consts& q, VF prod) {
     const VF u = q.one - prod;
     const VF l = shape(q, u, q.lowA, q.lowB);
-    low = u < q.zerof ? q.zerof : (u > q.one ? q.one : l);
-    mid = clamp01(q, q.one - (high + low));
+    return u < q.zerof ? q.zerof : (u > q.one ? q.one : l);
+}
+FN_SIMD_INLINE VF midOf(const Consts& q, VF high, VF low) {
+    return clamp01(q, q.one - (high + low));
+}
+FN_SIMD_INLINE void weightsAt(const Consts& q, VF x, VF& low, VF& mid, VF& high) {
+    const VF prod = (x - q.lowlights) * q.reciprocal;
+    high = highAt(q, prod);
+    low = lowAt(q, prod);
+    mid = midOf(q, high, low);
 }
 // The weights of the tables' entries `key`: position key / (N - 1).
-inline void weights(const Consts& q, VI key, VF& low, VF& mid, VF& high) {
+FN_SIMD_INLINE void weights(const Consts& q, VI key, VF& low, VF& mid, VF& high) {
     weightsAt(q, tof(key) / q.keySpan, low, mid, high);
 }
 
@@ -221,25 +159,16 @@ struct Block {
     VI a;
 };
 
-inline void load8(const unsigned char* p, Block& b) {
-    VU px;
-    std::memcpy(&px, p, sizeof(px));
+FN_SIMD_INLINE void load8(const unsigned char* p, Block& b) {
+    const VU px = (VU)loadVI(p);
     b.c[0] = (VI)(px & 0xffu);
     b.c[1] = (VI)((px >> 8) & 0xffu);
     b.c[2] = (VI)((px >> 16) & 0xffu);
     b.a = (VI)(px >> 24);
 }
 
-inline void store8(unsigned char* p, const VI (&o)[3], VI a) {
-    const VU px =
-        ((VU)o[0] & 0xffu) | (((VU)o[1] & 0xffu) << 8) | (((VU)o[2] & 0xffu) << 16) | ((VU)a << 24);
-    std::memcpy(p, &px, sizeof(px));
-}
-
-inline void load16(const unsigned char* p, Block& b) {
-    VI lo, hi;
-    std::memcpy(&lo, p, sizeof(lo));
-    std::memcpy(&hi, p + sizeof(lo), sizeof(hi));
+FN_SIMD_INLINE void load16(const unsigned char* p, Block& b) {
+    const VI lo = loadVI(p), hi = loadVI(p + kBytes);
     const VI rg = evens(lo, hi);
     const VI ba = odds(lo, hi);
     b.c[0] = ((VI)((VU)rg << 16)) >> 16;
@@ -248,115 +177,157 @@ inline void load16(const unsigned char* p, Block& b) {
     b.a = ba >> 16;
 }
 
-inline void store16(unsigned char* p, const VI (&o)[3], VI a) {
+// Channels already clamped to the format's range.
+template <bool Stream>
+FN_SIMD_INLINE void store16(unsigned char* p, const VI (&o)[3], VI a) {
     const VI rg = (VI)(((VU)o[0] & 0xffffu) | ((VU)o[1] << 16));
     const VI ba = (VI)(((VU)o[2] & 0xffffu) | ((VU)a << 16));
-    const VI lo = interleaveLow(rg, ba);
-    const VI hi = interleaveHigh(rg, ba);
-    std::memcpy(p, &lo, sizeof(lo));
-    std::memcpy(p + sizeof(lo), &hi, sizeof(hi));
+    put<Stream>(p, interleaveLow(rg, ba));
+    put<Stream>(p + kBytes, interleaveHigh(rg, ba));
 }
 
-// Desaturating clamp of three int32 lane sets into 0..limit.
-inline void desaturate(const Consts& q, VI (&t)[3]) {
-    const VI lo = vmin(vmin(t[0], t[1]), t[2]);
-    const VI hi = vmax(vmax(t[0], t[1]), t[2]);
-    if (!anyLane((lo < q.zero) | (hi > q.limit))) return;  // all in range: unchanged
-    const VI m = div3(t[0] + t[1] + t[2]);
-    const VF fm = tof(m);
-    const VI meanLow = m<q.zero, meanHigh = m> q.limit;
+// Desaturating clamp of P blocks of three int32 lane sets into 0..limit.
+template <int P>
+FN_SIMD_INLINE void desaturate(const Consts& q, VI (&t)[P][3]) {
+    VI lo[P], hi[P], below[P], above[P];
+    VI out = q.zero, both = q.zero;
+    for (int p = 0; p < P; ++p) {
+        lo[p] = vmin(vmin(t[p][0], t[p][1]), t[p][2]);
+        hi[p] = vmax(vmax(t[p][0], t[p][1]), t[p][2]);
+        below[p] = lo[p] < q.zero;
+        above[p] = hi[p] > q.limit;
+        out |= below[p] | above[p];
+        both |= below[p] & above[p];
+    }
+    if (!anyLane(out)) return;  // all in range: unchanged
+    VI m[P];
+    VF fm[P], kk[P];
+    for (int p = 0; p < P; ++p) {
+        m[p] = div3(t[p][0] + t[p][1] + t[p][2]);
+        fm[p] = tof(m[p]);
+    }
     // The smallest factor comes from the lowest channel (below 0) or the
     // highest (above limit): division rounds monotonically, so the minimum
-    // over the three channels' factors is the smaller of these two.
-    const VF kBelow = fm / tof(m - lo);
-    const VF kAbove = tof(q.limit - m) / tof(hi - m);
-    VF kk = lo < q.zero ? kBelow : q.one;
-    kk = hi > q.limit ? (kAbove < kk ? kAbove : kk) : kk;
+    // over the three channels' factors is the smaller of these two.  With
+    // the mean in range each is below 1, so a lane past one edge only takes
+    // that edge's factor, and one division does unless a lane is past both.
+    if (!anyLane(both)) {
+        for (int p = 0; p < P; ++p) {
+            const VF num = below[p] ? fm[p] : tof(q.limit - m[p]);
+            const VF den = below[p] ? tof(m[p] - lo[p]) : tof(hi[p] - m[p]);
+            kk[p] = (below[p] | above[p]) ? num / den : q.one;
+        }
+    } else {
+        for (int p = 0; p < P; ++p) {
+            const VF kBelow = fm[p] / tof(m[p] - lo[p]);
+            const VF kAbove = tof(q.limit - m[p]) / tof(hi[p] - m[p]);
+            VF k = below[p] ? kBelow : q.one;
+            kk[p] = above[p] ? (kAbove < k ? kAbove : k) : k;
+        }
+    }
     // With the mean in range, (t - m) k + m lies in (-1, limit + 1) (the
     // rounding of these few steps is far below one unit), so truncation
     // alone gives the scalar clamp's result; with k = 1 (every channel in
     // range, so exact in float) it gives t back.
-    const VI edge = meanLow ? q.zero : q.limit;
-    const VI meanOut = meanLow | meanHigh;
-    for (int i = 0; i < 3; ++i) {
-        const VI shrunk = toi(tof(t[i] - m) * kk + fm);
-        t[i] = meanOut ? edge : shrunk;
+    VI meanOut = q.zero;
+    for (int p = 0; p < P; ++p) {
+        for (int i = 0; i < 3; ++i) t[p][i] = toi(tof(t[p][i] - m[p]) * kk[p] + fm[p]);
+        meanOut |= (m[p] < q.zero) | (m[p] > q.limit);
+    }
+    // A mean outside 0..limit gives the grey on the edge it crossed.
+    if (anyLane(meanOut)) {
+        for (int p = 0; p < P; ++p) {
+            const VI low = m[p] < q.zero, edgeOut = low | (m[p] > q.limit);
+            const VI edge = low ? q.zero : q.limit;
+            for (int i = 0; i < 3; ++i) t[p][i] = edgeOut ? edge : t[p][i];
+        }
     }
 }
 
-template <bool Sixteen, bool Preserve, bool Alpha>
-__attribute__((always_inline)) inline void balanceBlock(const Consts& q, const unsigned char* in,
-                                                        unsigned char* outp) {
-    Block b;
-    if constexpr (Sixteen)
-        load16(in, b);
-    else
-        load8(in, b);
-    VI key = b.c[0] + b.c[1] + b.c[2];
-    if constexpr (Sixteen) key = vmax(key, q.zero);
-    VF wL, wM, wH;
-    weights(q, key, wL, wM, wH);
-    VI res[3];
+// P blocks of kLanes pixels, side by side.
+template <bool Sixteen, bool Preserve, bool Alpha, bool Stream, int P>
+FN_SIMD_INLINE void balanceBlock(const Consts& q, const unsigned char* in, unsigned char* outp) {
+    constexpr int32_t kBlockBytes = kLanes * (Sixteen ? 8 : 4);
+    // 8-bit results left unclamped here are clamped by pack8; the alpha mix
+    // needs them clamped first.
+    constexpr bool kClamp = Sixteen || Alpha;
+    Block b[P];
+    VF wL[P], wM[P], wH[P];
+    VI res[P][3];
+    for (int p = 0; p < P; ++p) {
+        if constexpr (Sixteen)
+            load16(in + p * kBlockBytes, b[p]);
+        else
+            load8(in + p * kBlockBytes, b[p]);
+        VI key = b[p].c[0] + b[p].c[1] + b[p].c[2];
+        if constexpr (Sixteen) key = vmax(key, q.zero);
+        weights(q, key, wL[p], wM[p], wH[p]);
+    }
+    for (int p = 0; p < P; ++p)
+        for (int i = 0; i < 3; ++i) {
+            const VF v =
+                tof(b[p].c[i] + q.add[i]) + wL[p] * q.low[i] + wM[p] * q.mid[i] + wH[p] * q.high[i];
+            res[p][i] = toi(v);
+        }
     if constexpr (!Preserve) {
-        for (int i = 0; i < 3; ++i) {
-            const VF v = tof(b.c[i] + q.add[i]) + wL * q.low[i] + wM * q.mid[i] + wH * q.high[i];
-            res[i] = clampi(toi(v), q.zero, q.limit);
-        }
+        if constexpr (kClamp)
+            for (int p = 0; p < P; ++p)
+                for (int i = 0; i < 3; ++i) res[p][i] = clampi(res[p][i], q.zero, q.limit);
     } else {
-        for (int i = 0; i < 3; ++i) {
-            const VF v = tof(b.c[i] + q.add[i]) + wL * q.low[i] + wM * q.mid[i] + wH * q.high[i];
-            res[i] = toi(v);
-        }
-        desaturate(q, res);
+        desaturate<P>(q, res);
         if (q.lumAny) {
-            const VI lum = toi(wL * q.lumLow + q.lumMaster + wM * q.lumMid + wH * q.lumHigh);
-            for (int i = 0; i < 3; ++i) res[i] = clampi(res[i] + lum, q.zero, q.limit);
+            for (int p = 0; p < P; ++p) {
+                const VI lum =
+                    toi(wL[p] * q.lumLow + q.lumMaster + wM[p] * q.lumMid + wH[p] * q.lumHigh);
+                for (int i = 0; i < 3; ++i) {
+                    res[p][i] = res[p][i] + lum;
+                    if constexpr (kClamp) res[p][i] = clampi(res[p][i], q.zero, q.limit);
+                }
+            }
         }
     }
     if constexpr (Alpha) {
-        const VI a = b.a;
-        const VI none = a <= q.zero, full = a >= q.alphaFull;
-        for (int i = 0; i < 3; ++i) {
-            const VI c = b.c[i];
-            VI mixed;
-            if constexpr (!Preserve) {
-                const VI p = (res[i] - c) * a;
-                if constexpr (Sixteen)
-                    mixed = c + ((p + ((p >> 31) & 16383)) >> 14);
-                else
-                    mixed = c + toi(tof(p) / splatf(255.0f));
-            } else {
-                const VF p = tof(res[i] - c) * tof(a);
-                mixed = mixDouble(p, Sixteen ? 16384.0 : 255.0, c);
+        for (int p = 0; p < P; ++p) {
+            const VI a = b[p].a;
+            const VI none = a <= q.zero, full = a >= q.alphaFull;
+            for (int i = 0; i < 3; ++i) {
+                const VI c = b[p].c[i];
+                VI mixed;
+                if constexpr (Sixteen) {
+                    if constexpr (!Preserve) {
+                        const VI x = (res[p][i] - c) * a;
+                        mixed = c + ((x + ((x >> 31) & 16383)) >> 14);
+                    } else {
+                        mixed = mixDouble(tof(res[p][i] - c) * tof(a), 1.0 / 16384.0, c);
+                    }
+                } else {
+                    if constexpr (!Preserve)
+                        mixed = c + toi(tof((res[p][i] - c) * a) / splatf(255.0f));
+                    else
+                        mixed = toi(tof((res[p][i] - c) * a + c * 255) / splatf(255.0f));
+                }
+                res[p][i] = none ? c : (full ? res[p][i] : mixed);
             }
-            res[i] = none ? c : (full ? res[i] : mixed);
         }
     }
-    if constexpr (Sixteen)
-        store16(outp, res, b.a);
-    else
-        store8(outp, res, b.a);
+    for (int p = 0; p < P; ++p) {
+        if constexpr (Sixteen)
+            store16<Stream>(outp + p * kBlockBytes, res[p], b[p].a);
+        else
+            put<Stream>(outp + p * kBlockBytes,
+                        pack8(res[p][0], res[p][1], res[p][2], b[p].a, q.order));
+    }
 }
 
 template <bool Sixteen, bool Preserve, bool Alpha>
 void balanceRow(const FnBalanceKernel& k, const void* src, void* dst, int32_t n) {
-    constexpr int32_t kPixel = Sixteen ? 8 : 4;
-    constexpr int32_t kBlock = kLanes * kPixel;
     const Consts q(k);
-    const unsigned char* in = static_cast<const unsigned char*>(src);
-    unsigned char* out = static_cast<unsigned char*>(dst);
-    int32_t i = 0;
-    for (; i + kLanes <= n; i += kLanes)
-        balanceBlock<Sixteen, Preserve, Alpha>(q, in + size_t(i) * kPixel,
-                                               out + size_t(i) * kPixel);
-    if (i < n) {
-        // The tail runs through a zero-padded block: padding keys are 0.
-        unsigned char bufIn[kBlock] = {}, bufOut[kBlock];
-        const size_t bytes = size_t(n - i) * kPixel;
-        std::memcpy(bufIn, in + size_t(i) * kPixel, bytes);
-        balanceBlock<Sixteen, Preserve, Alpha>(q, bufIn, bufOut);
-        std::memcpy(out + size_t(i) * kPixel, bufOut, bytes);
-    }
+    walkBlocks<Sixteen ? 8 : 4>(static_cast<const unsigned char*>(src),
+                                static_cast<unsigned char*>(dst), n, k.stream != 0,
+                                [&]<bool S, int P>(const unsigned char* in, unsigned char* out) {
+                                    balanceBlock<Sixteen, Preserve, Alpha, S, P>(q, in, out);
+                                });
+    if (k.stream) fenceStreams();
 }
 
 template <bool Sixteen>
@@ -379,8 +350,8 @@ void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t
 
 namespace {
 // Weight tables for keys 0..n-1.
-inline void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
-                          float* high) {
+FN_SIMD_INLINE void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
+                                  float* high) {
     using namespace fnsimd;
     const Consts q(k);
     VI key;

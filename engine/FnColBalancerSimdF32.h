@@ -21,20 +21,15 @@
 namespace {
 namespace fnsimd {
 
-inline VF joinF(VFh a, VFh b) { return (VF)join((VIh)a, (VIh)b); }
+FN_SIMD_INLINE VF joinF(VFh a, VFh b) { return (VF)join((VIh)a, (VIh)b); }
 
-inline VDh splatd(double v) {
-    VDh r;
-    for (int i = 0; i < kLanes / 2; ++i) r[i] = v;
-    return r;
-}
-inline VDh lowD(VF v) { return __builtin_convertvector(lowHalf(v), VDh); }
-inline VDh highD(VF v) { return __builtin_convertvector(highHalf(v), VDh); }
-inline VF toF(VDh lo, VDh hi) {
+FN_SIMD_INLINE VDh lowD(VF v) { return __builtin_convertvector(lowHalf(v), VDh); }
+FN_SIMD_INLINE VDh highD(VF v) { return __builtin_convertvector(highHalf(v), VDh); }
+FN_SIMD_INLINE VF toF(VDh lo, VDh hi) {
     return joinF(__builtin_convertvector(lo, VFh), __builtin_convertvector(hi, VFh));
 }
 
-inline FnBalanceKernel toneKernel(const FnBalanceKernelF32& k) {
+FN_SIMD_INLINE FnBalanceKernel toneKernel(const FnBalanceKernelF32& k) {
     FnBalanceKernel t;
     t.lowlights = k.lowlights;
     t.reciprocal = k.reciprocal;
@@ -85,33 +80,26 @@ struct BlockF32 {
 #if defined(__AVX512F__)
 // (The zero-masking forms avoid a false uninitialised warning of GCC's plain
 // forms.)
-inline VF unpackLo(VF a, VF b) {
+FN_SIMD_INLINE VF unpackLo(VF a, VF b) {
     return (VF)_mm512_maskz_unpacklo_ps(0xffff, (__m512)a, (__m512)b);
 }
-inline VF unpackHi(VF a, VF b) {
+FN_SIMD_INLINE VF unpackHi(VF a, VF b) {
     return (VF)_mm512_maskz_unpackhi_ps(0xffff, (__m512)a, (__m512)b);
 }
-inline VF unpackLo2(VF a, VF b) {
+FN_SIMD_INLINE VF unpackLo2(VF a, VF b) {
     return (VF)_mm512_maskz_unpacklo_pd(0xff, (__m512d)a, (__m512d)b);
 }
-inline VF unpackHi2(VF a, VF b) {
+FN_SIMD_INLINE VF unpackHi2(VF a, VF b) {
     return (VF)_mm512_maskz_unpackhi_pd(0xff, (__m512d)a, (__m512d)b);
 }
 #else
-inline VF unpackLo(VF a, VF b) { return (VF)_mm256_unpacklo_ps((__m256)a, (__m256)b); }
-inline VF unpackHi(VF a, VF b) { return (VF)_mm256_unpackhi_ps((__m256)a, (__m256)b); }
-inline VF unpackLo2(VF a, VF b) { return (VF)_mm256_unpacklo_pd((__m256d)a, (__m256d)b); }
-inline VF unpackHi2(VF a, VF b) { return (VF)_mm256_unpackhi_pd((__m256d)a, (__m256d)b); }
+FN_SIMD_INLINE VF unpackLo(VF a, VF b) { return (VF)_mm256_unpacklo_ps((__m256)a, (__m256)b); }
+FN_SIMD_INLINE VF unpackHi(VF a, VF b) { return (VF)_mm256_unpackhi_ps((__m256)a, (__m256)b); }
+FN_SIMD_INLINE VF unpackLo2(VF a, VF b) { return (VF)_mm256_unpacklo_pd((__m256d)a, (__m256d)b); }
+FN_SIMD_INLINE VF unpackHi2(VF a, VF b) { return (VF)_mm256_unpackhi_pd((__m256d)a, (__m256d)b); }
 #endif
 
-inline VF loadVF(const unsigned char* p) {
-    VF v;
-    std::memcpy(&v, p, sizeof(v));
-    return v;
-}
-inline void storeVF(unsigned char* p, VF v) { std::memcpy(p, &v, sizeof(v)); }
-
-inline void loadF32(const unsigned char* p, BlockF32& b) {
+FN_SIMD_INLINE void loadF32(const unsigned char* p, BlockF32& b) {
     const VF v0 = loadVF(p), v1 = loadVF(p + kBytes), v2 = loadVF(p + 2 * kBytes),
              v3 = loadVF(p + 3 * kBytes);
     const VF rg01 = unpackLo(v0, v1), ba01 = unpackHi(v0, v1);
@@ -122,17 +110,18 @@ inline void loadF32(const unsigned char* p, BlockF32& b) {
     b.a = unpackHi2(ba01, ba23);
 }
 
-inline void storeF32(unsigned char* p, const VF (&o)[3], VF a) {
+template <bool Stream>
+FN_SIMD_INLINE void storeF32(unsigned char* p, const VF (&o)[3], VF a) {
     const VF rg01 = unpackLo(o[0], o[1]), ba01 = unpackLo(o[2], a);
     const VF rg23 = unpackHi(o[0], o[1]), ba23 = unpackHi(o[2], a);
-    storeVF(p, unpackLo2(rg01, ba01));
-    storeVF(p + kBytes, unpackHi2(rg01, ba01));
-    storeVF(p + 2 * kBytes, unpackLo2(rg23, ba23));
-    storeVF(p + 3 * kBytes, unpackHi2(rg23, ba23));
+    put<Stream>(p, unpackLo2(rg01, ba01));
+    put<Stream>(p + kBytes, unpackHi2(rg01, ba01));
+    put<Stream>(p + 2 * kBytes, unpackLo2(rg23, ba23));
+    put<Stream>(p + 3 * kBytes, unpackHi2(rg23, ba23));
 }
 
 // The float desaturating clamp of one half of the lanes, in double.
-inline void desaturateHalf(VDh (&c)[3]) {
+FN_SIMD_INLINE void desaturateHalf(VDh (&c)[3]) {
     const VDh zero = splatd(0.0), one = splatd(1.0);
     const VDh m = (c[0] + c[1] + c[2]) / 3.0;
     VDh k = one;
@@ -147,83 +136,94 @@ inline void desaturateHalf(VDh (&c)[3]) {
     }
 }
 
-inline void desaturateF32(const ConstsF32& q, VF (&t)[3]) {
-    const VI neg = (t[0] < q.zero) | (t[1] < q.zero) | (t[2] < q.zero);
-    if (!anyLane(neg)) return;  // nothing below 0: unchanged
-    VDh lo[3] = {lowD(t[0]), lowD(t[1]), lowD(t[2])};
-    VDh hi[3] = {highD(t[0]), highD(t[1]), highD(t[2])};
-    desaturateHalf(lo);
-    desaturateHalf(hi);
-    for (int i = 0; i < 3; ++i) t[i] = neg ? toF(lo[i], hi[i]) : t[i];
+// The clamp of P blocks; blocks with no channel below 0 are left as they
+// are.
+template <int P>
+FN_SIMD_INLINE void desaturateF32(const ConstsF32& q, VF (&t)[P][3]) {
+    VI neg[P];
+    VI any = splat(0);
+    for (int p = 0; p < P; ++p) {
+        neg[p] = (t[p][0] < q.zero) | (t[p][1] < q.zero) | (t[p][2] < q.zero);
+        any |= neg[p];
+    }
+    if (!anyLane(any)) return;  // nothing below 0: unchanged
+    for (int p = 0; p < P; ++p) {
+        VDh lo[3] = {lowD(t[p][0]), lowD(t[p][1]), lowD(t[p][2])};
+        VDh hi[3] = {highD(t[p][0]), highD(t[p][1]), highD(t[p][2])};
+        desaturateHalf(lo);
+        desaturateHalf(hi);
+        for (int i = 0; i < 3; ++i) t[p][i] = neg[p] ? toF(lo[i], hi[i]) : t[p][i];
+    }
 }
 
 // c + (r - c) a in double, rounded to single once.
-inline VF mixF32(VF c, VF r, VF a) {
+FN_SIMD_INLINE VF mixF32(VF c, VF r, VF a) {
     const VDh cl = lowD(c), ch = highD(c);
     const VDh lo = cl + (lowD(r) - cl) * lowD(a);
     const VDh hi = ch + (highD(r) - ch) * highD(a);
     return toF(lo, hi);
 }
 
-template <bool Preserve, bool Alpha>
-__attribute__((always_inline)) inline void balanceBlockF32(const ConstsF32& q,
-                                                           const unsigned char* in,
-                                                           unsigned char* outp) {
-    BlockF32 b;
-    loadF32(in, b);
-    VF key = b.c[0] + b.c[1] + b.c[2];
-    key = key > q.zero ? (key < q.keyWhite ? key : q.keyWhite) : q.zero;
-    VF wL, wM, wH;
-    weightsAt(q.tone, key * q.keyScale / q.keySpan, wL, wM, wH);
-    VF res[3];
-    for (int i = 0; i < 3; ++i)
-        res[i] = b.c[i] + q.add[i] + wL * q.low[i] + wM * q.mid[i] + wH * q.high[i];
+// P blocks of kLanes pixels, side by side.
+template <bool Preserve, bool Alpha, bool Stream, int P>
+FN_SIMD_INLINE void balanceBlockF32(const ConstsF32& q, const unsigned char* in,
+                                    unsigned char* outp) {
+    constexpr int kBlockBytes = kLanes * 16;
+    BlockF32 b[P];
+    VF wL[P], wM[P], wH[P], res[P][3];
+    for (int p = 0; p < P; ++p) {
+        loadF32(in + p * kBlockBytes, b[p]);
+        VF key = b[p].c[0] + b[p].c[1] + b[p].c[2];
+        key = key > q.zero ? (key < q.keyWhite ? key : q.keyWhite) : q.zero;
+        weightsAt(q.tone, key * q.keyScale / q.keySpan, wL[p], wM[p], wH[p]);
+    }
+    for (int p = 0; p < P; ++p)
+        for (int i = 0; i < 3; ++i)
+            res[p][i] =
+                b[p].c[i] + q.add[i] + wL[p] * q.low[i] + wM[p] * q.mid[i] + wH[p] * q.high[i];
     if constexpr (Preserve) {
-        desaturateF32(q, res);
+        desaturateF32<P>(q, res);
         if (q.lumAny) {
-            const VF lum = wL * q.lumLow + q.lumMaster + wM * q.lumMid + wH * q.lumHigh;
-            for (int i = 0; i < 3; ++i) {
-                const VF v = res[i] + lum;
-                res[i] = v > q.zero ? v : q.zero;
+            for (int p = 0; p < P; ++p) {
+                const VF lum =
+                    wL[p] * q.lumLow + q.lumMaster + wM[p] * q.lumMid + wH[p] * q.lumHigh;
+                for (int i = 0; i < 3; ++i) {
+                    const VF v = res[p][i] + lum;
+                    res[p][i] = v > q.zero ? v : q.zero;
+                }
             }
         }
     }
-    if constexpr (Alpha) {
-        const VI none = ~(b.a > q.zero), full = b.a >= q.one;
-        for (int i = 0; i < 3; ++i) {
-            const VF mixed = mixF32(b.c[i], res[i], b.a);
-            res[i] = none ? b.c[i] : (full ? res[i] : mixed);
+    for (int p = 0; p < P; ++p) {
+        if constexpr (Alpha) {
+            const VI none = ~(b[p].a > q.zero), full = b[p].a >= q.one;
+            for (int i = 0; i < 3; ++i) {
+                const VF mixed = mixF32(b[p].c[i], res[p][i], b[p].a);
+                res[p][i] = none ? b[p].c[i] : (full ? res[p][i] : mixed);
+            }
         }
+        // Pixels with a NaN or infinite colour channel keep their source
+        // bits.
+        const VI bad = (((VI)b[p].c[0] & q.expBits) == q.expBits) |
+                       (((VI)b[p].c[1] & q.expBits) == q.expBits) |
+                       (((VI)b[p].c[2] & q.expBits) == q.expBits);
+        for (int i = 0; i < 3; ++i) res[p][i] = bad ? b[p].c[i] : res[p][i];
+        storeF32<Stream>(outp + p * kBlockBytes, res[p], b[p].a);
     }
-    // Pixels with a NaN or infinite colour channel keep their source bits.
-    const VI bad = (((VI)b.c[0] & q.expBits) == q.expBits) |
-                   (((VI)b.c[1] & q.expBits) == q.expBits) |
-                   (((VI)b.c[2] & q.expBits) == q.expBits);
-    for (int i = 0; i < 3; ++i) res[i] = bad ? b.c[i] : res[i];
-    storeF32(outp, res, b.a);
 }
 
 template <bool Preserve, bool Alpha>
 void balanceRowF32(const FnBalanceKernelF32& k, const void* src, void* dst, int32_t n) {
-    constexpr int32_t kPixel = 16;
-    constexpr int32_t kBlock = kLanes * kPixel;
     const ConstsF32 q(k);
-    const unsigned char* in = static_cast<const unsigned char*>(src);
-    unsigned char* out = static_cast<unsigned char*>(dst);
-    int32_t i = 0;
-    for (; i + kLanes <= n; i += kLanes)
-        balanceBlockF32<Preserve, Alpha>(q, in + size_t(i) * kPixel, out + size_t(i) * kPixel);
-    if (i < n) {
-        // The tail runs through a zero-padded block.
-        unsigned char bufIn[kBlock] = {}, bufOut[kBlock];
-        const size_t bytes = size_t(n - i) * kPixel;
-        std::memcpy(bufIn, in + size_t(i) * kPixel, bytes);
-        balanceBlockF32<Preserve, Alpha>(q, bufIn, bufOut);
-        std::memcpy(out + size_t(i) * kPixel, bufOut, bytes);
-    }
+    walkBlocks<16>(static_cast<const unsigned char*>(src), static_cast<unsigned char*>(dst), n,
+                   k.stream != 0, [&]<bool S, int P>(const unsigned char* in, unsigned char* out) {
+                       balanceBlockF32<Preserve, Alpha, S, P>(q, in, out);
+                   });
+    if (k.stream) fenceStreams();
 }
 
-inline void balanceRowF32Any(const FnBalanceKernelF32& k, const void* src, void* dst, int32_t n) {
+FN_SIMD_INLINE void balanceRowF32Any(const FnBalanceKernelF32& k, const void* src, void* dst,
+                                     int32_t n) {
     if (k.preserve) {
         if (k.alphaWeighted)
             balanceRowF32<true, true>(k, src, dst, n);

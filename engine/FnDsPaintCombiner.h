@@ -8,12 +8,17 @@
 // Float storage (mask full at 1.0): a mask value at or below 0, or NaN, is
 // empty, one at or above 1 full, and in between every component becomes
 // fnMixF32(s, d, m).
+//
+// Runs where source and mask both move forward pixel by pixel go through
+// the vector rows of FnPaintCombinerSimd.h where the processor has them
+// (the same bytes); blendRun below stays the reference.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 
 #include "engine/FnFrameContext.h"
+#include "engine/FnVectorRows.h"
 #include "engine/Imager.h"
 
 // s + (d - s) m for 0 < m < 1, in double and rounded to single once, so no
@@ -37,30 +42,55 @@ public:
     using MaskImage = FnTexture<MaskStorage, MaskWorking>;
     static constexpr int32_t kFull = MaskStorage::kMax;
     static constexpr bool kFloat = !MaskStorage::kInteger;
+    static constexpr FnRowFormat kFormat =
+        kFloat ? FnRowFormat::kF32 : (sizeof(Storage) == 8 ? FnRowFormat::k16 : FnRowFormat::k8);
+
+    // Which blend loop runs (kScalar: blendRun).
+    void setRowPath(FnBalancePath p) { path_ = p; }
+
+    void prepare(Image&, MaskImage&, Image&) override {
+        rowFn_ = fnCombineRowFunction(path_, kFormat);
+    }
+
+    // One row's columns [x0, x1) of row y, blended into `d` (the map's
+    // pixel x0 of that row); srow and mrow are the rows the source and mask
+    // read for y.
+    void blendRow(const Image& src, const MaskImage& mask, int32_t srow, int32_t mrow, Storage* d,
+                  int32_t x0, int32_t x1) const {
+        for (int32_t x = x0; x < x1;) {
+            // Both images' runs, cut where either changes.
+            const auto s = src.runAt(x, srow, x1);
+            const auto m = mask.runAt(x, mrow, x1);
+            const int32_t n = s.n < m.n ? s.n : m.n;
+            if (s.in && m.in) {
+                if (rowFn_ && s.step == 1 && m.step == 1)
+                    rowFn_(s.in, m.in, d, n);
+                else
+                    blendRun(d, s.in, s.step, m.in, m.step, n);
+            } else if (s.in) {
+                copyRun(d, s.in, s.step, n);
+            } else if (m.in) {
+                scaleRun(d, m.in, m.step, n);
+            } else {
+                clearRun(d, n);
+            }
+            d += n;
+            x += n;
+        }
+    }
+
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(const Image& src, const MaskImage& mask, int32_t y, Storage* out) const {
+        const FnRect r = this->region();
+        blendRow(src, mask, src.storedRow(y), mask.storedRow(y), out, r.x0, r.x1);
+    }
 
     void processBand(Image& src, MaskImage& mask, Image& map) override {
         const FnRect r = this->region();
         const FnBandRange b = this->bandRows();
         for (int32_t y = this->alignToField(b.first); y < b.end; y += this->fieldStep()) {
             if (this->shouldStop()) return;
-            const int32_t srow = src.storedRow(y), mrow = mask.storedRow(y);
-            Storage* d = map.at(r.x0, y);
-            for (int32_t x = r.x0; x < r.x1;) {
-                // Both images' runs, cut where either changes.
-                const auto s = src.runAt(x, srow, r.x1);
-                const auto m = mask.runAt(x, mrow, r.x1);
-                const int32_t n = s.n < m.n ? s.n : m.n;
-                if (s.in && m.in)
-                    blendRun(d, s.in, s.step, m.in, m.step, n);
-                else if (s.in)
-                    copyRun(d, s.in, s.step, n);
-                else if (m.in)
-                    scaleRun(d, m.in, m.step, n);
-                else
-                    clearRun(d, n);
-                d += n;
-                x += n;
-            }
+            blendRow(src, mask, src.storedRow(y), mask.storedRow(y), map.at(r.x0, y), r.x0, r.x1);
         }
     }
 
@@ -118,6 +148,9 @@ private:
     static void clearRun(Storage* d, int32_t n) {
         for (int32_t k = 0; k < n; ++k) d[k] = Storage{};
     }
+
+    FnBalancePath path_ = FnBalancePath::kAuto;
+    FnCombineRowFn rowFn_ = nullptr;
 };
 
 // Blends `output` with `source` through `mask` over the frame's region.

@@ -6,6 +6,11 @@ void bandThunk(void* const* args) { static_cast<FnImgProc*>(args[0])->processBan
 
 void FnImgProc::process(FnTexIndexer* map) {
     if (!map) return;
+    if (beginRun(map)) runPasses();
+    endRun();
+}
+
+bool FnImgProc::beginRun(FnTexIndexer* map) {
     const FnRect extent = extentOf(*map);
     if (!(flags_ & kRegionSet)) setRegion(extent);
     map_ = map;
@@ -13,15 +18,18 @@ void FnImgProc::process(FnTexIndexer* map) {
     mapHeight_ = map->height();
     // The region is clipped for this run only, so a processor reused on
     // another map clips the region it was given, not this run's.
-    const FnRect kept = region_;
+    keptRegion_ = region_;
     region_ = fnClipRegion(region_, extent);
     // An empty map has no pixel to clip to: nothing runs.
-    if (mapWidth_ > 0 && mapHeight_ > 0) {
-        prepare();
-        runPasses();
-        finish();
-    }
-    region_ = kept;
+    running_ = mapWidth_ > 0 && mapHeight_ > 0;
+    if (running_) prepare();
+    return running_;
+}
+
+void FnImgProc::endRun() {
+    if (running_) finish();
+    running_ = false;
+    region_ = keptRegion_;
     map_ = nullptr;
 }
 

@@ -30,6 +30,13 @@ public:
     virtual void runPasses();
     virtual void process(FnTexIndexer* map);
 
+    // process() in pieces, for callers that walk the rows themselves
+    // (FnFrameSteps.h): beginRun sets the region up for the map and calls
+    // prepare (false when the map has no pixel, and nothing may run);
+    // endRun calls finish and restores the region.  One pass.
+    bool beginRun(FnTexIndexer* map);
+    void endRun();
+
     void getColumns(int32_t& x0, int32_t& x1) const {
         x0 = region_.x0;
         x1 = region_.x1;
@@ -40,6 +47,10 @@ public:
         first = b.first;
         end = b.end;
     }
+
+private:
+    FnRect keptRegion_;
+    bool running_ = false;
 };
 
 template <class Src, class Dst>
@@ -57,10 +68,77 @@ public:
         src_ = nullptr;
     }
 
+    // run() in pieces (FnImgProc::beginRun): the images stay set until
+    // endRows.
+    bool beginRows(Src& src, Dst& dst) {
+        if (!dst.pixels()) return false;
+        dst_ = &dst;
+        src_ = &src;
+        if (beginRun(&dst)) return true;
+        endRows();
+        return false;
+    }
+    void endRows() {
+        if (map_) endRun();
+        dst_ = nullptr;
+        src_ = nullptr;
+    }
+
 protected:
     Dst* dst_ = nullptr;
     Src* src_ = nullptr;
 };
+
+// One row of a two-image processor whose rows go run by run: columns x0
+// to x1 of row y, walked through the source's edge modes, written
+// contiguously from `out`.  `one(in, out)` processes one pixel, `row(in,
+// out, n)` a contiguous run.  Fill runs all read one colour: `fill` keeps
+// it processed (fillDone) across the rows of a band.
+template <class Pixel, class Working, class DstPixel, class One, class Row>
+void fnRunRow(const FnTexture<Pixel, Working>& src, int32_t y, int32_t x0, int32_t x1,
+              DstPixel* out, DstPixel& fillOut, bool& fillDone, One&& one, Row&& row) {
+    src.forEachRun(
+        y, x0, x1,
+        [&](int32_t n) {
+            if (!fillDone) {
+                one(src.fillValue(), fillOut);
+                fillDone = true;
+            }
+            for (int32_t i = 0; i < n; ++i) out[i] = fillOut;
+            out += n;
+        },
+        [&](const Pixel* in, int32_t step, int32_t n) {
+            if (step == 1) {
+                row(in, out, n);
+            } else if (step == 0) {
+                DstPixel single;
+                one(*in, single);
+                for (int32_t i = 0; i < n; ++i) out[i] = single;
+            } else {
+                for (int32_t i = 0; i < n; ++i, in += step) one(*in, out[i]);
+            }
+            out += n;
+        });
+}
+
+// One band of such a processor: the band's rows (only those of the field
+// when `fields`), each by fnRunRow into the destination from the region's
+// first column.
+template <class Proc, class Pixel, class Working, class DstPixel, class DstWorking, class One,
+          class Row>
+void fnRunBand(const Proc& proc, const FnTexture<Pixel, Working>& src,
+               FnTexture<DstPixel, DstWorking>& dst, bool fields, One&& one, Row&& row) {
+    int32_t first, end, x0, x1;
+    proc.getBandRows(first, end);
+    proc.getColumns(x0, x1);
+    DstPixel fillOut{};
+    bool fillDone = false;
+    const int32_t rowStep = fields ? proc.fieldStep() : 1;
+    for (int64_t y = fields ? proc.alignToField(first) : first; y < end; y += rowStep) {
+        if (proc.shouldStop()) return;
+        fnRunRow(src, int32_t(y), x0, x1, dst.at(x0, int32_t(y)), fillOut, fillDone, one, row);
+    }
+}
 
 // Per-pixel driver: walks the band row by row and each row run by run
 // through the source's span lookup, so edge modes are resolved once per run.

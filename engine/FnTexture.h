@@ -15,6 +15,7 @@
 #include <cstring>
 
 #include "engine/FnPixel.h"
+#include "engine/FnStoreMode.h"
 #include "engine/FnTexIndexer.h"
 
 template <class Storage, class Working>
@@ -100,6 +101,17 @@ public:
 
     Storage* pixels() const { return pixels_; }
     ptrdiff_t stride() const { return stride_; }
+    // The bytes the stored rows span, whichever way the rows run; empty
+    // without pixels.
+    FnByteRange byteRange() const {
+        const int32_t w = axes_[0].size, h = axes_[1].size;
+        if (!pixels_ || w <= 0 || h <= 0) return {};
+        const auto* first = reinterpret_cast<const unsigned char*>(pixels_);
+        const auto* last = reinterpret_cast<const unsigned char*>(rowAddress(h - 1));
+        const unsigned char* lo = first < last ? first : last;
+        const unsigned char* hi = first < last ? last : first;
+        return {lo, hi + size_t(w) * kPixelSize};
+    }
     bool ownsPixels() const { return owns_; }
     bool allocationFailed() const { return allocFailed_; }
 

@@ -7,6 +7,11 @@
 // table is rebuilt on every run, whatever the tone settings' dirty flag.
 // 16-bit means below 0 read entry 0.  A tone index outside 0..2 is clamped
 // into it.  The source alpha is not read; the output alpha is white.
+//
+// Contiguous runs go through the vector rows of FnToneRenderSimd.h where
+// the processor has them; they evaluate each pixel's table entry instead of
+// reading it, and give the same bytes.  The table and processPixel stay the
+// reference (and serve edge runs).
 #pragma once
 
 #include <cstdint>
@@ -14,7 +19,9 @@
 #include "engine/FnBalanceParams.h"
 #include "engine/FnImgProc.h"
 #include "engine/FnPixel.h"
+#include "engine/FnStoreMode.h"
 #include "engine/FnToneTransfer.h"
+#include "engine/FnVectorRows.h"
 
 template <class SrcStorage, class SrcWorking, int SrcLimit, class DstStorage, class DstWorking,
           int DstLimit>
@@ -30,6 +37,22 @@ public:
     static constexpr int32_t kWhite = DstStorage::kOne;
 
     int32_t toneIndex = 0;  // 0 lowlights, 1 midtones, 2 highlights
+
+    // Which row loop runs (kScalar: the table, pixel by pixel) and how the
+    // vector rows store.
+    void setRowPath(FnBalancePath p) { path_ = p; }
+    void setStoreMode(FnStoreMode m) { storeMode_ = m; }
+
+    FnMatteKernel matteKernel() const {
+        FnMatteKernel k;
+        k.lowlights = lowlights;
+        k.reciprocal = reciprocal;
+        k.lowEase = lowEase;
+        k.highEase = highEase;
+        k.tone = toneIndex < 0 ? 0 : (toneIndex > 2 ? 2 : toneIndex);
+        k.stream = stream_;
+        return k;
+    }
 
     void processPixel(const SrcStorage& src, DstStorage& dst, int) final {
         int32_t key = (int32_t(src.r) + src.g + src.b) / 3;
@@ -55,19 +78,73 @@ public:
 
 protected:
     void prepare() override {
-        for (int32_t i = 0; i < kEntries; ++i) {
-            const float x = kSixteenBit ? float(i) * 6.1035156e-5f : float(i) / 255.0f;
-            const float v = weight(x) * kScale;
-            int32_t e = v > 0.0f ? int32_t(v) : 0;
-            if (e > DstLimit) e = DstLimit;
-            matte[i] = e;
+        rowFn_ = fnMatteRowFunction(path_, kSixteenBit ? FnRowFormat::k16 : FnRowFormat::k8);
+        if (rowFn_) {
+            // Entry i is the matte of the grey (i, i, i): the vector rows
+            // give it without a curve evaluated in scalar code.
+            constexpr int32_t kChunk = 256;
+            using Elem = typename SrcStorage::Elem;
+            SrcStorage grey[kChunk];
+            DstStorage out[kChunk];
+            FnMatteKernel k = matteKernel();
+            k.stream = 0;
+            for (int32_t i = 0; i < kEntries; i += kChunk) {
+                for (int32_t j = 0; j < kChunk; ++j)
+                    grey[j] = {{Elem(i + j), Elem(i + j), Elem(i + j), 0}};
+                rowFn_(k, grey, out, kChunk);
+                for (int32_t j = 0; j < kChunk; ++j) matte[i + j] = out[j].r;
+            }
+        } else {
+            for (int32_t i = 0; i < kEntries; ++i) {
+                const float x = kSixteenBit ? float(i) * 6.1035156e-5f : float(i) / 255.0f;
+                const float v = weight(x) * kScale;
+                int32_t e = v > 0.0f ? int32_t(v) : 0;
+                if (e > DstLimit) e = DstLimit;
+                matte[i] = e;
+            }
         }
         toneFlags &= ~uint32_t(kDirty);
+        const FnRect& r = this->region_;
+        stream_ =
+            rowFn_ &&
+            fnStreamStores(storeMode_, size_t(r.width()) * size_t(r.height()) * sizeof(DstStorage),
+                           this->src_->byteRange(), this->dst_->byteRange());
     }
 
     void processBand() override {
-        this->template generalPassBand<FnToneRender>(*this, *this->src_, *this->dst_);
+        if (!rowFn_) {
+            this->template generalPassBand<FnToneRender>(*this, *this->src_, *this->dst_);
+            return;
+        }
+        const FnMatteKernel k = matteKernel();
+        fnRunBand(
+            *this, *this->src_, *this->dst_, false,
+            [&](const SrcStorage& in, DstStorage& out) { processPixel(in, out, 0); },
+            [&](const SrcStorage* in, DstStorage* out, int32_t n) { rowFn_(k, in, out, n); });
     }
+
+public:
+    // The region's columns of row y into `out` (FnFrameSteps.h).
+    void processRow(int32_t y, DstStorage* out) {
+        const FnMatteKernel k = matteKernel();
+        DstStorage fillOut{};
+        bool fillDone = false;
+        fnRunRow(
+            *this->src_, y, this->region_.x0, this->region_.x1, out, fillOut, fillDone,
+            [&](const SrcStorage& in, DstStorage& o) { processPixel(in, o, 0); },
+            [&](const SrcStorage* in, DstStorage* o, int32_t n) {
+                if (rowFn_)
+                    rowFn_(k, in, o, n);
+                else
+                    for (int32_t i = 0; i < n; ++i) processPixel(in[i], o[i], 0);
+            });
+    }
+
+private:
+    FnBalancePath path_ = FnBalancePath::kAuto;
+    FnStoreMode storeMode_ = FnStoreMode::kAuto;
+    FnMatteRowFn rowFn_ = nullptr;
+    int32_t stream_ = 0;
 };
 
 using FnToneRender8 = FnToneRender<FnRGBA8, FnRGBAf, 255, FnRGBA8, FnRGBAf, 255>;

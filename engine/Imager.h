@@ -58,6 +58,21 @@ public:
         map_ = nullptr;
     }
 
+    // process() in pieces, for callers that walk the rows themselves
+    // (FnFrameSteps.h): beginRows fits the region and prepares (false, with
+    // nothing to undo, when the map is unusable), endRows finishes.  One
+    // pass.
+    bool beginRows(Src& src, Map& map) {
+        if (map.width() < 1 || map.height() < 1 || !map.pixels()) return false;
+        fitToMap(map, map.pixels());
+        prepare(src, map);
+        return true;
+    }
+    void endRows(Src& src, Map& map) {
+        finish(src, map);
+        map_ = nullptr;
+    }
+
 private:
     static void bandThunk(void* const* a) {
         static_cast<Sampler*>(a[0])->processBand(*static_cast<Src*>(a[1]),
@@ -85,6 +100,18 @@ public:
             runParallel(&Combiner::bandThunk, 4, this, &src, &mask, map);
         }
         finish(src, mask, *map);
+        map_ = nullptr;
+    }
+
+    // As Sampler's.
+    bool beginRows(Src& src, Mask& mask, Map& map) {
+        if (map.width() < 1 || map.height() < 1 || !map.pixels()) return false;
+        fitToMap(map, map.pixels());
+        prepare(src, mask, map);
+        return true;
+    }
+    void endRows(Src& src, Mask& mask, Map& map) {
+        finish(src, mask, map);
         map_ = nullptr;
     }
 

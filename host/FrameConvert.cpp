@@ -216,6 +216,14 @@ void packFrame(const FileInfo& like, const FrameImage& img, std::vector<uint8_t>
             gatherRows(img.rgbaF.data(), nch, w, h, false, pixconv::floatToU16, like.extra,
                        (uint16_t*)buf.data());
             type = TypeDesc::UINT16;
+        } else if (nch == 4 && fileType == TypeDesc::HALF && like.spec.channelformats.empty()) {
+            // Halves made here with the library's own conversion: handed
+            // floats, it would make them the same way in a buffer of its
+            // own, new for every frame.
+            buf.resize(px * 4 * 2);
+            OIIO::convert_pixel_values(TypeDesc::FLOAT, img.rgbaF.data(), TypeDesc::HALF,
+                                       buf.data(), int(px * 4));
+            type = TypeDesc::HALF;
         } else if (nch == 4) {
             data = img.rgbaF.data();
             type = TypeDesc::FLOAT;

@@ -41,10 +41,8 @@ void onExit() {
     if (!gTempActive.load()) return;
     ::unlink(gTempPath);
     std::string said;
-    if (StderrCapture* c = StderrCapture::current()) {
-        said = c->text();
-        c->release();
-    }
+    if (StderrCapture* c = StderrCapture::current()) said = c->text();
+    while (StderrCapture* c = StderrCapture::current()) c->release();
     std::fprintf(stderr, "colbalance: cannot write %s%s%s\n", quotedText(gTargetPath).c_str(),
                  said.empty() ? "" : ": ", said.c_str());
 }
@@ -120,9 +118,11 @@ static bool readFrameQuietly(const std::string& path, PixelDepth depth, FrameIma
     const size_t px = size_t(spec.width) * spec.height;
     const int nch = spec.nchannels;
     const TypeDesc t = readType(spec, depth);
-    out.rgba8.clear();
-    out.rgba16.clear();
-    out.rgbaF.clear();
+    // The buffer of the frame's depth keeps its size: a sequence reads into
+    // the same frames again, without clearing them first.
+    if (depth != PixelDepth::Eight) out.rgba8.clear();
+    if (depth != PixelDepth::Sixteen) out.rgba16.clear();
+    if (depth != PixelDepth::Float) out.rgbaF.clear();
 
     // Where the file's layout is the host's, read in place.
     if (depth == PixelDepth::Eight && t == TypeDesc::UINT8 && nch == 4) {
@@ -286,8 +286,9 @@ static bool writeFrameQuietly(const std::string& path, const FileInfo& like, con
     spec.x = spec.y = spec.full_x = spec.full_y = 0;
     spec.attribute("oiio:UnassociatedAlpha", 1);
 
-    // Elements to hand to OpenImageIO, in the type closest to the file's.
-    std::vector<uint8_t> buf;
+    // Elements to hand to OpenImageIO, in the type closest to the file's,
+    // in a buffer that stays with the writing thread from frame to frame.
+    thread_local std::vector<uint8_t> buf;
     const void* data = nullptr;
     TypeDesc type;
     packFrame(like, img, buf, data, type);

@@ -1,51 +1,90 @@
 #include "host/StderrCapture.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <mutex>
+#include <vector>
 
 namespace {
 constexpr size_t kMostText = 300;
-StderrCapture* gCurrent = nullptr;
+
+// The one redirection all live captures share.
+std::mutex gLock;
+int gSaved = -1;    // the real standard error while redirected
+int gCapture = -1;  // the buffer it points at meanwhile
+std::vector<StderrCapture*> gLive;
 }  // namespace
 
-StderrCapture* StderrCapture::current() { return gCurrent; }
+StderrCapture* StderrCapture::current() {
+    std::lock_guard<std::mutex> lock(gLock);
+    // The oldest: its text holds whatever the others' do.
+    return gLive.empty() ? nullptr : gLive.front();
+}
+
+int StderrCapture::terminal() {
+    // Taken once, before any capture can have redirected it.
+    static const int fd = fcntl(2, F_DUPFD_CLOEXEC, 3);
+    return fd;
+}
 
 StderrCapture::StderrCapture() {
+    (void)terminal();
+    std::lock_guard<std::mutex> lock(gLock);
     std::fflush(stderr);
-    // An anonymous in-memory file: a pipe would block a chatty library.
-    capture_ = memfd_create("colbalance-stderr", MFD_CLOEXEC);
-    if (capture_ < 0) return;
-    saved_ = dup(2);
-    if (saved_ < 0 || dup2(capture_, 2) < 0) {
-        if (saved_ >= 0) close(saved_);
-        close(capture_);
-        saved_ = capture_ = -1;
-        return;
+    if (gLive.empty()) {
+        // An anonymous in-memory file: a pipe would block a chatty library.
+        const int capture = memfd_create("colbalance-stderr", MFD_CLOEXEC);
+        if (capture < 0) return;
+        // Appending: writes from several threads land after each other, and
+        // each capture's start (the end of the buffer) stays before its own
+        // text, whatever the shared file position says.
+        if (fcntl(capture, F_SETFL, O_APPEND) < 0) {
+            close(capture);
+            return;
+        }
+        const int saved = dup(2);
+        if (saved < 0 || dup2(capture, 2) < 0) {
+            if (saved >= 0) close(saved);
+            close(capture);
+            return;
+        }
+        gSaved = saved;
+        gCapture = capture;
     }
-    gCurrent = this;
+    const off_t at = lseek(gCapture, 0, SEEK_END);
+    start_ = at > 0 ? at : 0;
+    active_ = true;
+    gLive.push_back(this);
 }
 
-StderrCapture::~StderrCapture() {
-    release();
-    if (capture_ >= 0) close(capture_);
-}
+StderrCapture::~StderrCapture() { release(); }
 
 void StderrCapture::release() {
-    if (saved_ < 0) return;
+    std::lock_guard<std::mutex> lock(gLock);
+    if (!active_) return;
+    active_ = false;
+    gLive.erase(std::remove(gLive.begin(), gLive.end(), this), gLive.end());
+    if (!gLive.empty()) return;
     std::fflush(stderr);
-    dup2(saved_, 2);
-    close(saved_);
-    saved_ = -1;
-    if (gCurrent == this) gCurrent = nullptr;
+    dup2(gSaved, 2);
+    close(gSaved);
+    close(gCapture);
+    gSaved = gCapture = -1;
 }
 
 std::string StderrCapture::text() const {
-    if (capture_ < 0) return {};
-    std::fflush(stderr);
     std::string s(kMostText + 1, '\0');
-    const ssize_t n = pread(capture_, s.data(), s.size(), 0);
+    ssize_t n = 0;
+    {
+        std::lock_guard<std::mutex> lock(gLock);
+        if (!active_ || gCapture < 0) return {};
+        std::fflush(stderr);
+        n = pread(gCapture, s.data(), s.size(), start_);
+    }
     s.resize(n > 0 ? size_t(n) : 0);
     const bool cut = s.size() > kMostText;
     if (cut) s.resize(kMostText);

@@ -3,8 +3,15 @@
 // to a hidden buffer instead of the terminal, so that colbalance's errors
 // stay one line: what was captured is folded into the program's own message,
 // or dropped when the operation succeeded.
+//
+// Captures may overlap, also on several threads (a sequence decodes one
+// frame while it encodes another): standard error is redirected while any
+// capture lives, and each capture's text is what was written since it began
+// (with overlapping captures, a message written meanwhile by another
+// thread's library shows in both).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class StderrCapture {
@@ -14,17 +21,23 @@ public:
     StderrCapture(const StderrCapture&) = delete;
     StderrCapture& operator=(const StderrCapture&) = delete;
 
-    // What was written so far, on one line and cut to a readable length.
+    // What was written since this capture began, on one line and cut to a
+    // readable length.
     std::string text() const;
 
-    // The capture in force (null when none).  A library that ends the
-    // program itself (some call exit on a write error) leaves its capture in
-    // force; the program's exit handler takes the text from here and puts
-    // standard error back with release().
+    // A capture in force (null when none).  A library that ends the program
+    // itself (some call exit on a write error) leaves its capture in force;
+    // the program's exit handler takes the text from here and puts standard
+    // error back with release(), for every capture.
     static StderrCapture* current();
     void release();
 
+    // The standard error colbalance started with, for what must reach the
+    // terminal while a capture lives (the progress bar); -1 when it cannot
+    // be had.
+    static int terminal();
+
 private:
-    int saved_ = -1;    // the real standard error
-    int capture_ = -1;  // the buffer it points at meanwhile
+    int64_t start_ = 0;  // offset of this capture's text in the buffer
+    bool active_ = false;
 };

@@ -31,12 +31,14 @@
 #include "host/CommandArgs.h"
 #include "host/CommandLine.h"
 #include "host/FramePattern.h"
+#include "host/FramePipeline.h"
 #include "host/HistogramCsv.h"
 #include "host/ImageFile.h"
 #include "host/ModuleSession.h"
 #include "host/PageSnapshot.h"
 #include "host/ParamValues.h"
 #include "host/StagedFile.h"
+#include "host/StderrCapture.h"
 #include "host/ToneReport.h"
 
 namespace {
@@ -77,26 +79,52 @@ void listParams(const std::vector<ParamInfo>& params) {
     }
 }
 
-// A one-line progress bar on a terminal.
+// A one-line progress bar on a terminal, written past any capture of
+// standard error (a sequence's frames decode and encode while it shows).
 class Progress {
 public:
     Progress(long total) : total_(total), tty_(total > 1 && ::isatty(2)) {}
     void update(long done, const std::string& name) {
         if (!tty_) return;
         const int width = 30, filled = int(width * done / total_);
-        std::fprintf(stderr, "\r[%.*s%*s] %ld/%ld %s\033[K", filled,
-                     "##############################", width - filled, "", done, total_,
-                     name.c_str());
-        std::fflush(stderr);
+        char line[512];
+        const int n = std::snprintf(line, sizeof line, "\r[%.*s%*s] %ld/%ld %s\033[K", filled,
+                                    "##############################", width - filled, "", done,
+                                    total_, name.c_str());
+        show(line, n);
     }
     void end() {
-        if (tty_) std::fputc('\n', stderr);
+        if (tty_) show("\n", 1);
     }
 
 private:
+    static void show(const char* text, int n) {
+        if (n <= 0) return;
+        const int fd = StderrCapture::terminal() >= 0 ? StderrCapture::terminal() : 2;
+        std::fflush(stderr);
+        if (::write(fd, text, size_t(std::min(n, 511))) < 0) return;
+    }
+
     long total_;
     bool tty_;
 };
+
+// The output of a frame before the effect renders it: the source's pixels
+// where the effect leaves some unwritten (a region or a field), else only
+// the source's shape, the buffers' old contents standing (the effect writes
+// every pixel).
+void prepareOutput(const FrameImage& source, FrameImage& output, bool whole) {
+    if (!whole) {
+        output = source;
+        return;
+    }
+    output.width = source.width;
+    output.height = source.height;
+    output.depth = source.depth;
+    output.rgba8.resize(source.rgba8.size());
+    output.rgba16.resize(source.rgba16.size());
+    output.rgbaF.resize(source.rgbaF.size());
+}
 
 }  // namespace
 
@@ -170,6 +198,55 @@ static int run(int argc, char** argv) {
     installInterruptCleanup();
     const FrameRange frames = cl.range;
     Progress progress(frames.last - frames.first + 1);
+    // The frame's time and region of interest, or false with the error.
+    auto frameRequest = [&](long f, const FrameImage& source, const std::string& inPath,
+                            std::string& why) {
+        request.time = cl.sequence ? double(f) : cl.frame;
+        request.roi.reset();
+        if (cl.region) {
+            request.roi = clipRoi(*cl.region, source.width, source.height);
+            if (!request.roi) {
+                why = "--roi " + quotedText(cl.roi) + " lies wholly outside " + quotedText(inPath);
+                return false;
+            }
+        }
+        return true;
+    };
+    const bool whole = !cl.region && cl.field == 0;
+
+    // Sequences that only render decode, render and encode their frames at
+    // once (FramePipeline.h).
+    if (cl.rendering && !cl.counting && cl.overlaySnapshot.empty() && frames.last > frames.first) {
+        FrameStages stages;
+        stages.decode = [&](long f, DecodedFrame& in, std::string& why) {
+            if (!readFrame(expandFramePattern(cl.in, f), cl.forcedDepth, in.source, in.info, why))
+                return false;
+            return cl.mask.empty() ||
+                   readMask(expandFramePattern(cl.mask, f), in.source.depth, in.mask, why);
+        };
+        stages.render = [&](long f, DecodedFrame& in, RenderedFrame& out, std::string& why) {
+            const std::string inPath = expandFramePattern(cl.in, f);
+            if (!frameRequest(f, in.source, inPath, why)) return false;
+            prepareOutput(in.source, out.image, whole);
+            if (!session.render(in.source, out.image, cl.mask.empty() ? nullptr : &in.mask, request,
+                                why)) {
+                why = inPath + ": " + why;
+                return false;
+            }
+            out.info = std::move(in.info);
+            return true;
+        };
+        stages.encode = [&](long f, const RenderedFrame& out, std::string& why) {
+            const std::string outPath = expandFramePattern(cl.out, f);
+            progress.update(f - frames.first, outPath);
+            return writeFrame(outPath, out.info, out.image, why);
+        };
+        if (!runFramePipeline(frames.first, frames.last, stages, error)) return fail(error);
+        progress.update(frames.last - frames.first + 1, "done");
+        progress.end();
+        return 0;
+    }
+
     for (long f = frames.first; f <= frames.last; ++f) {
         const std::string inPath = expandFramePattern(cl.in, f);
         const std::string outPath = expandFramePattern(cl.out, f);
@@ -192,14 +269,7 @@ static int run(int argc, char** argv) {
         if (!cl.mask.empty() &&
             !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
             return fail(error);
-        request.time = cl.sequence ? double(f) : cl.frame;
-        request.roi.reset();
-        if (cl.region) {
-            request.roi = clipRoi(*cl.region, source.width, source.height);
-            if (!request.roi)
-                return fail("--roi " + quotedText(cl.roi) + " lies wholly outside " +
-                            quotedText(inPath));
-        }
+        if (!frameRequest(f, source, inPath, error)) return fail(error);
         // Rows and columns the effect does not write keep the source.
         FrameImage output = source;
         if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))

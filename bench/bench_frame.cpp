@@ -1,0 +1,186 @@
+// One whole frame through the effect, as a host renders it: the module
+// loaded through its entry points, the effect in the pixel-mask family with
+// a painted mask and the red channel switched off, so that every step of
+// the frame runs (the balance, the channel-mask step, the paint combiner),
+// polled for interruption by a host execution context.  Next to it, in the
+// same run, a memcpy of the same frame.  Counters as in bench_engine:
+// items_per_second = pixels per second; x_memcpy = frame time / memcpy time.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "effect/ColBalanceApi.h"
+#include "platform/com/ComPtr.h"
+#include "platform/dshost/DsExecutionContext.h"
+#include "platform/dshost/DsHostServices.h"
+#include "platform/dshost/DsImage.h"
+#include "platform/dshost/DsModuleLoader.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::map<std::string, double>& memcpyTimes() {
+    static std::map<std::string, double> m;
+    return m;
+}
+
+struct Format {
+    const char* name;
+    DsImageKind rgba, mask;
+};
+
+const Format kFormats[] = {{"8bit", DsImageKind::Rgba8, DsImageKind::Mask8},
+                           {"16bit", DsImageKind::Rgba16, DsImageKind::Mask16},
+                           {"float", DsImageKind::RgbaF32, DsImageKind::MaskF32}};
+
+void BM_Memcpy(benchmark::State& state, Format f, int w, int h) {
+    const size_t bytes = size_t(w) * h * DsImage::pixelSize(f.rgba);
+    std::vector<unsigned char> a(bytes, 1), b(bytes, 2);
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        std::memcpy(b.data(), a.data(), bytes);
+        benchmark::DoNotOptimize(b.data());
+        benchmark::ClobberMemory();
+        const auto t1 = Clock::now();
+        seconds += std::chrono::duration<double>(t1 - t0).count();
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
+    if (state.iterations() > 0) memcpyTimes()[f.name] = seconds / double(state.iterations());
+}
+
+// A gradient with mild noise (as bench_engine's frames), stored through the
+// image's own accessors so that every format gets the same picture.
+void fillSource(DsImage& img) {
+    uint32_t seed = 1;
+    auto noise = [&] {
+        seed = seed * 1664525u + 1013904223u;
+        return (double(seed >> 8) / double(1u << 24) - 0.5) / 16.0;
+    };
+    const int w = img.width(), h = img.height();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double c[4] = {1.125 * x / w + noise(), 1.125 * y / h + noise(),
+                                 1.125 * (x + y) / (w + h) + noise(), 1.0};
+            for (int i = 0; i < 4; ++i) {
+                const double v = std::min(std::max(c[i], 0.0), 1.125);
+                switch (img.kind()) {
+                case DsImageKind::Rgba8:
+                    img.rgba8(x, y)[i] = uint8_t(std::min(255.0, v * 255));
+                    break;
+                case DsImageKind::Rgba16: img.rgba16(x, y)[i] = int16_t(v * 16384); break;
+                default: img.rgbaF32(x, y)[i] = float(v); break;
+                }
+            }
+        }
+}
+
+// A disc, full inside, feathered to empty over as wide a ring again.
+void paintMask(DsImage& m) {
+    const int w = m.width(), h = m.height();
+    const double r0 = 0.3 * h, r1 = 0.5 * h;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double d = std::hypot(x - 0.5 * w, y - 0.5 * h);
+            const double t = d <= r0 ? 1.0 : (d >= r1 ? 0.0 : (r1 - d) / (r1 - r0));
+            switch (m.kind()) {
+            case DsImageKind::Mask8: *m.mask8(x, y) = uint8_t(t * 255); break;
+            case DsImageKind::Mask16: *m.mask16(x, y) = int16_t(t * 32767); break;
+            default: *m.maskF32(x, y) = float(t); break;
+            }
+        }
+}
+
+void BM_Frame(benchmark::State& state, Format f, int w, int h) {
+    DsHostServices services;
+    DsModuleLoader module;
+    std::string error;
+    if (!module.load(FN_MODULE_PATH, &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    {
+        ComPtr<IDSImageEffect> fx;
+        ComPtr<IDSPropertyContainer> props;
+        DSImageEffectInfo info{DSINFO_IMAGE_EFFECT, DSFAMILY_PAINT, {}};
+        if (FAILED(module.createInstance(CLSID_ColBalance, IID_IDSImageEffect, fx)) ||
+            fx->SetDefaults() != S_OK || fx->GetImageEffectInfo(&info) != S_OK ||
+            fx.as(IID_IDSPropertyContainer, props) != S_OK) {
+            state.SkipWithError("the module would not create the effect");
+            return;
+        }
+        // The bundled warm-highlights look, with the red channel off.
+        namespace P = ColBalanceParam;
+        const std::pair<const ColBalanceParamSpec*, double> values[] = {
+            {&P::HighlightHue, 40},     {&P::HighlightSaturation, 35},
+            {&P::LowlightHue, 215},     {&P::LowlightSaturation, 30},
+            {&P::MidtonesHue, 20},      {&P::MidtonesSaturation, 10},
+            {&P::MidtonesLuminance, 4}, {&P::Lowlights, 5},
+            {&P::Highlights, 90}};
+        for (const auto& [spec, v] : values) props->SetValue(*spec, v);
+        props->SetValue(DSPARAM_MASK_RED, 0);
+
+        ComPtr<DsImage> src = DsImage::create(f.rgba, w, h), out = DsImage::create(f.rgba, w, h);
+        ComPtr<DsImage> mask = DsImage::create(f.mask, w, h);
+        ComPtr<DsExecutionContext> context = DsExecutionContext::create();
+        fillSource(*src.get());
+        paintMask(*mask.get());
+        std::memset(out->data(), 0, out->byteSize());
+        fx->SetImage(DS_IMAGE_SOURCE, src.get());
+        fx->SetImage(DS_IMAGE_OUTPUT, out.get());
+        fx->SetPixelMask(mask.get(), 0, 0);
+        fx->SetExecutionContext(context.get());
+        double seconds = 0;
+        for (auto _ : state) {
+            const auto t0 = Clock::now();
+            const HRESULT hr = fx->Render(nullptr, 0);
+            const auto t1 = Clock::now();
+            if (hr != S_OK) {
+                state.SkipWithError("render failed");
+                break;
+            }
+            seconds += std::chrono::duration<double>(t1 - t0).count();
+            state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+        }
+        fx->SetImage(DS_IMAGE_SOURCE, nullptr);
+        fx->SetImage(DS_IMAGE_OUTPUT, nullptr);
+        fx->SetPixelMask(nullptr, 0, 0);
+        fx->SetExecutionContext(nullptr);
+        state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
+        const auto it = memcpyTimes().find(f.name);
+        if (it != memcpyTimes().end() && state.iterations() > 0)
+            state.counters["x_memcpy"] = seconds / double(state.iterations()) / it->second;
+    }
+    module.unload();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    const int w = 3840, h = 2160;
+    for (const Format& f : kFormats) {
+        std::string name = "memcpy/";
+        name.append(f.name).append("/3840x2160");
+        benchmark::RegisterBenchmark(name.c_str(), BM_Memcpy, f, w, h)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        name = "frame/";
+        name.append(f.name).append("/3840x2160");
+        benchmark::RegisterBenchmark(name.c_str(), BM_Frame, f, w, h)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
