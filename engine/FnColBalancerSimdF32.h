@@ -127,7 +127,7 @@ FN_SIMD_INLINE void desaturateHalf(VDh (&c)[3]) {
     VDh k = one;
     for (int i = 0; i < 3; ++i) {
         const VDh kc = m / (m - c[i]);
-        k = (c[i] < zero) & (kc < k) ? kc : k;
+        k = ((c[i] < zero) & (kc < k)) ? kc : k;
     }
     for (int i = 0; i < 3; ++i) {
         const VDh v = (c[i] - m) * k + m;
