@@ -1,6 +1,7 @@
 #include "host/ImageFile.h"
 
 #include <OpenImageIO/filesystem.h>
+#include <OpenImageIO/thread.h>
 
 #include "host/CommandArgs.h"
 #include "host/FrameConvert.h"
@@ -403,3 +404,5 @@ void installInterruptCleanup() {
     std::signal(SIGTERM, onSignal);
     std::signal(SIGHUP, onSignal);
 }
+
+void stopImageLibraryThreads() { OIIO::default_thread_pool()->resize(0); }

@@ -82,3 +82,8 @@ std::vector<uint8_t> displayPixels(const FrameImage& f);
 
 // The temporary file being written, removed if the process is interrupted.
 void installInterruptCleanup();
+
+// Stops the image library's worker threads (the TIFF and EXR writers
+// compress on them), so that none is still winding down while the program
+// ends and its exit handlers run.
+void stopImageLibraryThreads();

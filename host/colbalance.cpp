@@ -290,11 +290,14 @@ int main(int argc, char** argv) {
     // instead of killing the program half-way.
     std::signal(SIGXFSZ, SIG_IGN);
     // Memory the libraries cannot get is the only thing that throws.
+    int status;
     try {
-        return run(argc, argv);
+        status = run(argc, argv);
     } catch (const std::bad_alloc&) {
-        return fail("out of memory");
+        status = fail("out of memory");
     } catch (const std::exception& e) {
-        return fail(e.what());
+        status = fail(e.what());
     }
+    stopImageLibraryThreads();
+    return status;
 }
