@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "host/CommandArgs.h"
+#include "host/ImageFile.h"
 
 namespace {
 
@@ -152,13 +153,15 @@ bool checkOutputPaths(const CommandLine& cl, std::string& error) {
     struct Output {
         const char* option;
         std::string path;
+        bool image;  // written by the image library, in the format its name says
     };
     std::vector<Output> outputs;
-    for (const Output& o :
-         {Output{"-o", cl.out}, Output{"--histogram", cl.histogram},
-          Output{"--overlay-snapshot", cl.overlaySnapshot}, Output{"--tone-report", cl.toneReport},
-          Output{"--snapshot", cl.pageSnapshot}})
-        if (!o.path.empty()) outputs.push_back({o.option, expandFramePattern(o.path, first)});
+    for (const Output& o : {Output{"-o", cl.out, true}, Output{"--histogram", cl.histogram, false},
+                            Output{"--overlay-snapshot", cl.overlaySnapshot, true},
+                            Output{"--tone-report", cl.toneReport, true},
+                            Output{"--snapshot", cl.pageSnapshot, true}})
+        if (!o.path.empty())
+            outputs.push_back({o.option, expandFramePattern(o.path, first), o.image});
     namespace fs = std::filesystem;
     for (size_t i = 0; i < outputs.size(); ++i) {
         const Output& o = outputs[i];
@@ -180,6 +183,8 @@ bool checkOutputPaths(const CommandLine& cl, std::string& error) {
         if (parent.empty()) parent = ".";
         if (!fs::is_directory(parent, ec))
             return (error = named + ": no folder " + quotedText(parent.string())), false;
+        if (o.image && !canWriteImage(o.path))
+            return (error = named + ": no image format has that file name ending"), false;
     }
     return true;
 }

@@ -397,6 +397,12 @@ bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage&
     return captured(error, [&] { return writeFrameQuietly(path, like, img, error); });
 }
 
+bool canWriteImage(const std::string& path) {
+    const bool ok = OIIO::ImageOutput::create(path) != nullptr;
+    if (!ok) OIIO::geterror();  // not left for the next error to report
+    return ok;
+}
+
 void installInterruptCleanup() {
     static const bool atExit = std::atexit(onExit) == 0;
     (void)atExit;

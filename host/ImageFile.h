@@ -75,6 +75,9 @@ bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::st
 bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error);
 bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
                 std::string& error);
+// Whether the image library has a writer for the path's file name
+// extension (checked before any work is done).
+bool canWriteImage(const std::string& path);
 
 // A frame as a viewer shows it: 8-bit RGBA, rows top-down (16-bit storage
 // through its file value, as an 8-bit file would be written).

@@ -274,11 +274,19 @@ static int run(int argc, char** argv) {
         FrameImage output = source;
         if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))
             return fail(inPath + ": " + error);
+        // A frame whose later step fails takes back the output it made new,
+        // so that a failed run adds nothing (one it replaced stays replaced).
+        std::error_code ec;
+        const bool added = !cl.out.empty() && !std::filesystem::exists(outPath, ec);
         if (!cl.out.empty() && !writeFrame(outPath, info, output, error)) return fail(error);
+        auto takeBack = [&] {
+            if (added) std::filesystem::remove(outPath, ec);
+            return fail(error);
+        };
         if (!cl.overlaySnapshot.empty() &&
             !session.overlaySnapshot(output, cl.zoom, cl.overlaySnapshot, error))
-            return fail(error);
-        if (cl.counting && !counts.commit(error)) return fail(error);
+            return takeBack();
+        if (cl.counting && !counts.commit(error)) return takeBack();
     }
     progress.update(frames.last - frames.first + 1, "done");
     progress.end();

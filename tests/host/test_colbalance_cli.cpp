@@ -599,7 +599,10 @@ TEST_F(Cli, UnwritableOutputsAreRefusedAndFailedWritesLeaveNothing) {
     for (const std::string& args :
          {a + " -o " + path("dir"), a + " -o " + path("ro.png"), a + " -o " + a,
           a + " -o " + path("o.png") + " --histogram " + path("o.png"),
-          a + " --tone-report " + path("dir")}) {
+          a + " --tone-report " + path("dir"), a + " -o " + path("o.unknownext"),
+          // Found by the hostile command lines: the output was written
+          // before the snapshot's name was found wanting.
+          a + " -o " + path("o.png") + " --overlay-snapshot " + path("o.unknownext")}) {
         EXPECT_NE(run(args), 0) << args;
         EXPECT_EQ(err.rfind("colbalance:", 0), 0u) << err;
         EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
