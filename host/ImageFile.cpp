@@ -411,4 +411,9 @@ void installInterruptCleanup() {
     std::signal(SIGHUP, onSignal);
 }
 
+void startImageLibraryThreads() {
+    OIIO::thread_pool* pool = OIIO::default_thread_pool();
+    if (pool->size() < 2) pool->resize(2);
+}
+
 void stopImageLibraryThreads() { OIIO::default_thread_pool()->resize(0); }

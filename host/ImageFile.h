@@ -86,6 +86,12 @@ std::vector<uint8_t> displayPixels(const FrameImage& f);
 // The temporary file being written, removed if the process is interrupted.
 void installInterruptCleanup();
 
+// Gives the image library at least two worker threads.  It keeps one
+// fewer than there are processors, and its TIFF reader and writer only
+// (de)compress strips side by side with two or more, which a two-processor
+// machine would never get.
+void startImageLibraryThreads();
+
 // Stops the image library's worker threads (the TIFF and EXR writers
 // compress on them), so that none is still winding down while the program
 // ends and its exit handlers run.

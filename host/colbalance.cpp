@@ -300,6 +300,7 @@ int main(int argc, char** argv) {
     // Memory the libraries cannot get is the only thing that throws.
     int status;
     try {
+        startImageLibraryThreads();
         status = run(argc, argv);
     } catch (const std::bad_alloc&) {
         status = fail("out of memory");
