@@ -89,7 +89,8 @@ void installInterruptCleanup();
 // Gives the image library at least two worker threads.  It keeps one
 // fewer than there are processors, and its TIFF reader and writer only
 // (de)compress strips side by side with two or more, which a two-processor
-// machine would never get.
+// machine would never get; a lone file's reading and writing gains from
+// them.
 void startImageLibraryThreads();
 
 // Stops the image library's worker threads (the TIFF and EXR writers

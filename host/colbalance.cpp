@@ -247,6 +247,10 @@ static int run(int argc, char** argv) {
         return 0;
     }
 
+    // One frame at a time: its file work has nothing to overlap with but
+    // itself.  (The sequence pipeline above runs better without: the extra
+    // workers only take processor time from the bands there.)
+    startImageLibraryThreads();
     for (long f = frames.first; f <= frames.last; ++f) {
         const std::string inPath = expandFramePattern(cl.in, f);
         const std::string outPath = expandFramePattern(cl.out, f);
@@ -300,7 +304,6 @@ int main(int argc, char** argv) {
     // Memory the libraries cannot get is the only thing that throws.
     int status;
     try {
-        startImageLibraryThreads();
         status = run(argc, argv);
     } catch (const std::bad_alloc&) {
         status = fail("out of memory");

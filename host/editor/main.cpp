@@ -43,7 +43,6 @@ int main(int argc, char** argv) {
     if (rest.size() > 1) return fail("one IN at most; see --help");
 
     installInterruptCleanup();
-    startImageLibraryThreads();
     EditorWindowSystem system;
     std::string error;
     if (!system.open(error)) return fail(QString::fromStdString(error));
