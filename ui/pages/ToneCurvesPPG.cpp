@@ -10,23 +10,25 @@
 #include "platform/dssdk/DSImageGraph.h"
 #include "ui/toolkit/FnMessage.h"
 
+// Each page's controls: records from `first` (labels 1000 above), the
+// Reset button, its description and the placeholder of the widget area.
+struct FnDsCurvesPPG::Ids {
+    int first, reset, resetDescription, placeholder;
+    const char* managerTitle;
+};
+
 namespace {
 
 namespace Param = ColBalanceParam;
+using PageIds = FnDsCurvesPPG::Ids;
+constexpr PageIds kToneIds{1016, 1021, 1051, 1022, "_histManager"};
+constexpr PageIds kSimpleIds{1023, 1028, 1053, 1029, "_toneManager"};
 
 constexpr const ColBalanceParamSpec* kParams[kCurvesRecordCount] = {
     &Param::Lowlights,      &Param::Highlights, &Param::LowlightsEase,
     &Param::HighlightsEase, &Param::RenderTone,
 };
 
-// Each page's controls: records from `first` (labels 1000 above), the
-// Reset button, its description and the placeholder of the widget area.
-struct PageIds {
-    int first, reset, resetDescription, placeholder;
-    const char* managerTitle;
-};
-constexpr PageIds kToneIds{1016, 1021, 1051, 1022, "_histManager"};
-constexpr PageIds kSimpleIds{1023, 1028, 1053, 1029, "_toneManager"};
 constexpr int kLabelOffset = 1000;
 
 // The widget's values (by index) and the records they pair with, in the
@@ -56,8 +58,9 @@ size_t RecordOfPart(int32_t part) {
 // The value index a handle's part moves.
 int ValueOfPart(int32_t part) { return part - 1; }
 
-template <class Page>
+// Both pages' records are FnDsCurvesPPG's, so one map shape serves them.
 std::array<CDSPPGControlMapEntry, kCurvesRecordCount + 2> Entries(const PageIds& ids) {
+    using Page = FnDsCurvesPPG;
     return {
         FnDsControlEntry<Page, kCurvesLowlights>(*kParams[0], ids.first, &Page::UpdateCurves),
         FnDsControlEntry<Page, kCurvesHighlights>(*kParams[1], ids.first + 1, &Page::UpdateCurves),
@@ -71,8 +74,8 @@ std::array<CDSPPGControlMapEntry, kCurvesRecordCount + 2> Entries(const PageIds&
     };
 }
 
-const auto kToneEntries = Entries<ToneCurvesPPG>(kToneIds);
-const auto kSimpleEntries = Entries<SimpleCurvesPPG>(kSimpleIds);
+const auto kToneEntries = Entries(kToneIds);
+const auto kSimpleEntries = Entries(kSimpleIds);
 const CDSPPGControlMap kToneMap(kFnDsControlMapName, kFnDsControlMapNumber,
                                 &CDSBasePropertyPage::m_ControlMap, kToneEntries.data());
 const CDSPPGControlMap kSimpleMap(kFnDsControlMapName, kFnDsControlMapNumber,
@@ -120,32 +123,6 @@ void PlaceCurves(FnwTrouser& host, FnTToneCurves& curves) {
     host.AddWidget(&curves);
 }
 
-void UpdateCurvesOf(FnDsPPGControl* records, FnTToneCurves& curves, FnwTrouser& host) {
-    for (const CurvePair& p : kPairs) {
-        const double v = records[p.record].GetDouble() / 100.0;
-        curves.SetValue(p.value, float(std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0));
-        curves.UpdateHandles();
-    }
-    Repaint(host);
-}
-
-void ResetOf(FnDsPPG& page, FnDsPPGControl* records) {
-    page.BeginUndo();
-    for (size_t i = 0; i < kCurvesRenderTone; ++i) records[i].SetDouble(kParams[i]->defaultValue);
-    records[kCurvesRenderTone].SetLong(int32_t(Param::RenderTone.defaultValue));
-    page.EndUndo();
-}
-
-// A handle drag ended: its value into the paired parameter, one undo event.
-void CommitDrag(FnDsPPG& page, FnDsPPGControl* records, const FnTToneCurves& curves) {
-    page.BeginUndo();
-    const int32_t part = curves.ActivePart();
-    const size_t record = RecordOfPart(part);
-    if (record < kCurvesRecordCount)
-        records[record].SetDouble(double(curves.Value(ValueOfPart(part))) * 100.0);
-    page.EndUndo();
-}
-
 // The show commands that make the page visible.
 bool Reveals(UINT command) {
     switch (command) {
@@ -175,62 +152,54 @@ void Count(int32_t width, int32_t height, void* pixels, FnDynamicHistogram& hist
 
 }  // namespace
 
-// --- ToneCurvesPPG
+// --- FnDsCurvesPPG
 
-ToneCurvesPPG::ToneCurvesPPG()
-    : FnDsPPG(2, 5, "ToneCurvesPPG"), histogramWidget_("Histogram"), curves_("Tone Curves") {
-    FillRecords(this, records_, kToneIds);
+FnDsCurvesPPG::FnDsCurvesPPG(int dialog, int helpId, const char* name, const Ids& ids,
+                             const CDSPPGControlMap& map)
+    : FnDsPPG(UINT(dialog), UINT(helpId), name), ids_(ids), map_(map), curves_("Tone Curves") {
+    FillRecords(this, records_, ids_);
     SetControlRecords(records_, kCurvesRecordCount);
     counted_ = CountPage();
-    histogram_.SetShape(5, 256);
-    histogram_.Clear();
     ListenTo(&curves_);
 }
 
-ToneCurvesPPG::~ToneCurvesPPG() {
+FnDsCurvesPPG::~FnDsCurvesPPG() {
     DestroyDialog();
     ReleaseEffect(effect_);
     if (counted_) UncountPage();
 }
 
-const CDSPPGControlMap* ToneCurvesPPG::GetControlMap() {
-    kToneMap.Initialize();
-    return &kToneMap;
+const CDSPPGControlMap* FnDsCurvesPPG::GetControlMap() {
+    map_.Initialize();
+    return &map_;
 }
 
-BOOL ToneCurvesPPG::OnInitDialog() {
+BOOL FnDsCurvesPPG::OnInitDialog() {
     CDSPropertyPage::OnInitDialog();
     InitControls(records_);
-    CreateHost(*this, host_, kToneIds);
+    CreateHost(*this, host_, ids_);
     LinkEffect(effect_);
     AttachViewerTool();
-    histogramWidget_.SetSize(float(host_.Width() - 2), float(host_.Height() - 2));
-    histogramWidget_.SetHistogramFlags(histogramWidget_.HistogramFlags() & ~FnTHistogram::kFrame);
-    histogramWidget_.SetPosition(1, 1);
-    histogramWidget_.SetHistogramFlags(histogramWidget_.HistogramFlags() &
-                                       ~FnTHistogram::kLogarithmic);
-    if (histogram_.hasStorage()) ShowHistogram();
-    host_.AddWidget(&histogramWidget_);
-    RequestHistogram(float(CurrentTime()));
+    AddUnderCurves();
     PlaceCurves(host_, curves_);
     return FALSE;
 }
 
-HRESULT ToneCurvesPPG::Show(UINT command) {
+HRESULT FnDsCurvesPPG::Show(UINT command) {
     const HRESULT hr = FnDsPPG::Show(command);
     if (Reveals(command)) RequestHistogram(float(CurrentTime()));
     UpdateCurves();
     return hr;
 }
 
-HRESULT ToneCurvesPPG::UpdateAnimatedControls(double time) {
+HRESULT FnDsCurvesPPG::UpdateAnimatedControls(double time) {
     const HRESULT hr = FnDsPPG::UpdateAnimatedControls(time);
     RequestHistogram(float(time));
     UpdateCurves();
     return hr;
 }
 
-HRESULT ToneCurvesPPG::PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object,
+HRESULT FnDsCurvesPPG::PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object,
                                        void* params, DWORD flags) {
     const HRESULT hr = FnDsPPG::PropertyChanged(id, value, object, params, flags);
     if (SUCCEEDED(hr)) {
@@ -241,18 +210,56 @@ HRESULT ToneCurvesPPG::PropertyChanged(REFGUID id, const DSVARIANT* value, IUnkn
     return hr;
 }
 
-int ToneCurvesPPG::HandleMessage(const FnMessage& message, FnMessageSender* sender) {
+// A handle drag ended: its value into the paired parameter, one undo event.
+int FnDsCurvesPPG::HandleMessage(const FnMessage& message, FnMessageSender* sender) {
     if (sender != static_cast<FnMessageSender*>(&curves_) || message.Kind() != kFnDragEnded)
         return 0;
-    CommitDrag(*this, records_, curves_);
+    BeginUndo();
+    const int32_t part = curves_.ActivePart();
+    const size_t record = RecordOfPart(part);
+    if (record < kCurvesRecordCount)
+        records_[record].SetDouble(double(curves_.Value(ValueOfPart(part))) * 100.0);
+    EndUndo();
     return 1;
 }
 
-void ToneCurvesPPG::UpdateCurves() { UpdateCurvesOf(records_, curves_, host_); }
+void FnDsCurvesPPG::UpdateCurves() {
+    for (const CurvePair& p : kPairs) {
+        const double v = records_[p.record].GetDouble() / 100.0;
+        curves_.SetValue(p.value, float(std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0));
+        curves_.UpdateHandles();
+    }
+    Repaint(host_);
+}
 
-void ToneCurvesPPG::ResetPage() {
-    ResetOf(*this, records_);
+void FnDsCurvesPPG::ResetPage() {
+    BeginUndo();
+    for (size_t i = 0; i < kCurvesRenderTone; ++i) records_[i].SetDouble(kParams[i]->defaultValue);
+    records_[kCurvesRenderTone].SetLong(int32_t(Param::RenderTone.defaultValue));
+    EndUndo();
     UpdateCurves();
+}
+
+// --- ToneCurvesPPG
+
+ToneCurvesPPG::ToneCurvesPPG()
+    : FnDsCurvesPPG(2, 5, "ToneCurvesPPG", kToneIds, kToneMap), histogramWidget_("Histogram") {
+    histogram_.SetShape(5, 256);
+    histogram_.Clear();
+}
+
+// The dialog goes before the histogram widget it shows.
+ToneCurvesPPG::~ToneCurvesPPG() { DestroyDialog(); }
+
+void ToneCurvesPPG::AddUnderCurves() {
+    histogramWidget_.SetSize(float(host_.Width() - 2), float(host_.Height() - 2));
+    histogramWidget_.SetHistogramFlags(histogramWidget_.HistogramFlags() & ~FnTHistogram::kFrame);
+    histogramWidget_.SetPosition(1, 1);
+    histogramWidget_.SetHistogramFlags(histogramWidget_.HistogramFlags() &
+                                       ~FnTHistogram::kLogarithmic);
+    if (histogram_.hasStorage()) ShowHistogram();
+    host_.AddWidget(&histogramWidget_);
+    RequestHistogram(float(CurrentTime()));
 }
 
 void ToneCurvesPPG::RequestHistogram(float time) {
@@ -306,67 +313,7 @@ void ToneCurvesPPG::ShowHistogram() {
 
 // --- SimpleCurvesPPG
 
-SimpleCurvesPPG::SimpleCurvesPPG() : FnDsPPG(3, 7, "SimpleCurvesPPG"), curves_("Tone Curves") {
-    FillRecords(this, records_, kSimpleIds);
-    SetControlRecords(records_, kCurvesRecordCount);
-    counted_ = CountPage();
-    ListenTo(&curves_);
-}
+SimpleCurvesPPG::SimpleCurvesPPG()
+    : FnDsCurvesPPG(3, 7, "SimpleCurvesPPG", kSimpleIds, kSimpleMap) {}
 
-SimpleCurvesPPG::~SimpleCurvesPPG() {
-    DestroyDialog();
-    ReleaseEffect(effect_);
-    if (counted_) UncountPage();
-}
-
-const CDSPPGControlMap* SimpleCurvesPPG::GetControlMap() {
-    kSimpleMap.Initialize();
-    return &kSimpleMap;
-}
-
-BOOL SimpleCurvesPPG::OnInitDialog() {
-    CDSPropertyPage::OnInitDialog();
-    InitControls(records_);
-    CreateHost(*this, host_, kSimpleIds);
-    LinkEffect(effect_);
-    AttachViewerTool();
-    PlaceCurves(host_, curves_);
-    return FALSE;
-}
-
-HRESULT SimpleCurvesPPG::Show(UINT command) {
-    const HRESULT hr = FnDsPPG::Show(command);
-    UpdateCurves();
-    return hr;
-}
-
-HRESULT SimpleCurvesPPG::UpdateAnimatedControls(double time) {
-    const HRESULT hr = FnDsPPG::UpdateAnimatedControls(time);
-    UpdateCurves();
-    return hr;
-}
-
-HRESULT SimpleCurvesPPG::PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object,
-                                         void* params, DWORD flags) {
-    const HRESULT hr = FnDsPPG::PropertyChanged(id, value, object, params, flags);
-    if (SUCCEEDED(hr)) {
-        SetChange(&id, value);
-        UpdateCurves();
-        SetChange(nullptr, nullptr);
-    }
-    return hr;
-}
-
-int SimpleCurvesPPG::HandleMessage(const FnMessage& message, FnMessageSender* sender) {
-    if (sender != static_cast<FnMessageSender*>(&curves_) || message.Kind() != kFnDragEnded)
-        return 0;
-    CommitDrag(*this, records_, curves_);
-    return 1;
-}
-
-void SimpleCurvesPPG::UpdateCurves() { UpdateCurvesOf(records_, curves_, host_); }
-
-void SimpleCurvesPPG::ResetPage() {
-    ResetOf(*this, records_);
-    UpdateCurves();
-}
+SimpleCurvesPPG::~SimpleCurvesPPG() = default;

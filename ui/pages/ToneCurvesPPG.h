@@ -5,7 +5,7 @@
 // event.  ToneCurvesPPG draws the curves over a live histogram of the
 // frame at the host's current time (pulled from the host and counted on
 // the worker threads); SimpleCurvesPPG, the page of the pixel-mask family,
-// has none.
+// has none.  What they share is FnDsCurvesPPG.
 #pragma once
 
 #include <cstddef>
@@ -29,10 +29,9 @@ enum FnDsCurvesRecord : size_t {
     kCurvesRecordCount
 };
 
-class ToneCurvesPPG final : public FnDsPPG, private FnMessageHandler {
+// The curves, their records and the page's life, shared by both pages.
+class FnDsCurvesPPG : public FnDsPPG, private FnMessageHandler {
 public:
-    ToneCurvesPPG();
-
     const CDSPPGControlMap* GetControlMap() override;
     BOOL OnInitDialog() override;
     // Showing the page asks for a new histogram (not when it is hidden or
@@ -45,60 +44,65 @@ public:
 
     void UpdateCurves();
     void ResetPage();
-    // Pulls the frame at `time` (-1: the tick count) from the host.
-    void RequestHistogram(float time);
+    // Pulls the frame at `time` (-1: the tick count) from the host for the
+    // page's histogram; nothing on a page without one.
+    virtual void RequestHistogram(float /*time*/) {}
+
+    FnDsPPGControl& Record(size_t i) { return records_[i]; }
+    FnTToneCurves& Curves() { return curves_; }
+    FnwTrouser& WidgetHost() { return host_; }
+
+    // A page's control ids (ToneCurvesPPG.cpp).
+    struct Ids;
+
+protected:
+    FnDsCurvesPPG(int dialog, int helpId, const char* name, const Ids& ids,
+                  const CDSPPGControlMap& map);
+    ~FnDsCurvesPPG() override;
+    // Widgets under the curves, added before them.
+    virtual void AddUnderCurves() {}
+
+    FnwTrouser host_;
+
+private:
+    int HandleMessage(const FnMessage& message, FnMessageSender* sender) override;
+
+    const Ids& ids_;
+    const CDSPPGControlMap& map_;
+    FnDsPPGControl records_[kCurvesRecordCount]{};
+    FnDsEffect* effect_ = nullptr;
+    FnTToneCurves curves_;
+    bool counted_ = false;
+};
+
+class ToneCurvesPPG final : public FnDsCurvesPPG {
+public:
+    ToneCurvesPPG();
+
+    void RequestHistogram(float time) override;
     // Counts a pulled 8-bit image into the histogram and shows it; other
     // formats are ignored.
     void AnalysePulledImage(IDSImage* image);
     // The grey channel into the histogram widget.
     void ShowHistogram();
 
-    FnDsPPGControl& Record(size_t i) { return records_[i]; }
-    FnTToneCurves& Curves() { return curves_; }
     FnTHistogram& HistogramWidget() { return histogramWidget_; }
     const FnDynamicHistogram& Histogram() const { return histogram_; }
     FnDsImagePuller& Puller() { return puller_; }
-    FnwTrouser& WidgetHost() { return host_; }
 
 private:
     ~ToneCurvesPPG() override;
-    int HandleMessage(const FnMessage& message, FnMessageSender* sender) override;
+    void AddUnderCurves() override;
 
-    FnDsPPGControl records_[kCurvesRecordCount]{};
-    FnwTrouser host_;
-    FnDsEffect* effect_ = nullptr;
     FnTHistogram histogramWidget_;
     FnDynamicHistogram histogram_;
     FnDsImagePuller puller_;
-    FnTToneCurves curves_;
-    bool counted_ = false;
 };
 
-class SimpleCurvesPPG final : public FnDsPPG, private FnMessageHandler {
+class SimpleCurvesPPG final : public FnDsCurvesPPG {
 public:
     SimpleCurvesPPG();
 
-    const CDSPPGControlMap* GetControlMap() override;
-    BOOL OnInitDialog() override;
-    HRESULT Show(UINT command) override;
-    HRESULT UpdateAnimatedControls(double time) override;
-    HRESULT PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object, void* params,
-                            DWORD flags) override;
-
-    void UpdateCurves();
-    void ResetPage();
-
-    FnDsPPGControl& Record(size_t i) { return records_[i]; }
-    FnTToneCurves& Curves() { return curves_; }
-    FnwTrouser& WidgetHost() { return host_; }
-
 private:
     ~SimpleCurvesPPG() override;
-    int HandleMessage(const FnMessage& message, FnMessageSender* sender) override;
-
-    FnDsPPGControl records_[kCurvesRecordCount]{};
-    FnwTrouser host_;
-    FnDsEffect* effect_ = nullptr;
-    FnTToneCurves curves_;
-    bool counted_ = false;
 };
