@@ -234,11 +234,8 @@ public:
     // endRows, for callers that walk the rows themselves (FnFrameSteps.h).
     void processRow(int32_t y, Pixel* out) const {
         const FnBalanceKernel k = kernel();
-        Pixel fillOut{};
-        bool fillDone = false;
-        fnRunRow(
-            *this->src_, y, this->region_.x0, this->region_.x1, out, fillOut, fillDone,
-            [&](const Pixel& in, Pixel& o) { pixel(k, in, o); },
+        fnRunRegionRow(
+            *this, *this->src_, y, out, [&](const Pixel& in, Pixel& o) { pixel(k, in, o); },
             [&](const Pixel* in, Pixel* o, int32_t n) { runRow(k, in, o, n); });
     }
 

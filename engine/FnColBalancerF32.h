@@ -182,11 +182,8 @@ public:
     void processRow(int32_t y, Pixel* out) const {
         const FnBalanceKernelF32 k = kernel();
         const FnToneTransfer tone = fnToneOf(k);
-        Pixel fillOut{};
-        bool fillDone = false;
-        fnRunRow(
-            *src_, y, region_.x0, region_.x1, out, fillOut, fillDone,
-            [&](const Pixel& in, Pixel& o) { pixel(k, tone, in, o); },
+        fnRunRegionRow(
+            *this, *src_, y, out, [&](const Pixel& in, Pixel& o) { pixel(k, tone, in, o); },
             [&](const Pixel* in, Pixel* o, int32_t n) { runRow(k, tone, in, o, n); });
     }
 

@@ -140,6 +140,19 @@ void fnRunBand(const Proc& proc, const FnTexture<Pixel, Working>& src,
     }
 }
 
+// One row of the processor's region into `out` (the pixel at the region's
+// first column), as fnRunBand runs each of its rows: for callers that walk
+// the rows themselves (FnFrameSteps.h).
+template <class Proc, class Pixel, class Working, class DstPixel, class One, class Row>
+void fnRunRegionRow(const Proc& proc, const FnTexture<Pixel, Working>& src, int32_t y,
+                    DstPixel* out, One&& one, Row&& row) {
+    int32_t x0, x1;
+    proc.getColumns(x0, x1);
+    DstPixel fillOut{};
+    bool fillDone = false;
+    fnRunRow(src, y, x0, x1, out, fillOut, fillDone, one, row);
+}
+
 // Per-pixel driver: walks the band row by row and each row run by run
 // through the source's span lookup, so edge modes are resolved once per run.
 template <class SrcStorage, class SrcWorking, class DstStorage, class DstWorking>

@@ -127,10 +127,8 @@ public:
     // The region's columns of row y into `out` (FnFrameSteps.h).
     void processRow(int32_t y, DstStorage* out) {
         const FnMatteKernel k = matteKernel();
-        DstStorage fillOut{};
-        bool fillDone = false;
-        fnRunRow(
-            *this->src_, y, this->region_.x0, this->region_.x1, out, fillOut, fillDone,
+        fnRunRegionRow(
+            *this, *this->src_, y, out,
             [&](const SrcStorage& in, DstStorage& o) { processPixel(in, o, 0); },
             [&](const SrcStorage* in, DstStorage* o, int32_t n) {
                 if (rowFn_)

@@ -81,10 +81,8 @@ public:
     // The region's columns of row y into `out` (FnFrameSteps.h).
     void processRow(int32_t y, FnRGBAF32* out) {
         const FnMatteKernel k = matteKernel();
-        FnRGBAF32 fillOut{};
-        bool fillDone = false;
-        fnRunRow(
-            *src_, y, region_.x0, region_.x1, out, fillOut, fillDone,
+        fnRunRegionRow(
+            *this, *src_, y, out,
             [&](const FnRGBAF32& in, FnRGBAF32& o) { processPixel(in, o, 0); },
             [&](const FnRGBAF32* in, FnRGBAF32* o, int32_t n) {
                 if (rowFn_)
