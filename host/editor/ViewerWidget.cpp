@@ -37,7 +37,7 @@ ViewerWidget::ViewerWidget(EditorWindowSystem& system, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(160, 120);
     std::string why;
-    surface_ = LayerSurface::create(std::max(width(), 1), std::max(height(), 1), why);
+    surface_ = DsWindowSurface::create(std::max(width(), 1), std::max(height(), 1), &why);
     if (!surface_) {
         failure_ = QString::fromStdString(why);
         return;

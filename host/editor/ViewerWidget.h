@@ -14,10 +14,10 @@
 #include <memory>
 
 #include "effect/ColBalanceApi.h"
-#include "host/editor/LayerSurface.h"
 #include "host/editor/LayerWindowView.h"
 #include "host/editor/RenderWorker.h"
 #include "platform/dshost/DsViewer.h"
+#include "platform/dshost/DsWindowSurface.h"
 
 class ModuleSession;
 
@@ -88,7 +88,7 @@ private:
     double splitScreenX() const;
     bool nearSplit(double x) const;
 
-    std::unique_ptr<LayerSurface> surface_;
+    std::unique_ptr<DsWindowSurface> surface_;
     std::unique_ptr<DsViewer> viewer_;
     QString failure_;
 

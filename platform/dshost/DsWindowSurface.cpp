@@ -32,8 +32,6 @@ std::unique_ptr<DsWindowSurface> DsWindowSurface::create(int width, int height,
     if (width <= 0 || height <= 0) return fail("the viewer surface needs a positive size");
     std::unique_ptr<DsWindowSurface> s(new (std::nothrow) DsWindowSurface);
     if (!s) return fail("out of memory");
-    s->width_ = width;
-    s->height_ = height;
     s->window_ = CreateWindowExA(0, "STATIC", "viewer", WS_VISIBLE, 0, 0, width, height, nullptr,
                                  nullptr, &gInstanceTag, nullptr);
     if (!s->window_) return fail("the window layer would not make the viewer's window");
@@ -52,7 +50,20 @@ DsWindowSurface::~DsWindowSurface() {
         if (wglGetCurrentContext() == context_) wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(context_);
     }
+    if (dc_) ReleaseDC(window_, dc_);
     if (window_) DestroyWindow(window_);
+}
+
+int DsWindowSurface::width() const {
+    RECT r{};
+    GetClientRect(window_, &r);
+    return r.right - r.left;
+}
+
+int DsWindowSurface::height() const {
+    RECT r{};
+    GetClientRect(window_, &r);
+    return r.bottom - r.top;
 }
 
 bool DsWindowSurface::makeCurrent() { return context_ && wglMakeCurrent(dc_, context_); }

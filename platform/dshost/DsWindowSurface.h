@@ -1,7 +1,10 @@
 // DsWindowSurface: a viewer surface on a window of the Win32 window layer,
 // with its own GL context.  Whatever window system the host installed
 // serves it: the headless one draws offscreen and keeps each presented
-// frame (FnHeadlessWindowSystem::Frame), an interactive one shows it.
+// frame (FnHeadlessWindowSystem::Frame), an interactive one shows it.  Its
+// size is the window's, whoever resizes it (a host widget that shows the
+// surface keeps it at its own size); the window system sizes the frame
+// buffer to the window when the context is made current.
 #pragma once
 
 #include <memory>
@@ -16,8 +19,8 @@ public:
     static std::unique_ptr<DsWindowSurface> create(int width, int height, std::string* error);
     ~DsWindowSurface() override;
 
-    int width() const override { return width_; }
-    int height() const override { return height_; }
+    int width() const override;
+    int height() const override;
     bool makeCurrent() override;
     bool present() override;
     HWND window() const override { return window_; }
@@ -28,5 +31,4 @@ private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
     HGLRC context_ = nullptr;
-    int width_ = 0, height_ = 0;
 };
