@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "host/FramePattern.h"
+#include "host/common/FramePattern.h"
 
 class EditorPages;
 class EditorSession;

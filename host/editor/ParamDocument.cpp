@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/StagedFile.h"
+#include "host/common/OutputBatch.h"
 
 namespace {
 
@@ -191,8 +191,7 @@ bool ParamDocument::load(const ParamValues& values, const QString& label, std::s
 std::string ParamDocument::toJson() const { return ParamValues::toJson(params(), settings_); }
 
 bool ParamDocument::save(const std::string& path, std::string& error) {
-    StagedFile file;
-    if (!file.stage(path, toJson(), error) || !file.commit(error)) return false;
+    if (!writeTextFile(path, toJson(), error)) return false;
     undo_.setClean();
     return true;
 }

@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "host/ModuleSession.h"
-#include "host/ParamValues.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/ParamValues.h"
 
 class ParamDocument : public QObject {
     Q_OBJECT

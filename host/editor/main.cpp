@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "host/ImageFile.h"
-#include "host/ModuleSession.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/OutputBatch.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
 
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     const QStringList rest = args.positionalArguments();
     if (rest.size() > 1) return fail("one IN at most; see --help");
 
-    installInterruptCleanup();
+    installOutputCleanup("colbalance-editor");
     EditorWindowSystem system;
     std::string error;
     if (!system.open(error)) return fail(QString::fromStdString(error));

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "host/PixelConvert.h"
+#include "host/common/PixelConvert.h"
 
 namespace fs = std::filesystem;
 using OIIO::TypeDesc;

@@ -17,8 +17,8 @@
 #include <thread>
 #include <vector>
 
-#include "host/FramePipeline.h"
-#include "host/StderrCapture.h"
+#include "host/common/FramePipeline.h"
+#include "host/common/StderrCapture.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ struct Recorder {
                 return false;
             }
             in.source.width = int(f);
-            in.source.rgba8.assign(16, uint8_t(f));
+            in.source.bytes.assign(16, uint8_t(f));
             in.info.extra.assign(1, float(f));
             // Uneven stage times, so that the hand-overs are exercised.
             if (f % 3 == 0) std::this_thread::sleep_for(std::chrono::microseconds(300));
@@ -68,7 +68,7 @@ struct Recorder {
                 return false;
             }
             out.image = in.source;
-            for (uint8_t& v : out.image.rgba8) v = uint8_t(v + 1);
+            for (uint8_t& v : out.image.bytes) v = uint8_t(v + 1);
             out.info = std::move(in.info);
             return true;
         };
@@ -76,8 +76,8 @@ struct Recorder {
             if (f % 4 == 1) std::this_thread::sleep_for(std::chrono::microseconds(500));
             std::lock_guard<std::mutex> lock(m);
             encoded.push_back(f);
-            if (out.image.width != int(f) || out.image.rgba8.size() != 16 ||
-                out.image.rgba8[0] != uint8_t(f + 1) || out.info.extra.size() != 1 ||
+            if (out.image.width != int(f) || out.image.bytes.size() != 16 ||
+                out.image.bytes[0] != uint8_t(f + 1) || out.info.extra.size() != 1 ||
                 out.info.extra[0] != float(f))
                 mismatch = true;
             --inFlight;

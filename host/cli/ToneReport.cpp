@@ -1,4 +1,4 @@
-#include "host/ToneReport.h"
+#include "host/cli/ToneReport.h"
 
 #include <GL/gl.h>
 
@@ -9,9 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "analysis/FnHistogramAnalyser.h"
-#include "host/HeadlessDisplay.h"
-#include "host/ImageFile.h"
+#include "host/cli/HistogramCsv.h"
+#include "host/common/HeadlessDisplay.h"
 #include "ui/controls/FnTColDisk.h"
 #include "ui/controls/FnTHistogram.h"
 #include "ui/controls/FnTToneCurves.h"
@@ -107,25 +106,9 @@ private:
 // The input's grey channel in 256 bins: 16-bit files fold 256 of their
 // values into each bin.
 bool greyCounts(const std::string& path, std::vector<uint32_t>& grey, std::string& error) {
-    UnsignedFrame img;
-    if (!readUnsigned(path, img, error)) return false;
     FnDynamicHistogram h;
+    if (!countFile(path, std::nullopt, "", h, error)) return false;
     grey.assign(256, 0);
-    if (img.eightBit) {
-        FnImage8 tex;
-        tex.wrap(img.width, img.height, img.rgba8.data());
-        h.SetShape(FnHistogramAnalyser8::kChannels, FnHistogramAnalyser8::kBins);
-        FnHistogramAnalyser8().run(&tex, &h);
-    } else {
-        FnImage16U tex;
-        tex.wrap(img.width, img.height, img.rgba16.data());
-        h.SetShape(FnHistogramAnalyser16::kChannels, FnHistogramAnalyser16::kBins);
-        FnHistogramAnalyser16().run(&tex, &h);
-    }
-    if (!h.hasStorage()) {
-        error = "out of memory counting " + path;
-        return false;
-    }
     const uint32_t fold = h.binCount() / 256;
     for (uint32_t b = 0; b < h.binCount(); ++b) grey[b / fold] += h.bins(4)[b];
     return true;

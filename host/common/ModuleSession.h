@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "effect/ColBalanceApi.h"
-#include "host/ImageFile.h"
-#include "host/ParamValues.h"
+#include "host/common/FrameImage.h"
+#include "host/common/ParamValues.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
 #include "platform/dshost/DsHostServices.h"
 #include "platform/dshost/DsModuleLoader.h"
+#include "platform/window/FnFrame.h"
 
 struct RenderRequest {
     std::optional<DSRect> roi;  // output pixels, rows from the top
@@ -31,6 +32,10 @@ public:
     // Loads the module and creates the effect for the plain family, or for
     // the pixel-mask family when `paint` is set.
     bool open(const std::string& modulePath, bool paint, std::string& error);
+    // The same, then the values of a params file and assignments over it
+    // onto the effect: what a host starts a render, a report or a page with.
+    bool open(const std::string& modulePath, bool paint, const ParamSources& sources,
+              std::string& error);
 
     // The parameters as the module announces them.
     const std::vector<ParamInfo>& params() const { return params_; }
@@ -64,11 +69,19 @@ public:
     void setProjectFrame(int width, int height);
 
     // The host's viewer as it looks while a page of the effect is open,
-    // drawn offscreen and written to `path` (atomically): the last rendered
-    // frame (`output`), one frame pixel to `zoom` view pixels with a margin
-    // round it, and the effect's viewer tool placed over it and drawn.
-    bool overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
-                         std::string& error);
+    // drawn offscreen on the installed headless window system: the last
+    // rendered frame (`output`), one frame pixel to `zoom` view pixels with
+    // a margin round it, and the effect's viewer tool placed over it and
+    // drawn.
+    bool drawOverlayView(const FrameImage& output, double zoom, FnFrame& view, std::string& error);
+    // The size of that view, in view pixels; it is drawn when `fits`: a
+    // zoom above 0 and at most kMaxViewSide pixels a side.
+    struct ViewSize {
+        double width = 0, height = 0;
+        bool fits = false;
+    };
+    static constexpr int kMaxViewSide = 8192;
+    static ViewSize overlayViewSize(int frameWidth, int frameHeight, double zoom);
 
     // The loaded module and the effect, for hosts that open its pages.
     DsModuleLoader& module() { return module_; }

@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "host/ImageFile.h"
+#include "host/common/ImageFile.h"
 
 // A frame as read: its pixels in host layout, what the file was, its mask.
 struct DecodedFrame {

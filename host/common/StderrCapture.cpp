@@ -1,4 +1,4 @@
-#include "host/StderrCapture.h"
+#include "host/common/StderrCapture.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

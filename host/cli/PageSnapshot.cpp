@@ -1,15 +1,17 @@
 // A property page drawn offscreen: the host's page editor with one page
 // open on the effect, its controls drawn by the headless painter over the
 // widgets the page drew with OpenGL.
-#include "host/PageSnapshot.h"
+#include "host/cli/PageSnapshot.h"
 
 #include <cstring>
 #include <filesystem>
 
 #include "effect/ColBalanceApi.h"
-#include "host/HeadlessDisplay.h"
-#include "host/ModuleSession.h"
-#include "host/ProgramFolder.h"
+#include "host/common/HeadlessDisplay.h"
+#include "host/common/ImageFile.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/ProgramFolder.h"
+#include "host/common/UserText.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsPageHost.h"
 #include "platform/window/FnHeadlessPainter.h"
@@ -46,16 +48,11 @@ bool isPageName(const std::string& name) { return findPage(name) != nullptr; }
 bool writePageSnapshot(const PageSnapshotRequest& r, std::string& error) {
     const PageEntry* entry = findPage(r.page);
     if (!entry) {
-        error = "--page wants main, curves, simple or help, got \"" + r.page + "\"";
+        error = "--page wants main, curves, simple or help, got " + quotedText(r.page);
         return false;
     }
     ModuleSession session;
-    if (!session.open(defaultModulePath(), entry->paintFamily, error)) return false;
-    ParamValues values(session.params());
-    if (!r.paramsFile.empty() && !values.addJsonFile(r.paramsFile, error)) return false;
-    for (const std::string& s : r.sets)
-        if (!values.addAssignment(s, error)) return false;
-    if (!session.apply(values, error)) return false;
+    if (!session.open(defaultModulePath(), entry->paintFamily, r.params, error)) return false;
 
     // The frame the page shows, as the host keeps an 8-bit frame.
     ComPtr<DsImage> source;
@@ -68,7 +65,7 @@ bool writePageSnapshot(const PageSnapshotRequest& r, std::string& error) {
             error = "out of memory reading \"" + r.input + "\"";
             return false;
         }
-        std::memcpy(source->data(), frame.rgba8.data(), source->byteSize());
+        std::memcpy(source->data(), frame.data(), source->byteSize());
     }
 
     HeadlessDisplay display;

@@ -1,10 +1,8 @@
-#include "host/CommandArgs.h"
+#include "host/cli/CommandArgs.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 std::optional<DSRect> parseRoi(const std::string& text) {
     long v[4];
@@ -27,34 +25,4 @@ std::optional<DSRect> clipRoi(const DSRect& r, int w, int h) {
                y1 = std::min<long>(long(r.y) + r.height, h);
     if (x0 >= x1 || y0 >= y1) return std::nullopt;
     return DSRect{int32_t(x0), int32_t(y0), int32_t(x1 - x0), int32_t(y1 - y0)};
-}
-
-bool samePath(const std::string& a, const std::string& b) {
-    std::error_code ea, eb;
-    const auto ca = std::filesystem::weakly_canonical(a, ea),
-               cb = std::filesystem::weakly_canonical(b, eb);
-    return ea || eb ? a == b : ca == cb;
-}
-
-std::string quotedText(std::string_view text, size_t most) {
-    std::string s = "\"";
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (i == most) {
-            s += "...";
-            break;
-        }
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '\n') {
-            s += "\\n";
-        } else if (c == '\t') {
-            s += "\\t";
-        } else if (c < 32 || c == 127) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            s += hex;
-        } else {
-            s += char(c);
-        }
-    }
-    return s + "\"";
 }

@@ -1,10 +1,11 @@
-#include "host/HistogramCsv.h"
+#include "host/cli/HistogramCsv.h"
 
 #include <cstdio>
 
 #include "analysis/FnHistogramAnalyser.h"
-#include "host/CommandArgs.h"
-#include "host/ImageFile.h"
+#include "host/cli/CommandArgs.h"
+#include "host/common/ImageFile.h"
+#include "host/common/UserText.h"
 
 namespace {
 

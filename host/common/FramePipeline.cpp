@@ -1,4 +1,4 @@
-#include "host/FramePipeline.h"
+#include "host/common/FramePipeline.h"
 
 #include <condition_variable>
 #include <deque>

@@ -1,55 +1,22 @@
 // Image files in and out of the effect's storage, through OpenImageIO.
 //
 // The host keeps 8-bit and float frames top-down and 16-bit frames
-// bottom-up in memory, as the effect expects its host's images.  Reading
-// converts a file straight into that layout (an 8-bit or float RGBA file is
-// read in place, without a copy); writing converts back into the file's own
-// type and channel count and lands the file atomically: a temporary file
-// beside the target, renamed only when complete.
+// bottom-up in memory, as the effect expects its host's images
+// (FrameImage.h).  Reading converts a file straight into that layout (an
+// 8-bit or float RGBA file is read in place, without a copy); writing
+// converts back into the file's own type and channel count and lands the
+// file atomically, alone or with the other outputs of its frame
+// (OutputBatch.h).
 #pragma once
 
 #include <OpenImageIO/imageio.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-enum class PixelDepth { Auto = 0, Eight = 8, Sixteen = 16, Float = 32 };
+#include "host/common/FrameImage.h"
 
-// One RGBA frame in host layout (4 elements per pixel).
-struct FrameImage {
-    int width = 0, height = 0;
-    PixelDepth depth = PixelDepth::Eight;
-    std::vector<uint8_t> rgba8;   // 8-bit path, rows top-down
-    std::vector<int16_t> rgba16;  // 16-bit path, rows bottom-up
-    std::vector<float> rgbaF;     // float path, rows top-down
-    void* data() {
-        switch (depth) {
-        case PixelDepth::Sixteen: return rgba16.data();
-        case PixelDepth::Float: return rgbaF.data();
-        default: return rgba8.data();
-        }
-    }
-    size_t bytes() const { return rgba8.size() + rgba16.size() * 2 + rgbaF.size() * 4; }
-};
-
-// A single-channel mask in host layout.
-struct MaskImage {
-    int width = 0, height = 0;
-    std::vector<uint8_t> v8;   // 8-bit path, rows top-down
-    std::vector<int16_t> v16;  // 16-bit path, rows bottom-up, full mask 32767
-    std::vector<float> vF;     // float path, rows top-down, full mask 1.0
-};
-
-// A frame as the file's own unsigned values, RGBA with rows top-down: 8-bit
-// files as 8-bit, every other file as 16-bit (OpenImageIO's conversion to
-// UINT16).  What counts a file rather than renders it reads this.
-struct UnsignedFrame {
-    int width = 0, height = 0;
-    bool eightBit = true;
-    std::vector<uint8_t> rgba8;
-    std::vector<uint16_t> rgba16;
-};
+class OutputBatch;
 
 // What the input file was, so the output can be written like it.
 struct FileInfo {
@@ -69,22 +36,21 @@ bool acceptSpec(const OIIO::ImageSpec& spec, const std::string& path, std::strin
 
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
                std::string& error);
+// The mask for a frame of `depth`: its first channel, full at the depth's
+// full mask value.
 bool readMask(const std::string& path, PixelDepth depth, MaskImage& out, std::string& error);
 // Read as readFrame reads (grey fills R, G and B; a missing alpha is full,
 // 255 or 65535); channels past the fourth are not read.
 bool readUnsigned(const std::string& path, UnsignedFrame& out, std::string& error);
+// Writes the frame as a file like `like` to land with the batch.
+bool stageFrame(OutputBatch& batch, const std::string& path, const FileInfo& like,
+                const FrameImage& img, std::string& error);
+// The same, landed on its own.
 bool writeFrame(const std::string& path, const FileInfo& like, const FrameImage& img,
                 std::string& error);
 // Whether the image library has a writer for the path's file name
 // extension (checked before any work is done).
 bool canWriteImage(const std::string& path);
-
-// A frame as a viewer shows it: 8-bit RGBA, rows top-down (16-bit storage
-// through its file value, as an 8-bit file would be written).
-std::vector<uint8_t> displayPixels(const FrameImage& f);
-
-// The temporary file being written, removed if the process is interrupted.
-void installInterruptCleanup();
 
 // Gives the image library at least two worker threads.  It keeps one
 // fewer than there are processors, and its TIFF reader and writer only

@@ -1,4 +1,4 @@
-#include "host/PixelConvert.h"
+#include "host/common/PixelConvert.h"
 
 #include <cmath>
 

@@ -30,6 +30,13 @@ struct ParamSetting {
     std::vector<std::pair<double, double>> keys;
 };
 
+// Where a host's values come from: a params file (none when empty) and
+// NAME=VALUE assignments, which win over it.
+struct ParamSources {
+    std::string file;
+    std::vector<std::string> assignments;
+};
+
 class ParamValues {
 public:
     explicit ParamValues(std::vector<ParamInfo> params) : params_(std::move(params)) {}
@@ -39,6 +46,8 @@ public:
     // A JSON object of values and keyframe lists; `--set` given later wins.
     bool addJsonFile(const std::string& path, std::string& error);
     bool addJsonText(const std::string& text, std::string& error);
+    // The file, then the assignments.
+    bool addSources(const ParamSources& sources, std::string& error);
 
     const std::vector<ParamSetting>& settings() const { return settings_; }
 

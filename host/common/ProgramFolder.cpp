@@ -1,4 +1,4 @@
-#include "host/ProgramFolder.h"
+#include "host/common/ProgramFolder.h"
 
 #include <filesystem>
 #include <string>

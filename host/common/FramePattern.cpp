@@ -1,4 +1,4 @@
-#include "host/FramePattern.h"
+#include "host/common/FramePattern.h"
 
 #include <algorithm>
 #include <cctype>

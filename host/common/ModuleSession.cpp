@@ -1,7 +1,7 @@
-#include "host/ModuleSession.h"
+#include "host/common/ModuleSession.h"
 
-#include "host/HeadlessDisplay.h"
-#include "host/PixelConvert.h"
+#include "host/common/FrameConvert.h"
+#include "host/common/HeadlessDisplay.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsViewer.h"
 #include "platform/dshost/DsWindowSurface.h"
@@ -56,29 +56,43 @@ bool ModuleSession::open(const std::string& modulePath, bool paint, std::string&
     return readParams(error);
 }
 
+bool ModuleSession::open(const std::string& modulePath, bool paint, const ParamSources& sources,
+                         std::string& error) {
+    if (!open(modulePath, paint, error)) return false;
+    ParamValues values(params_);
+    return values.addSources(sources, error) && apply(values, error);
+}
+
 namespace {
 
-// Grey view pixels round the frame, and the largest view drawn.
+// Grey view pixels round the frame.
 constexpr int kViewMargin = 16;
-constexpr int kMaxViewSide = 8192;
 
 }  // namespace
 
-bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const std::string& path,
+ModuleSession::ViewSize ModuleSession::overlayViewSize(int frameWidth, int frameHeight,
+                                                       double zoom) {
+    ViewSize v;
+    if (!(std::isfinite(zoom) && zoom > 0)) return v;
+    v.width = std::ceil(frameWidth * zoom) + 2 * kViewMargin;
+    v.height = std::ceil(frameHeight * zoom) + 2 * kViewMargin;
+    v.fits = v.width <= kMaxViewSide && v.height <= kMaxViewSide;
+    return v;
+}
+
+bool ModuleSession::drawOverlayView(const FrameImage& output, double zoom, FnFrame& view,
                                     std::string& error) {
-    if (!(std::isfinite(zoom) && zoom > 0)) {
-        error = "--zoom wants a number above 0";
-        return false;
-    }
-    const double w = std::ceil(output.width * zoom) + 2 * kViewMargin;
-    const double h = std::ceil(output.height * zoom) + 2 * kViewMargin;
-    if (w > kMaxViewSide || h > kMaxViewSide) {
+    const ViewSize size = overlayViewSize(output.width, output.height, zoom);
+    if (!size.fits) {
         char b[160];
-        std::snprintf(b, sizeof b, "--zoom %g makes a %.0f x %.0f view; at most %d pixels a side",
-                      zoom, w, h, kMaxViewSide);
+        std::snprintf(b, sizeof b,
+                      "a viewer at %g view pixels a frame pixel is not drawn (%.0f x %.0f; at "
+                      "most %d a side)",
+                      zoom, size.width, size.height, kMaxViewSide);
         error = b;
         return false;
     }
+    const int w = int(size.width), h = int(size.height);
     // The tool reads the project frame when it is made: the frame's pixels,
     // square.
     setProjectFrame(output.width, output.height);
@@ -89,12 +103,11 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
     HeadlessDisplay display;
     if (!display.open(error)) return false;
     std::string why;
-    std::unique_ptr<DsWindowSurface> surface = DsWindowSurface::create(int(w), int(h), &why);
+    std::unique_ptr<DsWindowSurface> surface = DsWindowSurface::create(w, h, &why);
     if (!surface) {
         error = why;
         return false;
     }
-    FnFrame view;
     {
         DsViewer viewer(*surface);
         const std::vector<uint8_t> pixels = displayPixels(output);
@@ -114,8 +127,7 @@ bool ModuleSession::overlaySnapshot(const FrameImage& output, double zoom, const
         view = display.system().Frame(surface->window());
         tools->PopViewerTool();
     }
-    surface.reset();
-    return HeadlessDisplay::writePng(view, path, error);
+    return true;
 }
 
 bool ModuleSession::readParams(std::string& error) {
@@ -212,22 +224,22 @@ bool ModuleSession::render(FrameImage& source, FrameImage& output, MaskImage* ma
 bool ModuleSession::renderWith(IDSImageEffect& fx, DsExecutionContext& context, FrameImage& source,
                                FrameImage& output, MaskImage* mask, const RenderRequest& r,
                                std::string& error) {
-    // The image kinds of the frame's path.
-    DsImageKind kind = DsImageKind::Rgba8, maskKind = DsImageKind::Mask8;
-    void* maskMemory = mask ? (void*)mask->v8.data() : nullptr;
-    if (output.depth == PixelDepth::Sixteen) {
-        kind = DsImageKind::Rgba16;
-        maskKind = DsImageKind::Mask16;
-        maskMemory = mask ? (void*)mask->v16.data() : nullptr;
-    } else if (output.depth == PixelDepth::Float) {
-        kind = DsImageKind::RgbaF32;
-        maskKind = DsImageKind::MaskF32;
-        maskMemory = mask ? (void*)mask->vF.data() : nullptr;
+    const DepthFacts& f = output.facts();
+    if (source.depth != output.depth || (mask && mask->depth != output.depth)) {
+        error = "the frames handed to the effect differ in depth";
+        return false;
     }
-    ComPtr<DsImage> src = DsImage::wrap(kind, source.width, source.height, source.data());
-    ComPtr<DsImage> dst = DsImage::wrap(kind, output.width, output.height, output.data());
+    auto whole = [&](const auto& img) {
+        return img.bytes.size() == img.sampleCount() * img.facts().sampleBytes;
+    };
+    if (!whole(source) || !whole(output) || (mask && !whole(*mask))) {
+        error = "a frame's buffer does not hold its size";
+        return false;
+    }
+    ComPtr<DsImage> src = DsImage::wrap(f.frameKind, source.width, source.height, source.data());
+    ComPtr<DsImage> dst = DsImage::wrap(f.frameKind, output.width, output.height, output.data());
     ComPtr<DsImage> msk;
-    if (mask) msk = DsImage::wrap(maskKind, mask->width, mask->height, maskMemory);
+    if (mask) msk = DsImage::wrap(f.maskKind, mask->width, mask->height, mask->data());
     if (!src || !dst || (mask && !msk)) {
         error = "out of memory";
         return false;

@@ -1,53 +1,41 @@
-// colbalance: colour-balances image files through the effect module, and
-// counts them as the tone-curves page's histogram does.
-//
-//   colbalance IN -o OUT [--set NAME=VALUE]... [--params FILE.json]
-//              [--frame T] [--frames A-B] [--roi X,Y,W,H] [--field 0|1|2]
-//              [--mask FILE] [--depth 8|16|float] [--histogram COUNTS.csv]
-//   colbalance IN --histogram COUNTS.csv [--roi X,Y,W,H] [--frames A-B]
-//   colbalance IN --overlay-snapshot VIEW.png [-o OUT] [--zoom Z] [...]
-//   colbalance --page main|curves|simple|help --snapshot PAGE.png [IN]
-//              [--params FILE.json] [--set NAME=VALUE]... [--frame T]
-//   colbalance IN --tone-report REPORT.png [--params FILE.json] [--set ...]
-//              [--frame T]
-//   colbalance --list-params
+// colbalance: colour-balances image files through the effect module, counts
+// them as the tone-curves page's histogram does, and draws what the effect
+// shows a host (its tone report, its viewer overlay, its property pages).
+// Its options and modes are one table (CommandLine.cpp); `colbalance
+// --help` prints the usage made from it.
 //
 // The module is loaded as a host loads it, through its COM entry points.
-// Every output lands atomically; errors are one line on standard error and
-// a non-zero exit status.
+// Every output lands atomically, a frame's outputs together; errors are one
+// line on standard error and a non-zero exit status.
 #include <unistd.h>
+
 #include <algorithm>
-#include <cerrno>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <new>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "host/CommandArgs.h"
-#include "host/CommandLine.h"
-#include "host/FramePattern.h"
-#include "host/FramePipeline.h"
-#include "host/HistogramCsv.h"
-#include "host/ImageFile.h"
-#include "host/ModuleSession.h"
-#include "host/PageSnapshot.h"
-#include "host/ParamValues.h"
-#include "host/StagedFile.h"
-#include "host/StderrCapture.h"
-#include "host/ToneReport.h"
+#include "host/cli/CommandArgs.h"
+#include "host/cli/CommandLine.h"
+#include "host/cli/HistogramCsv.h"
+#include "host/cli/PageSnapshot.h"
+#include "host/cli/ToneReport.h"
+#include "host/common/FramePattern.h"
+#include "host/common/FramePipeline.h"
+#include "host/common/HeadlessDisplay.h"
+#include "host/common/ImageFile.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/OutputBatch.h"
+#include "host/common/ParamValues.h"
+#include "host/common/StderrCapture.h"
+#include "host/common/UserText.h"
 
 namespace {
 
 // Every error is one line, whatever text it carries.
 int fail(const std::string& message) {
-    std::string line;
-    for (char c : message) line += (c == '\n' || c == '\r') ? ' ' : c;
-    std::fprintf(stderr, "colbalance: %s\n", line.c_str());
+    std::fprintf(stderr, "colbalance: %s\n", oneLine(message).c_str());
     return 1;
 }
 
@@ -111,40 +99,32 @@ private:
 
 // The output of a frame before the effect renders it: the source's pixels
 // where the effect leaves some unwritten (a region or a field), else only
-// the source's shape, the buffers' old contents standing (the effect writes
+// the source's shape, the buffer's old contents standing (the effect writes
 // every pixel).
 void prepareOutput(const FrameImage& source, FrameImage& output, bool whole) {
     if (!whole) {
         output = source;
         return;
     }
-    output.width = source.width;
-    output.height = source.height;
-    output.depth = source.depth;
-    output.rgba8.resize(source.rgba8.size());
-    output.rgba16.resize(source.rgba16.size());
-    output.rgbaF.resize(source.rgbaF.size());
+    output.reshape(source.width, source.height, source.depth);
 }
 
-}  // namespace
+// Where the values come from.
+ParamSources sourcesOf(const CommandLine& cl) { return {cl.params, cl.sets}; }
 
 // The settings at the frame time, read back from the effect as a frame
 // would read them, drawn over the input's histogram.
-int toneReport(ModuleSession& session, const std::string& in, const std::string& report,
-               const std::string& paramsFile, const std::vector<std::string>& sets, double time) {
+int toneReport(const CommandLine& cl) {
     std::string error;
-    if (!session.open(defaultModulePath(), false, error)) return fail(error);
-    ParamValues values(session.params());
-    if (!paramsFile.empty() && !values.addJsonFile(paramsFile, error)) return fail(error);
-    for (const std::string& s : sets)
-        if (!values.addAssignment(s, error)) return fail(error);
-    if (!session.apply(values, error)) return fail(error);
+    ModuleSession session;
+    if (!session.open(defaultModulePath(), false, sourcesOf(cl), error)) return fail(error);
     namespace P = ColBalanceParam;
     const ColBalanceParamSpec* hues[4] = {&P::MasterHue, &P::LowlightHue, &P::MidtonesHue,
                                           &P::HighlightHue};
     const ColBalanceParamSpec* sats[4] = {&P::MasterSaturation, &P::LowlightSaturation,
                                           &P::MidtonesSaturation, &P::HighlightSaturation};
     ToneReportSettings t;
+    const double time = cl.frame;
     bool ok = true;
     for (int r = 0; r < 4; ++r) {
         ok = ok && session.valueAt(*hues[r], time, t.hue[r]);
@@ -155,47 +135,20 @@ int toneReport(ModuleSession& session, const std::string& in, const std::string&
          session.valueAt(P::LowlightsEase, time, t.lowlightsEase) &&
          session.valueAt(P::HighlightsEase, time, t.highlightsEase);
     if (!ok) return fail("the effect would not tell its settings");
-    installInterruptCleanup();
-    if (!writeToneReport(in, t, report, error)) return fail(error);
+    if (!writeToneReport(cl.in, t, cl.toneReport, error)) return fail(error);
     return 0;
 }
 
-static int run(int argc, char** argv) {
-    CommandLine cl;
-    std::string error, help;
-    if (!parseCommandLine(argc, argv, cl, error, help)) {
-        if (!error.empty()) return fail(error);
-        std::fputs(help.c_str(), stdout);
-        return 0;
-    }
-    if (!checkCommandLine(cl, error)) return fail(error);
+// Renders or counts the frames of the command line.
+int renderFrames(const CommandLine& cl) {
+    const bool rendering = cl.mode == CommandMode::Render;
+    std::string error;
     ModuleSession session;
-    if (cl.listParams) {
-        if (!session.open(defaultModulePath(), false, error)) return fail(error);
-        listParams(session.params());
-        return 0;
-    }
-    if (!checkOutputPaths(cl, error)) return fail(error);
-    if (cl.paging)
-        return writePageSnapshot({cl.page, cl.pageSnapshot, cl.in, cl.params, cl.sets, cl.frame},
-                                 error)
-                   ? 0
-                   : fail(error);
-    if (cl.reporting)
-        return toneReport(session, cl.in, cl.toneReport, cl.params, cl.sets, cl.frame);
-
-    if (cl.rendering) {
-        if (!session.open(defaultModulePath(), !cl.mask.empty(), error)) return fail(error);
-        ParamValues values(session.params());
-        if (!cl.params.empty() && !values.addJsonFile(cl.params, error)) return fail(error);
-        for (const std::string& s : cl.sets)
-            if (!values.addAssignment(s, error)) return fail(error);
-        if (!session.apply(values, error)) return fail(error);
-    }
+    if (rendering && !session.open(defaultModulePath(), !cl.mask.empty(), sourcesOf(cl), error))
+        return fail(error);
 
     RenderRequest request;
     request.field = cl.field;
-    installInterruptCleanup();
     const FrameRange frames = cl.range;
     Progress progress(frames.last - frames.first + 1);
     // The frame's time and region of interest, or false with the error.
@@ -216,7 +169,7 @@ static int run(int argc, char** argv) {
 
     // Sequences that only render decode, render and encode their frames at
     // once (FramePipeline.h).
-    if (cl.rendering && !cl.counting && cl.overlaySnapshot.empty() && frames.last > frames.first) {
+    if (rendering && !cl.counting && cl.overlaySnapshot.empty() && frames.last > frames.first) {
         FrameStages stages;
         stages.decode = [&](long f, DecodedFrame& in, std::string& why) {
             if (!readFrame(expandFramePattern(cl.in, f), cl.forcedDepth, in.source, in.info, why))
@@ -249,53 +202,87 @@ static int run(int argc, char** argv) {
 
     // One frame at a time: its file work has nothing to overlap with but
     // itself.  (The sequence pipeline above runs better without: the extra
-    // workers only take processor time from the bands there.)
+    // workers only take processor time from the bands there.)  A frame's
+    // outputs land together once every step of it has worked.
     startImageLibraryThreads();
     for (long f = frames.first; f <= frames.last; ++f) {
         const std::string inPath = expandFramePattern(cl.in, f);
         const std::string outPath = expandFramePattern(cl.out, f);
         const std::string countsPath = expandFramePattern(cl.histogram, f);
-        progress.update(f - frames.first, cl.rendering ? outPath : countsPath);
-        StagedFile counts;
+        progress.update(f - frames.first, rendering ? outPath : countsPath);
+        OutputBatch outputs;
         if (cl.counting) {
             FnDynamicHistogram h;
             if (!countFile(inPath, cl.region, cl.roi, h, error)) return fail(error);
-            if (!counts.stage(countsPath, countsCsv(h), error)) return fail(error);
+            if (!outputs.stageText(countsPath, countsCsv(h), error)) return fail(error);
         }
-        if (!cl.rendering) {
-            if (!counts.commit(error)) return fail(error);
-            continue;
+        if (rendering) {
+            FrameImage source;
+            FileInfo info;
+            if (!readFrame(inPath, cl.forcedDepth, source, info, error)) return fail(error);
+            MaskImage mask;
+            if (!cl.mask.empty() &&
+                !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
+                return fail(error);
+            if (!frameRequest(f, source, inPath, error)) return fail(error);
+            const bool overlay = !cl.overlaySnapshot.empty();
+            if (overlay) {
+                const auto view =
+                    ModuleSession::overlayViewSize(source.width, source.height, cl.zoom);
+                if (!view.fits) {
+                    char b[160];
+                    std::snprintf(b, sizeof b,
+                                  "--zoom %g makes a %.0f x %.0f view; at most %d pixels a side",
+                                  cl.zoom, view.width, view.height, ModuleSession::kMaxViewSide);
+                    return fail(b);
+                }
+            }
+            // Rows and columns the effect does not write keep the source.
+            FrameImage output = source;
+            if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))
+                return fail(inPath + ": " + error);
+            if (!cl.out.empty() && !stageFrame(outputs, outPath, info, output, error))
+                return fail(error);
+            FnFrame view;
+            if (overlay && !(session.drawOverlayView(output, cl.zoom, view, error) &&
+                             HeadlessDisplay::stagePng(outputs, view, cl.overlaySnapshot, error)))
+                return fail(error);
         }
-        FrameImage source;
-        FileInfo info;
-        if (!readFrame(inPath, cl.forcedDepth, source, info, error)) return fail(error);
-        MaskImage mask;
-        if (!cl.mask.empty() &&
-            !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
-            return fail(error);
-        if (!frameRequest(f, source, inPath, error)) return fail(error);
-        // Rows and columns the effect does not write keep the source.
-        FrameImage output = source;
-        if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))
-            return fail(inPath + ": " + error);
-        // A frame whose later step fails takes back the output it made new,
-        // so that a failed run adds nothing (one it replaced stays replaced).
-        std::error_code ec;
-        const bool added = !cl.out.empty() && !std::filesystem::exists(outPath, ec);
-        if (!cl.out.empty() && !writeFrame(outPath, info, output, error)) return fail(error);
-        auto takeBack = [&] {
-            if (added) std::filesystem::remove(outPath, ec);
-            return fail(error);
-        };
-        if (!cl.overlaySnapshot.empty() &&
-            !session.overlaySnapshot(output, cl.zoom, cl.overlaySnapshot, error))
-            return takeBack();
-        if (cl.counting && !counts.commit(error)) return takeBack();
+        if (!outputs.commit(error)) return fail(error);
     }
     progress.update(frames.last - frames.first + 1, "done");
     progress.end();
     return 0;
 }
+
+int run(int argc, char** argv) {
+    CommandLine cl;
+    std::string error, help;
+    if (!parseCommandLine(argc, argv, cl, error, help)) {
+        if (!error.empty()) return fail(error);
+        std::fputs(help.c_str(), stdout);
+        return 0;
+    }
+    if (!checkCommandLine(cl, error)) return fail(error);
+    if (cl.mode == CommandMode::List) {
+        ModuleSession session;
+        if (!session.open(defaultModulePath(), false, error)) return fail(error);
+        listParams(session.params());
+        return 0;
+    }
+    if (!checkOutputPaths(cl, error)) return fail(error);
+    installOutputCleanup("colbalance");
+    switch (cl.mode) {
+    case CommandMode::Page:
+        return writePageSnapshot({cl.page, cl.pageSnapshot, cl.in, sourcesOf(cl), cl.frame}, error)
+                   ? 0
+                   : fail(error);
+    case CommandMode::Report: return toneReport(cl);
+    default: return renderFrames(cl);
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // A file size limit makes writes fail (and the output is cleaned up)

@@ -1,6 +1,6 @@
-#include "host/ParamValues.h"
+#include "host/common/ParamValues.h"
 
-#include "host/CommandArgs.h"
+#include "host/common/UserText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -143,6 +143,13 @@ bool ParamValues::addJsonFile(const std::string& path, std::string& error) {
     return true;
 }
 
+bool ParamValues::addSources(const ParamSources& sources, std::string& error) {
+    if (!sources.file.empty() && !addJsonFile(sources.file, error)) return false;
+    for (const std::string& a : sources.assignments)
+        if (!addAssignment(a, error)) return false;
+    return true;
+}
+
 bool ParamValues::addJsonText(const std::string& text, std::string& error) {
     const nlohmann::json doc = nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
     if (doc.is_discarded() || !doc.is_object()) {
@@ -181,8 +188,8 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
                 if (k.is_array() && k.size() == 2 && k[0].is_number()) v = valueOf(p, k[1]);
                 const double t = v ? k[0].get<double>() : 0.0;
                 if (!v || !std::isfinite(t)) {
-                    error =
-                        quotedText(name) + ": keyframes must be [time, value] pairs of finite numbers";
+                    error = quotedText(name) +
+                            ": keyframes must be [time, value] pairs of finite numbers";
                     return false;
                 }
                 s.keys.emplace_back(t, *v);

@@ -3,14 +3,14 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "host/common/ParamValues.h"
 
 struct PageSnapshotRequest {
     std::string page;    // "main", "curves", "simple" or "help"
     std::string output;  // the PNG written
     std::string input;   // the frame the page shows (the curves page's histogram); may be empty
-    std::string paramsFile;
-    std::vector<std::string> sets;
+    ParamSources params;
     double time = 0;  // the host's current time
 };
 
