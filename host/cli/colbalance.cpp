@@ -87,10 +87,7 @@ public:
 
 private:
     static void show(const char* text, int n) {
-        if (n <= 0) return;
-        const int fd = StderrCapture::terminal() >= 0 ? StderrCapture::terminal() : 2;
-        std::fflush(stderr);
-        if (::write(fd, text, size_t(std::min(n, 511))) < 0) return;
+        if (n > 0) StderrCapture::toTerminal({text, size_t(std::min(n, 511))});
     }
 
     long total_;

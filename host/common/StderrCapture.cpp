@@ -31,6 +31,16 @@ int StderrCapture::terminal() {
     return fd;
 }
 
+void StderrCapture::toTerminal(std::string_view text) {
+    const int fd = terminal() >= 0 ? terminal() : 2;
+    std::fflush(stderr);
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n <= 0) return;
+        text.remove_prefix(size_t(n));
+    }
+}
+
 StderrCapture::StderrCapture() {
     (void)terminal();
     std::lock_guard<std::mutex> lock(gLock);

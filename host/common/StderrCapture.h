@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class StderrCapture {
 public:
@@ -32,10 +33,12 @@ public:
     static StderrCapture* current();
     void release();
 
-    // The standard error colbalance started with, for what must reach the
-    // terminal while a capture lives (the progress bar); -1 when it cannot
-    // be had.
+    // The standard error the program started with, for what must reach the
+    // user while a capture lives, maybe on another thread (a progress bar,
+    // a program's own message); -1 when it cannot be had.
     static int terminal();
+    // Writes the text there (to standard error when there is none).
+    static void toTerminal(std::string_view text);
 
 private:
     int64_t start_ = 0;  // offset of this capture's text in the buffer

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <mutex>
 #include <new>
+#include <numeric>
 #include <set>
 #include <string>
 #include <thread>
@@ -92,9 +93,9 @@ struct Recorder {
 };
 
 std::vector<long> range(long a, long b) {
-    std::vector<long> v;
-    for (long f = a; f <= b; ++f) v.push_back(f);
-    return v;
+    std::vector<long> frames(size_t(b - a + 1));
+    std::iota(frames.begin(), frames.end(), a);
+    return frames;
 }
 
 }  // namespace
