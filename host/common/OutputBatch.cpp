@@ -111,10 +111,20 @@ bool OutputBatch::stage(const std::string& path, const Writer& write, std::strin
                            : "cannot write " + quotedText(path) + ": too many outputs at once";
         return false;
     }
-    if (!write(temp, error)) {
+    auto abandon = [&] {
         std::error_code ec;
         std::filesystem::remove(temp, ec);
         setState(slot, kFree);
+    };
+    bool written;
+    try {
+        written = write(temp, error);
+    } catch (...) {  // memory a library could not get: nothing of it stays
+        abandon();
+        throw;
+    }
+    if (!written) {
+        abandon();
         return false;
     }
     staged_.push_back({slot, path, temp});

@@ -396,14 +396,13 @@ void EditorWindow::offerRecovery() {
         box.setDefaultButton(restore);
         box.exec();
         std::string error;
-        if (box.clickedButton() == restore &&
-            session_->document().restore(left.settings, left.history, error)) {
+        if (box.clickedButton() != restore) {
+            recovery_->drop();
+        } else if (session_->document().restore(left.settings, left.history, error)) {
             setParamsPath(q(left.paramsFile));
             showMessage("Restored the unsaved parameters");
         } else {
-            if (box.clickedButton() == restore)
-                say("the unsaved parameters cannot be restored: " + q(error));
-            recovery_->drop();
+            say(q(recovery_->setAside("the effect refuses them: " + error)));
         }
         break;
     }

@@ -231,10 +231,11 @@ bool ParamDocument::restore(const std::vector<ParamSetting>& current, const Para
                 error = "an undo step names no parameter of the effect";
                 return false;
             }
-    if (depth_ > 0 || !putAll(overDefaults(current), error)) {
-        if (depth_ > 0) error = "an edit is in progress";
+    if (depth_ > 0) {
+        error = "an edit is in progress";
         return false;
     }
+    if (!putAll(overDefaults(current), error)) return false;
     // The steps are pushed as done (a step's first redo does nothing), then
     // the ones past the position are undone, which leaves every parameter
     // they touch as it was at the position: the settings restored above.

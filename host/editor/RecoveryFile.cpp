@@ -95,7 +95,7 @@ bool RecoveryFile::exists() const {
     return fs::exists(path_, ec);
 }
 
-bool RecoveryFile::lock() {
+bool RecoveryFile::lock(std::string& error) {
     std::error_code ec;
     fs::create_directories(folder_, ec);
     lock_ = std::make_unique<QLockFile>(QString::fromStdString(path_ + ".lock"));
@@ -103,6 +103,10 @@ bool RecoveryFile::lock() {
     // input for as long as it likes.
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0)) return true;
+    error = lock_->error() == QLockFile::LockFailedError
+                ? "another colbalance-editor keeps the unsaved parameters of this input"
+                : "the recovery folder " + quotedText(folder_) + " cannot be written" +
+                      (ec ? " (" + ec.message() + ")" : "");
     lock_.reset();
     return false;
 }

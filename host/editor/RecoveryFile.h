@@ -54,9 +54,10 @@ public:
     const std::string& input() const { return input_; }
     bool exists() const;
 
-    // Takes the lock kept while an editor keeps this input; false when a
-    // running editor holds it.  Released by the destructor.
-    bool lock();
+    // Takes the lock kept while an editor keeps this input; false with the
+    // reason when a running editor holds it or the folder cannot be
+    // written.  Released by the destructor.
+    bool lock(std::string& error);
 
     // Writes the state atomically (the folder is made when missing).
     bool write(const std::vector<ParamInfo>& params, const RecoveryState& state,

@@ -47,21 +47,24 @@ RecoveryKeeper::Left RecoveryKeeper::follow(const std::string& input, RecoverySt
     if (file_ && written_) file_->remove();
     written_ = false;
     file_ = std::make_unique<RecoveryFile>(folder_, input);
-    if (!file_->lock()) {
-        message =
-            "another colbalance-editor keeps the unsaved parameters of this input; "
-            "these are not kept for recovery";
+    std::string why;
+    if (!file_->lock(why)) {
+        message = why + "; these are not kept for recovery";
         file_.reset();
         return Left::Elsewhere;
     }
     if (!file_->exists()) return Left::Nothing;
-    std::string why;
     if (file_->read(doc_.params(), left, why)) return Left::Work;
+    message = setAside(why);
+    return Left::Unreadable;
+}
+
+std::string RecoveryKeeper::setAside(const std::string& why) {
+    if (!file_) return {};
     std::string error;
     const std::string aside = file_->setAside(error);
-    message = "the recovery file " + file_->path() + " cannot be used (" + why + "); " +
-              (aside.empty() ? error : "it was set aside as " + aside);
-    return Left::Unreadable;
+    return "the recovery file " + file_->path() + " cannot be used (" + why + "); " +
+           (aside.empty() ? error : "it was set aside as " + aside);
 }
 
 void RecoveryKeeper::keep() {

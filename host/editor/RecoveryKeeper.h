@@ -33,13 +33,17 @@ public:
         Nothing,     // no file
         Work,        // its state, to offer
         Unreadable,  // a file that cannot be used; set aside
-        Elsewhere,   // another running editor keeps this input
+        Elsewhere,   // not kept: another running editor keeps this input, or
+                     // the folder cannot be written
     };
     // Follows a new input: the previous input's file goes (its work goes on
     // under the new one), and what was left for this one is read.  Nothing
     // is written until keep().  `message` says what happened to a file that
     // was set aside or why this input is not kept.
     Left follow(const std::string& input, RecoveryState& left, std::string& message);
+    // Renames the input's file aside (its work could not be used, for
+    // `why`); what happened, to say.
+    std::string setAside(const std::string& why);
     // Writes from now on (now, when the parameters differ already).
     void keep();
     // Where Save writes, kept in the file (absolute; empty for none).

@@ -20,6 +20,7 @@
 
 #include "host/common/FrameImage.h"
 #include "host/common/ImageFile.h"
+#include "tests/host/CaseFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -30,11 +31,8 @@ protected:
     void SetUp() override {
         // The same folder in a death test's process as in this one.
         setenv("FN_OUTPUT_BATCH_TEST", std::to_string(::getpid()).c_str(), 0);
-        dir = fs::temp_directory_path() /
-              (std::string("output-batch-") + std::getenv("FN_OUTPUT_BATCH_TEST") + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        if (!::testing::internal::InDeathTestChild()) fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = caseFolder("output-batch", std::getenv("FN_OUTPUT_BATCH_TEST"),
+                         !::testing::internal::InDeathTestChild());
     }
     void TearDown() override {
         if (::testing::internal::InDeathTestChild()) return;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "host/editor/RecoveryFile.h"
+#include "tests/host/CaseFolder.h"
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
@@ -35,10 +36,7 @@ std::string slurp(const fs::path& p) {
 class EditorRecovery : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("editor-recovery-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
+        dir = caseFolder("editor-recovery");
         fs::create_directories(dir / "state");
         image = (dir / "chart.png").string();
         fs::copy_file(FN_SOURCE_DIR "/resources/samples/chart.png", image);
@@ -137,6 +135,14 @@ protected:
                 out.push_back(e.path().string());
         return out;
     }
+    // Started again with `steps`, the editor ends by itself and leaves no
+    // recovery file and the parameters file as it was.
+    void runAndLeaveNothing(const std::string& steps) {
+        start(steps);
+        EXPECT_EQ(finish(), 0) << slurp(err);
+        EXPECT_FALSE(fs::exists(recovery));
+        EXPECT_EQ(slurp(params), R"({"Midtones Saturation": 12})");
+    }
     size_t recoveryLines() const {
         std::ifstream in(err);
         size_t n = 0;
@@ -195,21 +201,14 @@ TEST_F(EditorRecovery, TheUndoStepsComeBackWithTheParameters) {
 // it closes without asking, and leaves no recovery file.
 TEST_F(EditorRecovery, TheSavedMarkComesBackWithTheSteps) {
     ASSERT_FALSE(editAndKill().is_null());
-    start("answer:restore;action:undo;action:undo;action:undo;action:quit");
-    EXPECT_EQ(finish(), 0) << slurp(err);
-    EXPECT_FALSE(fs::exists(recovery));
-    EXPECT_EQ(slurp(params), R"({"Midtones Saturation": 12})");
+    runAndLeaveNothing("answer:restore;action:undo;action:undo;action:undo;action:quit");
 }
 
 TEST_F(EditorRecovery, DiscardedTheWorkIsGoneAndNotOfferedAgain) {
     ASSERT_FALSE(editAndKill().is_null());
-    start("answer:discard;action:quit");
-    EXPECT_EQ(finish(), 0) << slurp(err);
-    EXPECT_FALSE(fs::exists(recovery));
-    EXPECT_EQ(slurp(params), R"({"Midtones Saturation": 12})");
+    runAndLeaveNothing("answer:discard;action:quit");
     // Nothing is asked: the quit goes through at once.
-    start("action:quit");
-    EXPECT_EQ(finish(), 0) << slurp(err);
+    runAndLeaveNothing("action:quit");
     EXPECT_EQ(recoveryLines(), 0u) << slurp(err);
 }
 
