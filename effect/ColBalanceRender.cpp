@@ -5,12 +5,10 @@
 
 #include "effect/ColBalance.h"
 #include "engine/FnColBalancer.h"
-#include "engine/FnColBalancerF32.h"
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
 #include "engine/FnFrameSteps.h"
 #include "engine/FnToneRender.h"
-#include "engine/FnToneRenderF32.h"
 #include "platform/dssdk/DSServices.h"
 
 namespace {

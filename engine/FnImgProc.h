@@ -121,6 +121,16 @@ void fnRunRow(const FnTexture<Pixel, Working>& src, int32_t y, int32_t x0, int32
         });
 }
 
+// The two operations of such a row walk, as a processor hands them to
+// fnRunBand and fnRunRegionRow: one pixel, and a contiguous run.
+template <class One, class Row>
+struct FnRowOps {
+    One one;
+    Row row;
+};
+template <class One, class Row>
+FnRowOps(One, Row) -> FnRowOps<One, Row>;
+
 // One band of such a processor: the band's rows (only those of the field
 // when `fields`), each by fnRunRow into the destination from the region's
 // first column.
