@@ -247,10 +247,10 @@ public:
 
     // Which row loop runs (tests and benchmarks compare them); kAuto takes
     // the widest vector loop this processor has.
-    void setBalancePath(FnBalancePath p) { path_ = p; }
+    void setBalancePath(FnBalancePath p) { rows_.path = p; }
     // How the vector rows store (FnStoreMode.h); the scalar loop always
     // stores plainly.
-    void setStoreMode(FnStoreMode m) { storeMode_ = m; }
+    void setStoreMode(FnStoreMode m) { rows_.store = m; }
 
     // The settings folded for the pixel loops (once per band).
     Kernel kernel() const {
@@ -287,7 +287,7 @@ public:
         k.preserve = preserve;
         k.lumAny = mL != 0 || lL != 0 || dL != 0 || hL != 0;
         k.alphaWeighted = (flags & kAlphaWeighted) != 0;
-        k.stream = stream_;
+        k.stream = rows_.stream;
         return k;
     }
 
@@ -306,10 +306,13 @@ protected:
     // evaluated lane by lane (a 16-bit rebuild is ~1 ms in scalar code).
     // Formats without tables only take the settings as they are.
     void prepare() override {
-        const FnRowFunctions& rows = fnRowFunctions(path_);
-        rowFn_ = rows.*Traits::kBalanceRow;
+        const FnRowFunctions& rows = fnRowFunctions(rows_.path);
+        const FnRect& r = this->region_;
+        rows_.choose(rows.*Traits::kBalanceRow,
+                     size_t(r.width()) * size_t(r.height()) * sizeof(Pixel),
+                     this->src_->byteRange(), this->dst_->byteRange());
         if constexpr (kTables) {
-            const FnBalanceTablesFn tables = rowFn_ ? rows.balanceTables : nullptr;
+            const FnBalanceTablesFn tables = rows_.row ? rows.balanceTables : nullptr;
             if (tables && (this->toneFlags & FnToneTransfer::kDirty)) {
                 tables(kernel(), kKeys, this->lowlightTable, this->midtoneTable,
                        this->highlightTable);
@@ -321,11 +324,7 @@ protected:
             this->toneFlags &= ~uint32_t(FnToneTransfer::kDirty);
         }
         identity_ = isIdentity();
-        const FnRect& r = this->region_;
-        stream_ = rowFn_ &&
-                  fnStreamStores(storeMode_, size_t(r.width()) * size_t(r.height()) * sizeof(Pixel),
-                                 this->src_->byteRange(), this->dst_->byteRange());
-        copyFn_ = stream_ ? rows.streamCopy : nullptr;
+        copyFn_ = rows_.stream ? rows.streamCopy : nullptr;
     }
 
     void processBand() override {
@@ -385,19 +384,16 @@ private:
                 copyFn_(in, out, size_t(n) * sizeof(Pixel));
             else if (in != out)
                 std::memmove(out, in, size_t(n) * sizeof(Pixel));
-        } else if (rowFn_) {
-            rowFn_(k, in, out, n);
+        } else if (rows_.row) {
+            rows_.row(k, in, out, n);
         } else {
             for (int32_t i = 0; i < n; ++i) referencePixel(k, tone, in[i], out[i]);
         }
     }
 
-    FnBalancePath path_ = FnBalancePath::kAuto;
-    FnStoreMode storeMode_ = FnStoreMode::kAuto;
-    FnKernelRowFn<Kernel> rowFn_ = nullptr;
+    FnRowChoice<FnKernelRowFn<Kernel>> rows_;
     FnCopyBytesFn copyFn_ = nullptr;
     bool identity_ = false;
-    int32_t stream_ = 0;
 };
 
 using FnColBalancer8 = FnColBalancer<FnStorage8>;

@@ -57,14 +57,14 @@ public:
 
     // Which row loop runs (kScalar: the table, pixel by pixel) and how the
     // vector rows store.
-    void setRowPath(FnBalancePath p) { path_ = p; }
-    void setStoreMode(FnStoreMode m) { storeMode_ = m; }
+    void setRowPath(FnBalancePath p) { rows_.path = p; }
+    void setStoreMode(FnStoreMode m) { rows_.store = m; }
 
     FnMatteKernel matteKernel() const {
         FnMatteKernel k;
         k.curve = curve();
         k.tone = toneIndex < 0 ? 0 : (toneIndex > 2 ? 2 : toneIndex);
-        k.stream = stream_;
+        k.stream = rows_.stream;
         return k;
     }
 
@@ -96,17 +96,16 @@ public:
 
 protected:
     void prepare() override {
-        rowFn_ = fnRowFunctions(path_).matte[size_t(Traits::kFormat)];
+        const FnRect& r = this->region_;
+        rows_.choose(fnRowFunctions(rows_.path).matte[size_t(Traits::kFormat)],
+                     size_t(r.width()) * size_t(r.height()) * sizeof(Pixel),
+                     this->src_->byteRange(), this->dst_->byteRange());
         if constexpr (kTable) buildTable();
         toneFlags &= ~uint32_t(kDirty);
-        const FnRect& r = this->region_;
-        stream_ = rowFn_ &&
-                  fnStreamStores(storeMode_, size_t(r.width()) * size_t(r.height()) * sizeof(Pixel),
-                                 this->src_->byteRange(), this->dst_->byteRange());
     }
 
     void processBand() override {
-        if (!rowFn_) {
+        if (!rows_.row) {
             this->template generalPassBand<FnToneRender>(*this, *this->src_, *this->dst_);
             return;
         }
@@ -126,8 +125,8 @@ private:
         const FnMatteKernel k = matteKernel();
         return FnRowOps{[this](const Pixel& in, Pixel& out) { processPixel(in, out, 0); },
                         [this, k](const Pixel* in, Pixel* out, int32_t n) {
-                            if (rowFn_)
-                                rowFn_(k, in, out, n);
+                            if (rows_.row)
+                                rows_.row(k, in, out, n);
                             else
                                 for (int32_t i = 0; i < n; ++i) processPixel(in[i], out[i], 0);
                         }};
@@ -137,7 +136,7 @@ private:
     // without a curve evaluated in scalar code; otherwise the weight at the
     // entry's position, times white, truncated and clamped.
     void buildTable() {
-        if (rowFn_) {
+        if (rows_.row) {
             constexpr int32_t kChunk = 256;
             using Elem = typename Pixel::Elem;
             Pixel grey[kChunk];
@@ -147,7 +146,7 @@ private:
             for (int32_t i = 0; i < kEntries; i += kChunk) {
                 for (int32_t j = 0; j < kChunk; ++j)
                     grey[j] = {{Elem(i + j), Elem(i + j), Elem(i + j), 0}};
-                rowFn_(k, grey, out, kChunk);
+                rows_.row(k, grey, out, kChunk);
                 for (int32_t j = 0; j < kChunk; ++j) this->matte[i + j] = out[j].r;
             }
         } else {
@@ -160,10 +159,7 @@ private:
         }
     }
 
-    FnBalancePath path_ = FnBalancePath::kAuto;
-    FnStoreMode storeMode_ = FnStoreMode::kAuto;
-    FnMatteRowFn rowFn_ = nullptr;
-    int32_t stream_ = 0;
+    FnRowChoice<FnMatteRowFn> rows_;
 };
 
 using FnToneRender8 = FnToneRender<FnStorage8>;
