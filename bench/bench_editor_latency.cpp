@@ -17,6 +17,7 @@
 
 #include "host/common/ImageFile.h"
 #include "host/common/ModuleSession.h"
+#include "host/common/ProgramFolder.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"

@@ -9,6 +9,7 @@
 #include "host/cli/CommandArgs.h"
 #include "host/common/ImageFile.h"
 #include "host/common/OutputBatch.h"
+#include "host/common/ProgramFolder.h"
 #include "host/common/UserText.h"
 
 namespace {
@@ -72,6 +73,8 @@ const std::vector<CommandOption> kOptions = {
      &CommandLine::pageSnapshot, bits({M::Page}), M::Page, Out::Image},
     {"--list-params", "--list-params", "", false, "print every parameter and exit",
      &CommandLine::listParams, bits({M::List}), M::List, Out::None},
+    {"--version", "--version", "", false, "print the version and the commit built from, and exit",
+     &CommandLine::version, bits({M::Version}), M::Version, Out::None},
 };
 
 // The modes, in the order the usage shows them.
@@ -88,6 +91,7 @@ const std::vector<ModeRow> kModes = {
     {M::Report, 3, {"IN", "--tone-report"}, "%s does not go with --tone-report"},
     {M::Page, 4, {"--page", "--snapshot"}, "%s does not go with --page"},
     {M::List, 5, {"--list-params"}, "%s does not go with --list-params"},
+    {M::Version, 6, {"--version"}, "%s does not go with --version"},
 };
 
 const CommandOption* optionShown(const std::string& shown) {
@@ -170,6 +174,7 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& cl, std::s
                       std::string& help) {
     CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
     app.formatter(std::make_shared<UsageFormatter>());
+    if (const std::string manual = manualPath(); !manual.empty()) app.footer("The manual: " + manual);
     std::vector<std::pair<const CLI::Option*, const CommandOption*>> options;
     for (const CommandOption& row : kOptions) {
         CLI::Option* o = std::visit(
@@ -237,7 +242,8 @@ bool checkCommandLine(CommandLine& cl, std::string& error) {
             return fail(formatted(mode->refusal, o.shown));
 
     switch (cl.mode) {
-    case M::List: return true;
+    case M::List:
+    case M::Version: return true;
     case M::Page:
         if (cl.page.empty() || cl.pageSnapshot.empty())
             return fail("--page and --snapshot go together");

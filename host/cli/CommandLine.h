@@ -28,6 +28,7 @@ enum class CommandMode : unsigned {
     Report = 4,  // --tone-report
     Page = 8,    // --page with --snapshot
     List = 16,   // --list-params
+    Version = 32,  // --version
 };
 
 struct CommandLine {
@@ -37,7 +38,7 @@ struct CommandLine {
     std::vector<std::string> sets;
     double frame = 0, zoom = 1;
     int field = 0;
-    bool listParams = false;
+    bool listParams = false, version = false;
     std::vector<std::string> given;  // the options that appeared, as shown ("-o", "--set", "IN")
 
     // Worked out by checkCommandLine.

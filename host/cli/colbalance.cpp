@@ -26,10 +26,12 @@
 #include "host/common/HeadlessDisplay.h"
 #include "host/common/ImageFile.h"
 #include "host/common/ModuleSession.h"
+#include "host/common/ProgramFolder.h"
 #include "host/common/OutputBatch.h"
 #include "host/common/ParamValues.h"
 #include "host/common/StderrCapture.h"
 #include "host/common/UserText.h"
+#include "host/common/Version.h"
 
 namespace {
 
@@ -261,6 +263,10 @@ int run(int argc, char** argv) {
         return 0;
     }
     if (!checkCommandLine(cl, error)) return fail(error);
+    if (cl.mode == CommandMode::Version) {
+        std::printf("%s\n", fnVersionLine("colbalance").c_str());
+        return 0;
+    }
     if (cl.mode == CommandMode::List) {
         ModuleSession session;
         if (!session.open(defaultModulePath(), false, error)) return fail(error);

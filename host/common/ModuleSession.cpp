@@ -22,13 +22,6 @@ std::string hr(HRESULT h) {
 
 }  // namespace
 
-std::string defaultModulePath() {
-    if (const char* env = std::getenv("COLBALANCE_MODULE"); env && *env) return env;
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ((ec ? std::filesystem::path(".") : exe.parent_path()) / "ColBalance.so").string();
-}
-
 ModuleSession::~ModuleSession() {
     props_.reset();
     fx_.reset();

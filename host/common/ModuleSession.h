@@ -98,6 +98,3 @@ private:
     std::vector<ParamInfo> params_;
     std::vector<GUID> ids_;
 };
-
-// The module shipped beside the program, unless COLBALANCE_MODULE names one.
-std::string defaultModulePath();

@@ -25,7 +25,9 @@
 
 #include <filesystem>
 
+#include "host/common/ProgramFolder.h"
 #include "host/common/StderrCapture.h"
+#include "host/common/Version.h"
 #include "host/editor/EditorPages.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/PageView.h"
@@ -286,6 +288,16 @@ void EditorWindow::buildMenus() {
     bar->addActions({after, before, split});
     bar->addSeparator();
     bar->addActions(matteActions);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction(make("about", "&About colbalance-editor", {}, [this] {
+        QString text = QString::fromStdString(fnVersionLine("colbalance-editor")) +
+                       "\n\nColour-balances images and sequences through the K_ColBalance "
+                       "effect module.\nLicensed under the Apache License, Version 2.0.";
+        if (const std::string manual = manualPath(); !manual.empty())
+            text += "\n\nManual: " + QString::fromStdString(manual);
+        QMessageBox::about(this, "About colbalance-editor", text);
+    }));
 }
 
 void EditorWindow::buildTimeBar(QWidget* parent) {

@@ -9,6 +9,8 @@
 #include <cstdio>
 
 #include "host/common/ModuleSession.h"
+#include "host/common/ProgramFolder.h"
+#include "host/common/Version.h"
 #include "host/common/OutputBatch.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
@@ -17,11 +19,14 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("colbalance-editor");
+    QApplication::setApplicationVersion(
+        QString::fromStdString(fnVersionLine("colbalance-editor")).section(' ', 1));
     QCommandLineParser args;
     args.setApplicationDescription(
         "Colour-balances an image or an image sequence interactively through the effect "
         "module.");
     args.addHelpOption();
+    args.addVersionOption();
     args.addPositionalArgument("IN", "image, or sequence (shot.%04d.exr or shot.####.exr)", "[IN]");
     const QCommandLineOption params("params", "parameters file (values and keyframes)", "FILE");
     const QCommandLineOption frames("frames", "frame range A-B of a sequence", "A-B");

@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "host/common/ModuleSession.h"
+#include "host/common/ProgramFolder.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
