@@ -71,6 +71,7 @@ EditorWindow::EditorWindow(EditorWindowSystem& system, QWidget* parent)
 
     zoomLabel_ = new QLabel;
     timingLabel_ = new QLabel;
+    timingLabel_->setObjectName("timing");
     progress_ = new QProgressBar;
     progress_->setMaximumWidth(220);
     progress_->hide();
