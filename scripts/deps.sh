@@ -11,7 +11,7 @@ pkgs=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   qt6-base-dev xvfb xauth
-  help2man dpkg-dev file
+  help2man dpkg-dev file man-db
 )
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The Debian package as a user meets it (CI, as root): built from the
+# release build, installed with apt-get, used from /usr/bin, removed, and
+# nothing of it left behind.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || { echo "package-check.sh installs a package: run it as root"; exit 1; }
+build=build/release
+out="$build/package"
+rm -rf "$out"
+(cd "$build" && cpack -G DEB -B "$PWD/package" >/dev/null)
+deb=$(ls "$out"/k-colbalance_*_amd64.deb)
+echo "== $(basename "$deb")"
+DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb" >/dev/null
+files=$(dpkg -L k-colbalance)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && env -i PATH=/usr/bin:/bin HOME="$work" colbalance --version)
+(cd "$work" && env -i PATH=/usr/bin:/bin HOME="$work" colbalance "$OLDPWD/resources/samples/chart.png" \
+  -o balanced.png --params "$OLDPWD/resources/samples/warm-highlights.json")
+[ -s "$work/balanced.png" ] || { echo "the installed colbalance wrote nothing"; exit 1; }
+man -w colbalance
+DEBIAN_FRONTEND=noninteractive apt-get remove -y k-colbalance >/dev/null
+left=()
+while read -r f; do
+  [ -f "$f" ] && left+=("$f")
+done <<<"$files"
+[ -d /usr/lib/k-colbalance ] && left+=(/usr/lib/k-colbalance)
+if ((${#left[@]})); then
+  echo "left behind after removal: ${left[*]}"
+  exit 1
+fi
+echo "installed, used and removed cleanly"
