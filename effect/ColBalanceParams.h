@@ -17,6 +17,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "engine/FnBalanceParams.h"
 #include "platform/com/ComBase.h"
@@ -224,4 +226,20 @@ constexpr const ColBalanceParamSpec* fnFindParam(const GUID& id) {
     for (const ColBalanceParamSpec* p : kColBalanceParams)
         if (p->id == id) return p;
     return nullptr;
+}
+
+// A parameter's name as command lines and plug-in hosts spell it: lower
+// case, every run of other characters one '-' ("Master Hue" ->
+// "master-hue").  Hosts whose names take no '-' put '_' for it.
+inline std::string fnParamAlias(std::string_view name) {
+    std::string out;
+    for (char c : name) {
+        const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (alnum)
+            out += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        else if (!out.empty() && out.back() != '-')
+            out += '-';
+    }
+    while (!out.empty() && out.back() == '-') out.pop_back();
+    return out;
 }

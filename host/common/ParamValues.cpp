@@ -1,6 +1,7 @@
 #include "host/common/ParamValues.h"
 
 #include "host/common/UserText.h"
+#include "effect/ColBalanceParams.h"
 
 #include <nlohmann/json.hpp>
 
@@ -37,17 +38,7 @@ std::optional<double> parseNumber(const std::string& text) {
 
 }  // namespace
 
-std::string ParamValues::alias(const std::string& name) {
-    std::string out;
-    for (char c : lower(name)) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            out += c;
-        else if (!out.empty() && out.back() != '-')
-            out += '-';
-    }
-    while (!out.empty() && out.back() == '-') out.pop_back();
-    return out;
-}
+std::string ParamValues::alias(const std::string& name) { return fnParamAlias(name); }
 
 std::optional<size_t> ParamValues::find(const std::string& name) const {
     const std::string n = trim(name);
