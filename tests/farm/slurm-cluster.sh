@@ -9,8 +9,8 @@
 #       that process ends, however it ends (a test run killed on a timeout
 #       leaves no daemon behind).
 #   slurm-cluster.sh stop DIR
-#       stops every daemon started in DIR, by the pid recorded when it
-#       started
+#       cancels the jobs left, and stops every daemon started in DIR by the
+#       pid recorded when it started
 #
 # start exits with 77 when Slurm cannot run here (not root, programs
 # missing), saying why.  Every Slurm command needs SLURM_CONF=DIR/slurm.conf:
@@ -23,6 +23,7 @@ usage() {
   exit 2
 }
 [[ -n $cmd && -n $dir ]] || usage
+dir=$(realpath -m "$dir")
 
 # True while the process runs.  A daemon whose starter has gone is nobody's
 # child, and where process 1 reaps no orphans it stays a zombie once it
