@@ -38,8 +38,8 @@ struct CommandLine {
     double frame = 0, zoom = 1;
     int field = 0;
     bool listParams = false;
-    bool skipExisting = false;  // frames whose outputs are all there are not rendered
-    bool dryRun = false;        // check what a run would read and write, render nothing
+    bool skipExisting = false;       // frames whose outputs are all there are not rendered
+    bool dryRun = false;             // check what a run would read and write, render nothing
     std::vector<std::string> given;  // the options that appeared, as shown ("-o", "--set", "IN")
 
     // Worked out by checkCommandLine.

@@ -168,7 +168,9 @@ int dryRun(const CommandLine& cl) {
             return failFrame(cl, f, error);
         frames.push_back(f);
     }
-    const std::string line = frames.empty() ? "none" : cl.sequence ? formatFrameList(frames) : "still";
+    const std::string line = frames.empty() ? "none"
+                             : cl.sequence  ? formatFrameList(frames)
+                                            : "still";
     std::printf("%s\n", line.c_str());
     return 0;
 }
@@ -269,7 +271,8 @@ int renderFrames(const CommandLine& cl) {
         if (rendering) {
             FrameImage source;
             FileInfo info;
-            if (!readFrame(inPath, cl.forcedDepth, source, info, error)) return failFrame(cl, f, error);
+            if (!readFrame(inPath, cl.forcedDepth, source, info, error))
+                return failFrame(cl, f, error);
             MaskImage mask;
             if (!cl.mask.empty() &&
                 !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
