@@ -11,7 +11,10 @@ pkgs=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   qt6-base-dev xvfb xauth
+  # installs: the man page, the Debian package and its check
   help2man dpkg-dev file man-db
+  # the farm tests' single-node cluster (tests/farm)
+  slurm-wlm slurmctld slurmd slurm-client munge procps
 )
 missing=()
 for p in "${pkgs[@]}"; do

@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "host/cli/CommandArgs.h"
 #include "host/common/ImageFile.h"
+#include "host/common/ModuleSession.h"
 #include "host/common/OutputBatch.h"
 #include "host/common/ProgramFolder.h"
 #include "host/common/UserText.h"
@@ -71,6 +73,15 @@ const std::vector<CommandOption> kOptions = {
      &CommandLine::page, bits({M::Page}), M::Page, Out::None},
     {"--snapshot", "--snapshot", "PAGE.png", false, "the image --page draws",
      &CommandLine::pageSnapshot, bits({M::Page}), M::Page, Out::Image},
+    {"--skip-existing", "--skip-existing", "", false,
+     "leave out the frames whose outputs are all there (outputs land whole, so those are "
+     "finished); the run ends with a line of the frames written and skipped",
+     &CommandLine::skipExisting, bits({M::Render, M::Count}), M::None, Out::None},
+    {"--dry-run", "--dry-run", "", false,
+     "check the options, the parameters, every input frame and every output, render nothing, "
+     "and print the frames a run would render (\"1-5,8\"; \"none\"; \"still\" without "
+     "--frames)",
+     &CommandLine::dryRun, bits({M::Render, M::Count}), M::None, Out::None},
     {"--list-params", "--list-params", "", false, "print every parameter and exit",
      &CommandLine::listParams, bits({M::List}), M::List, Out::None},
     {"--version", "--version", "", false, "print the version and the commit built from, and exit",
@@ -279,21 +290,35 @@ bool checkCommandLine(CommandLine& cl, std::string& error) {
     return true;
 }
 
-bool checkOutputPaths(const CommandLine& cl, std::string& error) {
-    const long first = cl.range.first;
-    const std::string in = expandFramePattern(cl.in, first);
-    struct Output {
-        const CommandOption* option;
-        std::string path;
-    };
-    std::vector<Output> outputs;
+namespace {
+
+struct FrameOutput {
+    const CommandOption* option;
+    std::string path;
+};
+
+// The outputs a frame writes, in the table's order.
+std::vector<FrameOutput> outputsOf(const CommandLine& cl, long frame) {
+    std::vector<FrameOutput> outputs;
     for (const CommandOption& o : kOptions) {
         if (o.output == Out::None) continue;
         const std::string& path = cl.*std::get<std::string CommandLine::*>(o.field);
-        if (!path.empty()) outputs.push_back({&o, expandFramePattern(path, first)});
+        if (!path.empty()) outputs.push_back({&o, expandFramePattern(path, frame)});
     }
+    return outputs;
+}
+
+}  // namespace
+
+bool checkOutputPaths(const CommandLine& cl, std::string& error) {
+    return checkOutputPaths(cl, cl.range.first, error);
+}
+
+bool checkOutputPaths(const CommandLine& cl, long frame, std::string& error) {
+    const std::string in = expandFramePattern(cl.in, frame);
+    const std::vector<FrameOutput> outputs = outputsOf(cl, frame);
     for (size_t i = 0; i < outputs.size(); ++i) {
-        const Output& o = outputs[i];
+        const FrameOutput& o = outputs[i];
         const std::string named = std::string(o.option->shown) + " " + quotedText(o.path);
         if (samePath(o.path, in)) return (error = named + " is the input itself"), false;
         for (size_t j = 0; j < i; ++j)
@@ -304,4 +329,43 @@ bool checkOutputPaths(const CommandLine& cl, std::string& error) {
             return (error = named + ": no image format has that file name ending"), false;
     }
     return true;
+}
+
+std::vector<std::string> frameOutputs(const CommandLine& cl, long frame) {
+    std::vector<std::string> paths;
+    for (FrameOutput& o : outputsOf(cl, frame)) paths.push_back(std::move(o.path));
+    return paths;
+}
+
+bool frameOutputsExist(const CommandLine& cl, long frame) {
+    const std::vector<std::string> paths = frameOutputs(cl, frame);
+    std::error_code ec;
+    return !paths.empty() && std::all_of(paths.begin(), paths.end(), [&](const std::string& p) {
+        return std::filesystem::is_regular_file(p, ec);
+    });
+}
+
+bool checkFrameShape(const CommandLine& cl, const std::string& inPath, int width, int height,
+                     std::string& error) {
+    if (cl.region && !clipRoi(*cl.region, width, height)) {
+        error = "--roi " + quotedText(cl.roi) + " lies wholly outside " + quotedText(inPath);
+        return false;
+    }
+    if (cl.overlaySnapshot.empty()) return true;
+    const auto view = ModuleSession::overlayViewSize(width, height, cl.zoom);
+    if (view.fits) return true;
+    char b[160];
+    std::snprintf(b, sizeof b, "--zoom %g makes a %.0f x %.0f view; at most %d pixels a side",
+                  cl.zoom, view.width, view.height, ModuleSession::kMaxViewSide);
+    error = b;
+    return false;
+}
+
+bool checkFrameInputs(const CommandLine& cl, long frame, std::string& error) {
+    const std::string in = expandFramePattern(cl.in, frame);
+    OIIO::ImageSpec spec, maskSpec;
+    return readImageHeader(in, spec, error) &&
+           (cl.mask.empty() ||
+            readImageHeader(expandFramePattern(cl.mask, frame), maskSpec, error)) &&
+           checkFrameShape(cl, in, spec.width, spec.height, error);
 }

@@ -39,6 +39,8 @@ struct CommandLine {
     double frame = 0, zoom = 1;
     int field = 0;
     bool listParams = false, version = false;
+    bool skipExisting = false;       // frames whose outputs are all there are not rendered
+    bool dryRun = false;             // check what a run would read and write, render nothing
     std::vector<std::string> given;  // the options that appeared, as shown ("-o", "--set", "IN")
 
     // Worked out by checkCommandLine.
@@ -86,5 +88,23 @@ bool checkCommandLine(CommandLine& cl, std::string& error);
 // Refuses, before any work, outputs that cannot be written as asked: a
 // folder, a file that may not be written, the input itself, a name whose
 // ending no image format takes, or one output named twice.  Checks the first
-// frame's names of a sequence.
+// frame's names of a sequence; the second form those of `frame`.
 bool checkOutputPaths(const CommandLine& cl, std::string& error);
+bool checkOutputPaths(const CommandLine& cl, long frame, std::string& error);
+
+// The files a frame of a render or a count writes (its image, its counts,
+// its view).
+std::vector<std::string> frameOutputs(const CommandLine& cl, long frame);
+// True when every file the frame writes is there.  Outputs land whole or
+// not at all, so such a frame is finished (--skip-existing).
+bool frameOutputsExist(const CommandLine& cl, long frame);
+
+// What a frame of `width` x `height` read from `inPath` must be for the
+// run: its region of interest not wholly outside it, and with
+// --overlay-snapshot a view within the size limit.  False with the error.
+bool checkFrameShape(const CommandLine& cl, const std::string& inPath, int width, int height,
+                     std::string& error);
+// What --dry-run checks of a frame beyond its outputs, without reading its
+// pixels: its input (and mask) open as images whose header reads, and the
+// input's shape suits the run.  False with the error a run would give.
+bool checkFrameInputs(const CommandLine& cl, long frame, std::string& error);

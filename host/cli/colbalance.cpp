@@ -41,6 +41,12 @@ int fail(const std::string& message) {
     return 1;
 }
 
+// The error of a frame of a sequence names the frame, whatever file it is
+// about (a farm's log then says which frame to look at).
+int failFrame(const CommandLine& cl, long f, const std::string& error) {
+    return fail(cl.sequence ? "frame " + std::to_string(f) + ": " + error : error);
+}
+
 std::string formatNumber(double v) {
     char b[32];
     std::snprintf(b, sizeof b, "%g", v);
@@ -74,17 +80,27 @@ void listParams(const std::vector<ParamInfo>& params) {
 class Progress {
 public:
     Progress(long total) : total_(total), tty_(total > 1 && ::isatty(2)) {}
+    // `done` counts the frames skipped before it too.
     void update(long done, const std::string& name) {
         if (!tty_) return;
         const int width = 30, filled = int(width * done / total_);
+        char skipped[48] = "";
+        if (skipped_ > 0) std::snprintf(skipped, sizeof skipped, " (%ld skipped)", skipped_);
         char line[512];
-        const int n = std::snprintf(line, sizeof line, "\r[%.*s%*s] %ld/%ld %s\033[K", filled,
+        const int n = std::snprintf(line, sizeof line, "\r[%.*s%*s] %ld/%ld%s %s\033[K", filled,
                                     "##############################", width - filled, "", done,
-                                    total_, name.c_str());
+                                    total_, skipped, name.c_str());
         show(line, n);
     }
-    void end() {
+    void skip() { ++skipped_; }
+    // The bar's last state, and with --skip-existing one line on standard
+    // output that a log keeps: the frames written and skipped.
+    void end(bool tell) {
+        update(total_, "done");
         if (tty_) show("\n", 1);
+        if (tell)
+            std::printf("frames written: %ld, skipped: %ld (their outputs were there)\n",
+                        total_ - skipped_, skipped_);
     }
 
 private:
@@ -92,7 +108,7 @@ private:
         if (n > 0) StderrCapture::toTerminal({text, size_t(std::min(n, 511))});
     }
 
-    long total_;
+    long total_, skipped_ = 0;
     bool tty_;
 };
 
@@ -138,13 +154,39 @@ int toneReport(const CommandLine& cl) {
     return 0;
 }
 
+// True when --skip-existing leaves the frame out.
+bool skipped(const CommandLine& cl, long f) { return cl.skipExisting && frameOutputsExist(cl, f); }
+
+// Checks every frame a run would render as far as it can without rendering
+// (its input and mask open as images of a shape the run takes, its outputs
+// can be written) and prints those frames on one line: "1-5,8", "none", or
+// for a command without --frames "still".
+int dryRun(const CommandLine& cl) {
+    std::vector<long> frames;
+    std::string error;
+    for (long f = cl.range.first; f <= cl.range.last; ++f) {
+        if (skipped(cl, f)) continue;
+        if (!checkFrameInputs(cl, f, error) || !checkOutputPaths(cl, f, error))
+            return failFrame(cl, f, error);
+        frames.push_back(f);
+    }
+    const std::string line = frames.empty() ? "none"
+                             : cl.sequence  ? formatFrameList(frames)
+                                            : "still";
+    std::printf("%s\n", line.c_str());
+    return 0;
+}
+
 // Renders or counts the frames of the command line.
 int renderFrames(const CommandLine& cl) {
     const bool rendering = cl.mode == CommandMode::Render;
     std::string error;
     ModuleSession session;
+    // The parameters are checked by the effect as it takes them, in a dry
+    // run too.
     if (rendering && !session.open(defaultModulePath(), !cl.mask.empty(), sourcesOf(cl), error))
         return fail(error);
+    if (cl.dryRun) return dryRun(cl);
 
     RenderRequest request;
     request.field = cl.field;
@@ -155,13 +197,8 @@ int renderFrames(const CommandLine& cl) {
                             std::string& why) {
         request.time = cl.sequence ? double(f) : cl.frame;
         request.roi.reset();
-        if (cl.region) {
-            request.roi = clipRoi(*cl.region, source.width, source.height);
-            if (!request.roi) {
-                why = "--roi " + quotedText(cl.roi) + " lies wholly outside " + quotedText(inPath);
-                return false;
-            }
-        }
+        if (!checkFrameShape(cl, inPath, source.width, source.height, why)) return false;
+        if (cl.region) request.roi = clipRoi(*cl.region, source.width, source.height);
         return true;
     };
     const bool whole = !cl.region && cl.field == 0;
@@ -171,6 +208,8 @@ int renderFrames(const CommandLine& cl) {
     if (rendering && !cl.counting && cl.overlaySnapshot.empty() && frames.last > frames.first) {
         FrameStages stages;
         stages.decode = [&](long f, DecodedFrame& in, std::string& why) {
+            // The first frame's outputs were checked before any work.
+            if (f > frames.first && !checkOutputPaths(cl, f, why)) return false;
             if (!readFrame(expandFramePattern(cl.in, f), cl.forcedDepth, in.source, in.info, why))
                 return false;
             return cl.mask.empty() ||
@@ -193,9 +232,20 @@ int renderFrames(const CommandLine& cl) {
             progress.update(f - frames.first, outPath);
             return writeFrame(outPath, out.info, out.image, why);
         };
-        if (!runFramePipeline(frames.first, frames.last, stages, error)) return fail(error);
-        progress.update(frames.last - frames.first + 1, "done");
-        progress.end();
+        // Each run of frames to render goes through the pipeline.
+        for (long f = frames.first; f <= frames.last;) {
+            if (skipped(cl, f)) {
+                progress.skip();
+                ++f;
+                continue;
+            }
+            long g = f, failed = f;
+            while (g < frames.last && !skipped(cl, g + 1)) ++g;
+            if (!runFramePipeline(f, g, stages, error, &failed))
+                return failFrame(cl, failed, error);
+            f = g + 1;
+        }
+        progress.end(cl.skipExisting);
         return 0;
     }
 
@@ -205,6 +255,11 @@ int renderFrames(const CommandLine& cl) {
     // outputs land together once every step of it has worked.
     startImageLibraryThreads();
     for (long f = frames.first; f <= frames.last; ++f) {
+        if (skipped(cl, f)) {
+            progress.skip();
+            continue;
+        }
+        if (f > frames.first && !checkOutputPaths(cl, f, error)) return failFrame(cl, f, error);
         const std::string inPath = expandFramePattern(cl.in, f);
         const std::string outPath = expandFramePattern(cl.out, f);
         const std::string countsPath = expandFramePattern(cl.histogram, f);
@@ -212,45 +267,34 @@ int renderFrames(const CommandLine& cl) {
         OutputBatch outputs;
         if (cl.counting) {
             FnDynamicHistogram h;
-            if (!countFile(inPath, cl.region, cl.roi, h, error)) return fail(error);
-            if (!outputs.stageText(countsPath, countsCsv(h), error)) return fail(error);
+            if (!countFile(inPath, cl.region, cl.roi, h, error)) return failFrame(cl, f, error);
+            if (!outputs.stageText(countsPath, countsCsv(h), error)) return failFrame(cl, f, error);
         }
         if (rendering) {
             FrameImage source;
             FileInfo info;
-            if (!readFrame(inPath, cl.forcedDepth, source, info, error)) return fail(error);
+            if (!readFrame(inPath, cl.forcedDepth, source, info, error))
+                return failFrame(cl, f, error);
             MaskImage mask;
             if (!cl.mask.empty() &&
                 !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
-                return fail(error);
-            if (!frameRequest(f, source, inPath, error)) return fail(error);
+                return failFrame(cl, f, error);
+            if (!frameRequest(f, source, inPath, error)) return failFrame(cl, f, error);
             const bool overlay = !cl.overlaySnapshot.empty();
-            if (overlay) {
-                const auto view =
-                    ModuleSession::overlayViewSize(source.width, source.height, cl.zoom);
-                if (!view.fits) {
-                    char b[160];
-                    std::snprintf(b, sizeof b,
-                                  "--zoom %g makes a %.0f x %.0f view; at most %d pixels a side",
-                                  cl.zoom, view.width, view.height, ModuleSession::kMaxViewSide);
-                    return fail(b);
-                }
-            }
             // Rows and columns the effect does not write keep the source.
             FrameImage output = source;
             if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))
-                return fail(inPath + ": " + error);
+                return failFrame(cl, f, inPath + ": " + error);
             if (!cl.out.empty() && !stageFrame(outputs, outPath, info, output, error))
-                return fail(error);
+                return failFrame(cl, f, error);
             FnFrame view;
             if (overlay && !(session.drawOverlayView(output, cl.zoom, view, error) &&
                              HeadlessDisplay::stagePng(outputs, view, cl.overlaySnapshot, error)))
-                return fail(error);
+                return failFrame(cl, f, error);
         }
-        if (!outputs.commit(error)) return fail(error);
+        if (!outputs.commit(error)) return failFrame(cl, f, error);
     }
-    progress.update(frames.last - frames.first + 1, "done");
-    progress.end();
+    progress.end(cl.skipExisting);
     return 0;
 }
 
@@ -273,7 +317,9 @@ int run(int argc, char** argv) {
         listParams(session.params());
         return 0;
     }
-    if (!checkOutputPaths(cl, error)) return fail(error);
+    // Outputs refused before any work; a frame left out is not refused.
+    if (!skipped(cl, cl.range.first) && !checkOutputPaths(cl, error))
+        return failFrame(cl, cl.range.first, error);
     installOutputCleanup("colbalance");
     switch (cl.mode) {
     case CommandMode::Page:

@@ -65,6 +65,19 @@ std::optional<FrameRange> parseFrameRange(const std::string& text) {
     return FrameRange{a, b};
 }
 
+std::string formatFrameList(const std::vector<long>& frames) {
+    std::string text;
+    for (size_t i = 0; i < frames.size();) {
+        size_t j = i;
+        while (j + 1 < frames.size() && frames[j + 1] == frames[j] + 1) ++j;
+        if (!text.empty()) text += ',';
+        text += std::to_string(frames[i]);
+        if (j > i) text += '-' + std::to_string(frames[j]);
+        i = j + 1;
+    }
+    return text;
+}
+
 std::optional<FrameRange> findFramesOnDisk(const std::string& pattern) {
     namespace fs = std::filesystem;
     const fs::path path(pattern);

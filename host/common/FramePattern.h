@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct FrameRange {
     long first = 0, last = 0;
@@ -16,6 +17,9 @@ std::string expandFramePattern(const std::string& name, long frame);
 // "A-B" or "A" (A <= B, both may be negative with a leading sign on A only:
 // "-5-10").  Nothing on malformed text.
 std::optional<FrameRange> parseFrameRange(const std::string& text);
+// Frame numbers in ascending order as one line of ranges: "1-5,8,10-24";
+// empty for none.
+std::string formatFrameList(const std::vector<long>& frames);
 
 // The frames of a pattern that exist on disk: the lowest and highest frame
 // number of the files in its folder whose names fit it (digits of the

@@ -78,9 +78,12 @@ public:
         frame_ = frame;
         error_ = std::move(error);
     }
-    bool take(std::string& error) {
+    bool take(std::string& error, long* frame) {
         std::lock_guard<std::mutex> lock(m_);
-        if (failed_) error = error_;
+        if (failed_) {
+            error = error_;
+            if (frame) *frame = frame_;
+        }
         return failed_;
     }
 
@@ -108,7 +111,8 @@ bool guarded(std::string& error, F&& f) {
 
 }  // namespace
 
-bool runFramePipeline(long first, long last, const FrameStages& stages, std::string& error) {
+bool runFramePipeline(long first, long last, const FrameStages& stages, std::string& error,
+                      long* failed) {
     constexpr size_t kSlots = 2;  // of each kind: one in its stage, one handed over
     DecodedFrame decodedSlots[kSlots];
     RenderedFrame renderedSlots[kSlots];
@@ -170,5 +174,5 @@ bool runFramePipeline(long first, long last, const FrameStages& stages, std::str
     toRender.abort();
     decoder.join();
     encoder.join();
-    return !failure.take(error);
+    return !failure.take(error, failed);
 }

@@ -41,5 +41,6 @@ struct FrameStages {
 };
 
 // Runs frames first..last through the stages.  False with the error of the
-// first frame that failed.
-bool runFramePipeline(long first, long last, const FrameStages& stages, std::string& error);
+// first frame that failed, and that frame in `failed` when given.
+bool runFramePipeline(long first, long last, const FrameStages& stages, std::string& error,
+                      long* failed = nullptr);

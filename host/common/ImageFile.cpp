@@ -226,6 +226,15 @@ static bool captured(std::string& error, F&& f) {
     return false;
 }
 
+bool readImageHeader(const std::string& path, OIIO::ImageSpec& spec, std::string& error) {
+    return captured(error, [&] {
+        std::unique_ptr<OIIO::ImageInput> in;
+        if (!openInput(path, in, error)) return false;
+        spec = in->spec();
+        return true;
+    });
+}
+
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
                std::string& error) {
     return captured(error, [&] { return readFrameQuietly(path, depth, out, info, error); });

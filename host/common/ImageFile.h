@@ -34,6 +34,10 @@ PixelDepth naturalDepth(const OIIO::ImageSpec& spec);
 // counts within what fits in memory); false with the error naming `path`.
 bool acceptSpec(const OIIO::ImageSpec& spec, const std::string& path, std::string& error);
 
+// Opens the file and reads its header as a read would, without its
+// pixels; false with the error a read would give (a missing or unreadable
+// file, no image format, an unusable size).
+bool readImageHeader(const std::string& path, OIIO::ImageSpec& spec, std::string& error);
 bool readFrame(const std::string& path, PixelDepth depth, FrameImage& out, FileInfo& info,
                std::string& error);
 // The mask for a frame of `depth`: its first channel, full at the depth's

@@ -2,6 +2,7 @@
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,19 +35,24 @@ protected:
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
     // Runs colbalance with the arguments; returns the exit status and keeps
-    // standard error in `err`.
+    // standard output in `out`, standard error in `err`.
     int run(const std::string& args) {
         return runCommand(std::string(COLBALANCE_PATH) + " " + args);
     }
     // The same for any shell command.
     int runCommand(const std::string& command) {
-        const std::string errFile = path("stderr.txt");
-        const std::string cmd = command + " 2>" + errFile;
+        const std::string outFile = path("stdout.txt"), errFile = path("stderr.txt");
+        const std::string cmd = command + " >" + outFile + " 2>" + errFile;
         const int rc = std::system(cmd.c_str());
-        std::ifstream in(errFile);
-        err.assign(std::istreambuf_iterator<char>(in), {});
+        out = slurp(outFile);
+        err = slurp(errFile);
+        fs::remove(outFile);
         fs::remove(errFile);
         return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    }
+    static std::string slurp(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     template <class T>
@@ -85,7 +91,7 @@ protected:
     }
 
     fs::path dir;
-    std::string err;
+    std::string out, err;
 };
 
 // A 16x8 RGBA image of scattered values.
@@ -698,6 +704,7 @@ TEST_F(Cli, SequencesMatchFramesRenderedOneByOne) {
 
     fs::remove(path("in.0004.exr"));
     EXPECT_NE(run(path("in.%04d.exr") + " -o " + path("cut.%04d.exr") + " --frames 1-7"), 0);
+    EXPECT_EQ(err.rfind("colbalance: frame 4: ", 0), 0u) << err;
     EXPECT_NE(err.find("in.0004.exr"), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
     for (int i = 1; i <= n; ++i) {
@@ -705,4 +712,146 @@ TEST_F(Cli, SequencesMatchFramesRenderedOneByOne) {
         std::snprintf(name, sizeof name, "cut.%04d.exr", i);
         EXPECT_EQ(fs::exists(path(name)), i < 4) << name;
     }
+}
+
+namespace {
+
+// A file's identity and age: a file rewritten, even with the same bytes,
+// gets a new inode (outputs land by a rename).
+struct Stamp {
+    ino_t inode;
+    fs::file_time_type mtime;
+    bool operator==(const Stamp&) const = default;
+};
+Stamp stampOf(const std::string& file) {
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    return {st.st_ino, fs::last_write_time(file)};
+}
+
+std::string numbered(const char* pattern, int i) {
+    char name[64];
+    std::snprintf(name, sizeof name, pattern, i);
+    return name;
+}
+
+}  // namespace
+
+// A re-run with --skip-existing renders the frames whose outputs are
+// missing, exactly as the first run did, and touches no other: in the
+// pipelined sequence and in the frame-by-frame one (with --histogram a
+// frame is finished when both its files are there).
+TEST_F(Cli, SkipExistingRendersOnlyWhatIsMissing) {
+    for (int i = 1; i <= 6; ++i)
+        write(numbered("in.%04d.png", i), 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8 + i, 4));
+    const std::string seq = path("in.%04d.png") + " -o " + path("out.%04d.png") +
+                            " --frames 1-6 --set master-hue=30 --skip-existing";
+    ASSERT_EQ(run(seq), 0) << err;
+    EXPECT_EQ(out, "frames written: 6, skipped: 0 (their outputs were there)\n");
+    std::vector<std::string> first;
+    std::vector<Stamp> stamps;
+    for (int i = 1; i <= 6; ++i) {
+        first.push_back(slurp(path(numbered("out.%04d.png", i))));
+        stamps.push_back(stampOf(path(numbered("out.%04d.png", i))));
+    }
+    fs::remove(path("out.0002.png"));
+    fs::remove(path("out.0005.png"));
+    ASSERT_EQ(run(seq), 0) << err;
+    EXPECT_EQ(out, "frames written: 2, skipped: 4 (their outputs were there)\n");
+    for (int i = 1; i <= 6; ++i) {
+        const std::string name = path(numbered("out.%04d.png", i));
+        EXPECT_EQ(slurp(name), first[size_t(i - 1)]) << name;
+        if (i != 2 && i != 5) {
+            EXPECT_EQ(stampOf(name), stamps[size_t(i - 1)]) << name;
+        }
+    }
+    // All there: nothing to do, and nothing read (the inputs may be gone),
+    // nor a finished output refused that a run would not replace.
+    fs::remove(path("in.0003.png"));
+    fs::permissions(path("out.0001.png"), fs::perms::owner_read);
+    ASSERT_EQ(run(seq), 0) << err;
+    EXPECT_EQ(out, "frames written: 0, skipped: 6 (their outputs were there)\n");
+
+    const std::string counted = path("in.%04d.png") + " -o " + path("c.%04d.png") +
+                                " --histogram " + path("c.%04d.csv") +
+                                " --frames 4-6 --skip-existing";
+    ASSERT_EQ(run(counted), 0) << err;
+    const Stamp image5 = stampOf(path("c.0005.png")), image6 = stampOf(path("c.0006.png"));
+    fs::remove(path("c.0005.csv"));
+    ASSERT_EQ(run(counted), 0) << err;
+    EXPECT_EQ(out, "frames written: 1, skipped: 2 (their outputs were there)\n");
+    EXPECT_TRUE(fs::exists(path("c.0005.csv")));
+    EXPECT_NE(stampOf(path("c.0005.png")), image5);
+    EXPECT_EQ(stampOf(path("c.0006.png")), image6);
+}
+
+// --dry-run checks what a run would read and write, frame by frame, writes
+// nothing, and prints the frames the run would render; whatever a run
+// would refuse (a missing or broken input frame, an output it may not
+// replace, in the middle of the range too) it refuses with the run's
+// status, naming the frame.
+TEST_F(Cli, DryRunChecksEveryFrameAndWritesNothing) {
+    for (int i = 1; i <= 6; ++i)
+        write(numbered("in.%04d.png", i), 16, 8, 4, TypeDesc::UINT8, scatter8(16, 8, 4));
+    const std::string seq = path("in.%04d.png") + " -o " + path("out.%04d.png") + " --frames 1-6";
+    ASSERT_EQ(run(seq + " --dry-run"), 0) << err;
+    EXPECT_EQ(out, "1-6\n");
+    ASSERT_EQ(run(path("in.0001.png") + " -o " + path("one.png") + " --dry-run"), 0) << err;
+    EXPECT_EQ(out, "still\n");
+    EXPECT_EQ(strayFiles({"in.0001.png", "in.0002.png", "in.0003.png", "in.0004.png", "in.0005.png",
+                          "in.0006.png"}),
+              std::vector<std::string>{});
+    for (int i : {1, 3, 4, 6})
+        fs::copy_file(path("in.0001.png"), path(numbered("out.%04d.png", i)));
+    ASSERT_EQ(run(seq + " --dry-run --skip-existing"), 0) << err;
+    EXPECT_EQ(out, "2,5\n");
+    ASSERT_EQ(run(seq.substr(0, seq.size() - 3) + "3-4 --dry-run --skip-existing"), 0) << err;
+    EXPECT_EQ(out, "none\n");
+
+    std::ofstream(path("bad.json")) << "{\"Master Hue\": ";
+    std::ofstream(path("in.0007.png")) << "not an image";
+    fs::permissions(path("out.0004.png"), fs::perms::owner_read);
+    const std::string seq8 = path("in.%04d.png") + " -o " + path("out.%04d.png") + " --frames 1-8";
+    struct Case {
+        std::string args, says;
+    } cases[] = {
+        {seq + " --params " + path("bad.json"), "bad.json"},
+        {seq + " --params " + path("none.json"), "none.json"},
+        {seq + " --set master-hue=x", "master-hue"},
+        {seq, "frame 4: -o \"" + path("out.0004.png") + "\" is read-only"},
+        {seq8 + " --skip-existing", "frame 7: cannot read \"" + path("in.0007.png") + "\""},
+        {path("in.%04d.png") + " -o " + path("out.%04d.png") + " --frames 5-9 --skip-existing",
+         "frame 7: "},
+        {path("in.%04d.png") + " -o " + path("out.%04d.png") + " --frames 8-9", "frame 8: "},
+        {path("in.%04d.png") + " -o " + path("no/out.%04d.png") + " --frames 1-2", "no folder"},
+        {seq + " --mask " + path("m.%04d.png"), "frame 1: cannot read"},
+        {seq + " --roi 100,100,5,5", "frame 1: --roi \"100,100,5,5\" lies wholly outside"},
+        {path("in.0001.png") + " --overlay-snapshot " + path("v.png") + " --zoom 1000",
+         "--zoom 1000 makes a "},
+    };
+    for (const Case& c : cases) {
+        const std::string args = c.args + " --dry-run";
+        EXPECT_EQ(run(args), 1) << args;
+        EXPECT_EQ(out, "") << args;
+        EXPECT_EQ(err.rfind("colbalance: ", 0), 0u) << err;
+        EXPECT_NE(err.find(c.says), std::string::npos) << args << "\n" << err;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    }
+    EXPECT_FALSE(fs::exists(path("out.0002.png")));
+    EXPECT_FALSE(fs::exists(path("out.0005.png")));
+    // A run stops where the dry run did, its earlier frames written.
+    const std::string kept = slurp(path("out.0004.png"));
+    EXPECT_EQ(run(seq), 1);
+    EXPECT_EQ(err.rfind("colbalance: frame 4: ", 0), 0u) << err;
+    EXPECT_TRUE(fs::exists(path("out.0002.png")));
+    EXPECT_EQ(slurp(path("out.0004.png")), kept);
+    EXPECT_FALSE(fs::exists(path("out.0005.png")));
+    for (const std::string& other :
+         {std::string("--list-params"), path("in.0001.png") + " --tone-report " + path("r.png"),
+          "--page main --snapshot " + path("p.png")})
+        for (const char* option : {"--dry-run", "--skip-existing"}) {
+            EXPECT_EQ(run(other + " " + option), 1) << other;
+            EXPECT_NE(err.find(std::string(option) + " does not go with"), std::string::npos)
+                << err;
+        }
 }

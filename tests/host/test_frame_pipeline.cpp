@@ -125,7 +125,9 @@ TEST(FramePipeline, TheFirstFailingFrameEndsTheSequence) {
             Recorder r;
             (stage == 0 ? r.failDecode : stage == 1 ? r.failRender : r.failEncode) = at;
             std::string error;
-            EXPECT_FALSE(runFramePipeline(1, 12, r.stages(), error));
+            long failed = 0;
+            EXPECT_FALSE(runFramePipeline(1, 12, r.stages(), error, &failed));
+            EXPECT_EQ(failed, at);
             const char* what[] = {"cannot read", "cannot render", "cannot write"};
             EXPECT_EQ(error, std::string(what[stage]) + " frame " + std::to_string(at));
             std::vector<long> want = range(1, at - 1);
@@ -140,8 +142,10 @@ TEST(FramePipeline, TheFirstFailingFrameEndsTheSequence) {
     r.failEncode = 3;
     r.failDecode = 4;
     std::string error;
-    EXPECT_FALSE(runFramePipeline(1, 12, r.stages(), error));
+    long failed = 0;
+    EXPECT_FALSE(runFramePipeline(1, 12, r.stages(), error, &failed));
     EXPECT_EQ(error, "cannot write frame 3");
+    EXPECT_EQ(failed, 3);
     EXPECT_EQ(r.encoded, range(1, 3));
 }
 

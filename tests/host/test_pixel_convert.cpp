@@ -62,6 +62,9 @@ TEST(FramePattern, ExpandsPrintfAndHashPatterns) {
     EXPECT_FALSE(parseFrameRange("9-3"));
     EXPECT_FALSE(parseFrameRange("a-b"));
     EXPECT_FALSE(parseFrameRange("1-2x"));
+    EXPECT_EQ(formatFrameList({1, 2, 3, 4, 5, 8, 10, 11}), "1-5,8,10-11");
+    EXPECT_EQ(formatFrameList({-2, -1, 0, 7}), "-2-0,7");
+    EXPECT_EQ(formatFrameList({}), "");
 }
 
 TEST(FramePattern, FindsAPatternsFramesOnDisk) {

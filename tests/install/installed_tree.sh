@@ -36,6 +36,9 @@ run "$prefix/bin/colbalance" chart.png -o installed.png --params warm-highlights
 "$build/host/colbalance" "$work/chart.png" -o "$work/built.png" --params "$work/warm-highlights.json"
 idiff -q "$work/installed.png" "$work/built.png" >/dev/null || fail "the installed render differs"
 
+# The farm submitter finds the colbalance beside it.
+run "$prefix/bin/colbalance-submit" --help >/dev/null || fail "colbalance-submit does not run"
+
 grep -q '^\.TH COLBALANCE' "$prefix/share/man/man1/colbalance.1" || fail "no man page"
 grep -q '^Exec=colbalance-editor %f$' "$prefix/share/applications/colbalance-editor.desktop" ||
   fail "no desktop entry"
