@@ -11,6 +11,7 @@ pkgs=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   qt6-base-dev xvfb xauth
+  frei0r-plugins-dev libxml2-dev ffmpeg melt
 )
 missing=()
 for p in "${pkgs[@]}"; do
