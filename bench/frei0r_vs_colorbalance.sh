@@ -30,7 +30,7 @@ ours="0.5|0|0.6493055555555556|0.3|0.5138888888888888|0.1|0.5277777777777778|0.3
 theirs="rs=-0.1:gs=0:bs=0.2:rm=0.05:gm=0.02:bm=-0.03:rh=0.2:gh=0.1:bh=-0.1:pl=1"
 hyperfine --warmup 2 --runs "$runs" --export-json "$work/times.json" \
   -n null "ffmpeg $in -vf null $out" \
-  -n k_colbalance "ffmpeg $in -vf frei0r=k_colbalance:$ours $out" \
+  -n k_colbalance "ffmpeg $in -vf 'frei0r=k_colbalance:$ours' $out" \
   -n colorbalance "ffmpeg $in -vf colorbalance=$theirs $out"
 
 python3 - "$work/times.json" <<'PY'
