@@ -272,6 +272,8 @@ static void test_instances_at_once(void) {
     for (int t = 0; t < kThreads; ++t) {
         CHECK(memcmp(jobs[t].out, alone[t], kW * kH * 4) == 0, "instance %d differs", t);
         CHECK(t == 0 || memcmp(alone[t], alone[0], kW * kH * 4) != 0, "instance %d same as 0", t);
+    }
+    for (int t = 0; t < kThreads; ++t) {
         f0r.destruct(jobs[t].in);
         free(jobs[t].out);
         free(alone[t]);
