@@ -20,6 +20,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "effect/ColBalanceParams.h"
 
