@@ -15,6 +15,8 @@ pkgs=(
   help2man dpkg-dev file man-db
   # the farm tests' single-node cluster (tests/farm)
   slurm-wlm slurmctld slurmd slurm-client munge procps
+  # the frei0r filter, its description, and the programs that load it
+  frei0r-plugins-dev libxml2-dev ffmpeg melt
 )
 missing=()
 for p in "${pkgs[@]}"; do
