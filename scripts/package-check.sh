@@ -20,6 +20,10 @@ trap 'rm -rf "$work"' EXIT
   -o balanced.png --params "$OLDPWD/resources/samples/warm-highlights.json")
 [ -s "$work/balanced.png" ] || { echo "the installed colbalance wrote nothing"; exit 1; }
 man -w colbalance
+# The plug-ins load from where they are installed, with no search path set.
+(cd "$work" && env -i PATH=/usr/bin:/bin HOME="$work" ffmpeg -v error -i "$OLDPWD/resources/samples/chart.png" \
+  -vf "frei0r=k_colbalance:0.6" -frames:v 1 -y graded.png)
+[ -s "$work/graded.png" ] || { echo "ffmpeg did not load the installed frei0r filter"; exit 1; }
 DEBIAN_FRONTEND=noninteractive apt-get remove -y k-colbalance >/dev/null
 left=()
 while read -r f; do
