@@ -17,6 +17,15 @@ ComPtr<DsImage> sourceAt(double worldX, double worldY, int w, int h) {
     return img;
 }
 
+// Src Centre stands where the source last placed at world (x, y) with that
+// size puts it.
+void ExpectSrcCentre(IFnDsViewerTool* tools, double worldX, double worldY, int width, int height) {
+    const AnchorPoint expected = sourceCentre(worldX, worldY, width, height);
+    const AnchorPoint got = anchorOf(tools, "Src Centre");
+    EXPECT_NEAR(got.x, expected.x, 1e-3);
+    EXPECT_NEAR(got.y, expected.y, 1e-3);
+}
+
 }  // namespace
 
 using ViewerToolTest = ViewerToolHost;
@@ -96,10 +105,7 @@ TEST_F(ViewerToolTest, AClonesReportMovesSrcCentreOnTheInterfaceThread) {
     clone->SetImage(DS_IMAGE_SOURCE, src.get());
     ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
     EXPECT_EQ(viewer->runPostedCalls(), 1u);
-    const AnchorPoint expected = sourceCentre(200, 50, 100, 60);
-    const AnchorPoint got = anchorOf(tools.get(), "Src Centre");
-    EXPECT_NEAR(got.x, expected.x, 1e-3);
-    EXPECT_NEAR(got.y, expected.y, 1e-3);
+    ExpectSrcCentre(tools.get(), 200, 50, 100, 60);
     EXPECT_EQ(anchorOf(tools.get(), "Frame Centre").x, 324);
 
     // The effect's own render reports nothing; a page shown catches up.
@@ -108,7 +114,7 @@ TEST_F(ViewerToolTest, AClonesReportMovesSrcCentreOnTheInterfaceThread) {
     fx->SetImage(DS_IMAGE_OUTPUT, out.get());
     ASSERT_EQ(fx->Render(nullptr, 0), S_OK);
     EXPECT_EQ(viewer->runPostedCalls(), 0u);
-    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, expected.x, 1e-3);
+    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, sourceCentre(200, 50, 100, 60).x, 1e-3);
     EXPECT_EQ(tools->PageShown("Help"), S_OK);
     EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, 324, 1e-3);
     EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").y, 243, 1e-3);
@@ -121,6 +127,28 @@ TEST_F(ViewerToolTest, AClonesReportMovesSrcCentreOnTheInterfaceThread) {
     clone->SetImage(DS_IMAGE_OUTPUT, nullptr);
     fx->SetImage(DS_IMAGE_SOURCE, nullptr);
     fx->SetImage(DS_IMAGE_OUTPUT, nullptr);
+}
+
+TEST_F(ViewerToolTest, AViewerMadeAgainAfterOneWentWithARefreshQueuedStillRefreshes) {
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
+    ComPtr<IDSImageEffect> clone;
+    ASSERT_EQ(fx->Clone(IID_IDSImageEffect, clone.putVoid()), S_OK);
+    auto out = DsImage::create(DsImageKind::Rgba8, 64, 48);
+    clone->SetImage(DS_IMAGE_OUTPUT, out.get());
+    auto src = sourceAt(100, 100, 100, 60);
+    clone->SetImage(DS_IMAGE_SOURCE, src.get());
+    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    // The viewer goes with the refresh still in its queue, and comes again.
+    viewer.reset();
+    viewer = std::make_unique<DsViewer>(surface);
+    ASSERT_TRUE(viewer->registered());
+    src = sourceAt(200, 50, 100, 60);
+    clone->SetImage(DS_IMAGE_SOURCE, src.get());
+    ASSERT_EQ(clone->Render(nullptr, 1), S_OK);
+    EXPECT_EQ(viewer->runPostedCalls(), 1u);
+    ExpectSrcCentre(tools.get(), 200, 50, 100, 60);
+    clone->SetImage(DS_IMAGE_SOURCE, nullptr);
+    clone->SetImage(DS_IMAGE_OUTPUT, nullptr);
 }
 
 TEST_F(ViewerToolTest, HiddenOverlayLeavesThePenToTheViewer) {
