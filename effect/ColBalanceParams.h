@@ -279,10 +279,12 @@ struct ColBalancePageLayout {
 
     constexpr size_t size() const { return params.size(); }
     constexpr int controlOf(size_t record) const { return firstControl + int(record); }
-    // The record that edits `param`; size() when the page has none.
+    // The record that edits `param`; size() when the page has none.  Rows
+    // are told apart by id: compilers differ on whether the addresses of two
+    // rows compare in a constant expression.
     constexpr size_t recordOf(const ColBalanceParamSpec& param) const {
         for (size_t i = 0; i < params.size(); ++i)
-            if (params[i] == &param) return i;
+            if (params[i]->id == param.id) return i;
         return params.size();
     }
 };
