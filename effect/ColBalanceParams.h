@@ -4,19 +4,22 @@
 // type, capability word, default, the range of the control that edits it on
 // the property page, name and description string ids, list texts, and where
 // the value lives.  The effect's parameter definitions and property map, its
-// defaults, the per-frame read, the pages' control maps and the command
-// line's parameter list all come from this table.
-//
-// Adding a parameter: a field in FnBalanceParams when frames read it (with
-// its default there), its strings in resources/FnStrings.cpp, and a row here.
+// defaults, the per-frame read, the pages' control maps, ranges, lists and
+// resets, the command line's parameter list and the name every front end
+// gives a parameter (fnParamAlias) all come from this table.  Below it stand
+// the pages' layouts: which parameters each page edits and the ids of their
+// controls.  The dialog templates (resources/FnDialogs.cpp) are held against
+// both by tests/effect/test_param_resources.cpp.
 //
 // Hosts and tests name a parameter by its row (ColBalanceParam::MasterHue);
 // a row converts to its GUID wherever an id is wanted.
 #pragma once
 
 #include <array>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +27,7 @@
 #include "platform/com/ComBase.h"
 #include "platform/com/Guid.h"
 #include "platform/dssdk/DSEffect.h"
+#include "resources/FnStrings.h"
 
 // Values a property page edits that no frame reads.
 struct ColBalancePageValues {
@@ -47,6 +51,9 @@ struct ColBalanceParamSpec {
     double defaultValue = 0;
     bool hasRange = false;  // numbers: the page control's range
     double pageMin = 0, pageMax = 0;
+    // The top of the range the dialog template gives the control, before the
+    // page sets its page range (pageMax unless the row says otherwise).
+    double templateMax = 0;
     UINT nameId = 0, descriptionId = 0;
     uint32_t listCount = 0;  // lists: texts for the values 0 .. listCount - 1
     std::array<UINT, 4> listItems{};
@@ -60,6 +67,12 @@ struct ColBalanceParamSpec {
     constexpr operator const GUID&() const { return id; }
 };
 
+// How the string table numbers a parameter's texts: the description follows
+// the name; a channel switch's description is four on (the four names come
+// first).
+constexpr UINT fnDescriptionIdOf(UINT nameId) { return nameId + 1; }
+constexpr UINT fnChannelDescriptionIdOf(UINT nameId) { return nameId + 4; }
+
 namespace fn_param_rows {
 using Spec = ColBalanceParamSpec;
 using Home = Spec::Home;
@@ -69,7 +82,7 @@ constexpr FnBalanceParams kFrameDefaults{};
 
 // An animated number; its default is FnBalanceParams's.
 constexpr Spec number(GUID id, uint32_t key, UINT nameId, double Frame::*field, double pageMin,
-                      double pageMax) {
+                      double pageMax, double templateMax = -1) {
     return {.id = id,
             .key = key,
             .type = VT_R8,
@@ -78,8 +91,9 @@ constexpr Spec number(GUID id, uint32_t key, UINT nameId, double Frame::*field, 
             .hasRange = true,
             .pageMin = pageMin,
             .pageMax = pageMax,
+            .templateMax = templateMax < 0 ? pageMax : templateMax,
             .nameId = nameId,
-            .descriptionId = nameId + 1,
+            .descriptionId = fnDescriptionIdOf(nameId),
             .home = Home::Number,
             .number = field};
 }
@@ -92,7 +106,7 @@ constexpr Spec integer(GUID id, uint32_t key, VARTYPE type, UINT nameId, int32_t
             .capabilities = kPlain,
             .defaultValue = double(kFrameDefaults.*field),
             .nameId = nameId,
-            .descriptionId = nameId + 1,
+            .descriptionId = fnDescriptionIdOf(nameId),
             .listCount = listCount,
             .listItems = listItems,
             .home = Home::Integer,
@@ -108,7 +122,7 @@ constexpr Spec pageOnly(GUID id, uint32_t key, VARTYPE type, UINT nameId, double
             .capabilities = kPageOnly,
             .defaultValue = defaultValue,
             .nameId = nameId,
-            .descriptionId = nameId + 1,
+            .descriptionId = fnDescriptionIdOf(nameId),
             .listCount = listCount,
             .listItems = listItems,
             .home = Home::Page,
@@ -122,7 +136,7 @@ constexpr Spec channel(GUID id, uint32_t key, UINT nameId, int32_t Frame::*field
             .capabilities = kPlain,
             .defaultValue = double(kFrameDefaults.*field),
             .nameId = nameId,
-            .descriptionId = nameId + 4,
+            .descriptionId = fnChannelDescriptionIdOf(nameId),
             .home = Home::Channel,
             .integer = field,
             .channel = index};
@@ -134,10 +148,12 @@ using namespace fn_param_rows;
 
 inline constexpr Spec MasterHue = number("{0B63B045-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF04D0,
                                          1000, &Frame::masterHue, -720, 720);
-// The dialog template says 0..10; the page widens it to 0..100 when it
-// opens, and that is the range users see.
-inline constexpr Spec MasterSaturation = number("{0B63B046-AE8A-11D5-9414-0800690F2F3F}"_guid,
-                                                0xFFFF04D8, 1002, &Frame::masterSaturation, 0, 100);
+// The dialog template says 0..10 (kMasterSaturationTemplateMax); the page
+// widens it to 0..100 when it opens, and that is the range users see.
+inline constexpr double kMasterSaturationTemplateMax = 10;
+inline constexpr Spec MasterSaturation =
+    number("{0B63B046-AE8A-11D5-9414-0800690F2F3F}"_guid, 0xFFFF04D8, 1002,
+           &Frame::masterSaturation, 0, 100, kMasterSaturationTemplateMax);
 inline constexpr Spec LowlightHue = number("{0B63B047-AE8A-11D5-9414-0800690F2F3F}"_guid,
                                            0xFFFF04E0, 1004, &Frame::lowHue, -720, 720);
 inline constexpr Spec LowlightSaturation = number("{0B63B048-AE8A-11D5-9414-0800690F2F3F}"_guid,
@@ -188,7 +204,7 @@ inline constexpr Spec MaskAlpha =
 }  // namespace ColBalanceParam
 
 // Every parameter, in the order the host lists them.
-inline constexpr std::array<const ColBalanceParamSpec*, 24> kColBalanceParams = {
+inline constexpr std::array kColBalanceParams = {
     &ColBalanceParam::MasterHue,         &ColBalanceParam::MasterSaturation,
     &ColBalanceParam::LowlightHue,       &ColBalanceParam::LowlightSaturation,
     &ColBalanceParam::MidtonesHue,       &ColBalanceParam::MidtonesSaturation,
@@ -228,18 +244,73 @@ constexpr const ColBalanceParamSpec* fnFindParam(const GUID& id) {
     return nullptr;
 }
 
-// A parameter's name as command lines and plug-in hosts spell it: lower
-// case, every run of other characters one '-' ("Master Hue" ->
-// "master-hue").  Hosts whose names take no '-' put '_' for it.
-inline std::string fnParamAlias(std::string_view name) {
+// The name every front end gives a parameter (the command line's --set and
+// parameter files, plug-in and filter wrappers): its display name lower-
+// cased, each run of other characters one hyphen, none at the ends
+// ("Master Hue" is "master-hue", "Mask red channel." "mask-red-channel").
+inline std::string fnAliasOf(std::string_view name) {
     std::string out;
     for (char c : name) {
-        const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (alnum)
-            out += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalnum(u))
+            out += char(std::tolower(u));
         else if (!out.empty() && out.back() != '-')
             out += '-';
     }
     while (!out.empty() && out.back() == '-') out.pop_back();
     return out;
 }
+inline std::string fnParamAlias(const ColBalanceParamSpec& p) {
+    const char* name = fnLoadString(p.nameId);
+    return name ? fnAliasOf(name) : std::string();
+}
+
+// What each property page edits, in the order of its control map.  A
+// page's controls are numbered in that order from its first id, and each
+// caption is its control's id plus kColBalanceLabelOffset.  The page's
+// dialog template (resources/FnDialogs.cpp) places them.
+inline constexpr int kColBalanceLabelOffset = 1000;
+constexpr int fnLabelIdOf(int controlId) { return controlId + kColBalanceLabelOffset; }
+
+struct ColBalancePageLayout {
+    UINT dialogId;
+    int firstControl;
+    std::span<const ColBalanceParamSpec* const> params;
+
+    constexpr size_t size() const { return params.size(); }
+    constexpr int controlOf(size_t record) const { return firstControl + int(record); }
+    // The record that edits `param`; size() when the page has none.  Rows
+    // are told apart by id: compilers differ on whether the addresses of two
+    // rows compare in a constant expression.
+    constexpr size_t recordOf(const ColBalanceParamSpec& param) const {
+        for (size_t i = 0; i < params.size(); ++i)
+            if (params[i]->id == param.id) return i;
+        return params.size();
+    }
+};
+
+namespace fn_page_layouts {
+namespace P = ColBalanceParam;
+inline constexpr const ColBalanceParamSpec* kMain[] = {
+    &P::MasterHue,         &P::MasterSaturation,
+    &P::LowlightHue,       &P::LowlightSaturation,
+    &P::MidtonesHue,       &P::MidtonesSaturation,
+    &P::HighlightHue,      &P::HighlightSaturation,
+    &P::PreserveLuminance, &P::Which,
+    &P::MasterLuminance,   &P::LowlightLuminance,
+    &P::MidtonesLuminance, &P::HighlightLuminance,
+};
+inline constexpr const ColBalanceParamSpec* kCurves[] = {
+    &P::Lowlights, &P::Highlights, &P::LowlightsEase, &P::HighlightsEase, &P::RenderTone,
+};
+inline constexpr const ColBalanceParamSpec* kHelp[] = {&P::HideOverlayControls};
+}  // namespace fn_page_layouts
+
+// The main colour page (dialog 1), the tone-curves pages with and without
+// the histogram (dialogs 2 and 3) and the help page (dialog 4).
+inline constexpr ColBalancePageLayout kMainPageLayout{1, 1000, fn_page_layouts::kMain};
+inline constexpr ColBalancePageLayout kToneCurvesPageLayout{2, 1016, fn_page_layouts::kCurves};
+inline constexpr ColBalancePageLayout kSimpleCurvesPageLayout{3, 1023, fn_page_layouts::kCurves};
+inline constexpr ColBalancePageLayout kHelpPageLayout{4, 1030, fn_page_layouts::kHelp};
+inline constexpr const ColBalancePageLayout* kColBalancePageLayouts[] = {
+    &kMainPageLayout, &kToneCurvesPageLayout, &kSimpleCurvesPageLayout, &kHelpPageLayout};

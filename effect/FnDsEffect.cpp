@@ -10,7 +10,8 @@
 #include "ui/overlay/FnTInteract.h"
 
 // The refresh handed from a clone's render thread to the user-interface
-// thread.  It holds the effect until it has run or been dropped.
+// thread.  It holds the effect until it has run or been dropped; a call
+// dropped unrun (its viewer went away) lets the next report queue another.
 class FnDsRefreshCall final : public ComObject<IVWCall> {
 public:
     explicit FnDsRefreshCall(FnDsEffect* effect) : effect_(effect) { effect_->AddRef(); }
@@ -23,14 +24,19 @@ public:
         return E_NOINTERFACE;
     }
     HRESULT Run() override {
+        ran_ = true;
         effect_->RunQueuedRefresh();
         return S_OK;
     }
 
 private:
-    ~FnDsRefreshCall() override { effect_->Release(); }
+    ~FnDsRefreshCall() override {
+        if (!ran_) effect_->refreshQueued_.store(false, std::memory_order_release);
+        effect_->Release();
+    }
 
     FnDsEffect* effect_;
+    bool ran_ = false;
 };
 
 namespace {
@@ -76,10 +82,14 @@ void FnDsEffect::ReportPlacement(const FnDsPlacement& placement) {
     if (!toolLive_.load(std::memory_order_acquire)) return;
     if (refreshQueued_.exchange(true, std::memory_order_acq_rel)) return;
     auto* call = new (std::nothrow) FnDsRefreshCall(this);
-    const HRESULT hr = call ? VWControllerPostCall(call) : E_OUTOFMEMORY;
-    if (call) call->Release();
-    // Without a viewer to run it the refresh waits for the next page shown.
-    if (FAILED(hr)) refreshQueued_.store(false, std::memory_order_release);
+    // Without a viewer to run it the refresh waits for the next page shown;
+    // a call that is not queued clears the flag as it goes.
+    if (!call) {
+        refreshQueued_.store(false, std::memory_order_release);
+        return;
+    }
+    VWControllerPostCall(call);
+    call->Release();
 }
 
 void FnDsEffect::RunQueuedRefresh() {

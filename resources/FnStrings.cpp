@@ -90,7 +90,7 @@ constexpr Entry kStrings[] = {
      "K_ColBalance lets you apply colour tones to an image. The tone curves divide the image "
      "into lowlights, midtones and highlights. K_ColBalance can then be used to target the "
      "colour and saturation in any of those areas or affect the whole image.\n"},
-    {1101, "Kestro 4.3v3 for Avid|DS10.2"},
+    {1101, "Kestro 4.3v3 for DS10.2"},
     {1102, "Copyright (c) 2024 Quorrel."},
     {1103, "All rights reserved."},
 };

@@ -38,7 +38,7 @@ std::optional<double> parseNumber(const std::string& text) {
 
 }  // namespace
 
-std::string ParamValues::alias(const std::string& name) { return fnParamAlias(name); }
+std::string ParamValues::alias(const std::string& name) { return fnAliasOf(name); }
 
 std::optional<size_t> ParamValues::find(const std::string& name) const {
     const std::string n = trim(name);

@@ -1,5 +1,5 @@
 // The host's property-page editor: frames, the page site, the effect's
-// node, parameter writes with undo, time, and the image graph.
+// node, parameter writes, time, and the image graph.
 #include "platform/dshost/DsPageHost.h"
 
 #include <algorithm>
@@ -38,16 +38,11 @@ struct DsPageHost::State {
     int sourceWidth = 0, sourceHeight = 0;
     std::vector<Page> pages;
     ComPtr<IDSPropertyPageSite> site;
-    DsUndoStack undo;
     double time = 0;
-    size_t writes = 0;
     std::deque<Pull> pulls, inFlight;
     DWORD nextPull = 1;
-    HRESULT failStatus = S_OK;
-    int failCount = 0;
-    DsImageKind deliveredKind = DsImageKind::Rgba8;
+    PullAnswer answer;
     size_t frames = 0;
-    double lastPullTime = 0;
     DWORD graphCookie = 0;
     bool ok = true;
     DsParamStore* store = nullptr;
@@ -63,26 +58,20 @@ struct DsPageHost::State {
         for (auto& sink : sinks) sink->PropertyChanged(id, value, inspected.get(), nullptr, 0);
     }
 
-    HRESULT write(IDSPropertyContainer* c, const GUID& id, double v, bool grouped, bool animated,
-                  double at, bool key) {
-        if (!c) return E_UNEXPECTED;
+    // A page's write without a store: a key at `at` when the parameter has
+    // keys and the write is animated, the value otherwise.
+    static HRESULT write(IDSPropertyContainer* c, const GUID& id, double v, bool animated,
+                         double at) {
         if (!std::isfinite(v) || !std::isfinite(at)) return E_INVALIDARG;
-        uint32_t index = 0;
+        uint32_t index = 0, keys = 0;
         if (FAILED(c->FindProperty(id, &index))) return E_INVALIDARG;
-        undo.beforeWrite(id, grouped);
-        HRESULT hr;
-        uint32_t keys = 0;
-        if (key || (animated && SUCCEEDED(c->GetKeyframeCount(id, &keys)) && keys > 0))
-            hr = c->SetKeyframe(id, at, v);
-        else
-            hr = c->SetValue(id, v);
-        undo.afterWrite(id, grouped, SUCCEEDED(hr));
-        if (SUCCEEDED(hr)) ++writes;
-        return hr;
+        if (animated && SUCCEEDED(c->GetKeyframeCount(id, &keys)) && keys > 0)
+            return c->SetKeyframe(id, at, v);
+        return c->SetValue(id, v);
     }
 
     // The frame at `at` rendered through a clone of the effect.
-    ComPtr<DsImage> render(double at) {
+    ComPtr<DsImage> render(double at) const {
         if (!effect || source.empty()) return {};
         ComPtr<IDSImageEffect> clone;
         if (FAILED(effect->Clone(IID_IDSImageEffect, clone.putVoid())) || !clone) return {};
@@ -96,16 +85,7 @@ struct DsPageHost::State {
         const HRESULT hr = clone->Render(nullptr, at);
         clone->SetImage(DS_IMAGE_SOURCE, nullptr);
         clone->SetImage(DS_IMAGE_OUTPUT, nullptr);
-        if (FAILED(hr)) return {};
-        if (deliveredKind != DsImageKind::Rgba64) return out;
-        ComPtr<DsImage> wide = DsImage::create(DsImageKind::Rgba64, sourceWidth, sourceHeight);
-        if (!wide) return {};
-        for (int y = 0; y < sourceHeight; ++y)
-            for (int x = 0; x < sourceWidth; ++x)
-                for (int c = 0; c < 4; ++c)
-                    static_cast<uint16_t*>(wide->pixel(x, y))[c] =
-                        uint16_t(out->rgba8(x, y)[c] * 257);
-        return wide;
+        return SUCCEEDED(hr) ? out : ComPtr<DsImage>();
     }
 };
 
@@ -137,6 +117,13 @@ private:
     ComPtr<IUnknown> effect_;
 };
 
+// The parameters of an inspected object, or null.
+ComPtr<IDSPropertyContainer> ContainerOf(IUnknown* object) {
+    ComPtr<IDSPropertyContainer> c;
+    if (object) object->QueryInterface(IID_IDSPropertyContainer, c.putVoid());
+    return c;
+}
+
 class Site final : public ComObject<IDSPropertyPageSite> {
 public:
     explicit Site(std::weak_ptr<State> state) : state_(std::move(state)) {}
@@ -160,9 +147,8 @@ public:
         if (!object || !value) return E_POINTER;
         auto s = state_.lock();
         if (!s) return E_UNEXPECTED;
-        ComPtr<IDSPropertyContainer> c;
-        if (FAILED(object->QueryInterface(IID_IDSPropertyContainer, c.putVoid())) || !c)
-            return E_NOINTERFACE;
+        const ComPtr<IDSPropertyContainer> c = ContainerOf(object);
+        if (!c) return E_NOINTERFACE;
         uint32_t index = 0;
         DSPropertyInfo info{};
         if (FAILED(c->FindProperty(id, &index)) || FAILED(c->GetPropertyInfo(index, &info)))
@@ -174,44 +160,36 @@ public:
         *value = info.type == VT_R8 ? DSVariantDouble(v) : DSVARIANT{info.type, int32_t(v), 0};
         return S_OK;
     }
-    HRESULT SetProperty(IUnknown* object, REFGUID id, const DSVARIANT* value, DWORD undoStyle,
-                        BOOL animated, double time, IUnknown*) override {
+    HRESULT SetProperty(IUnknown* object, REFGUID id, const DSVARIANT* value, DWORD, BOOL animated,
+                        double time, IUnknown*) override {
         if (!object || !value) return E_POINTER;
         auto s = state_.lock();
         if (!s) return E_UNEXPECTED;
-        ComPtr<IDSPropertyContainer> c;
-        if (FAILED(object->QueryInterface(IID_IDSPropertyContainer, c.putVoid())) || !c)
-            return E_NOINTERFACE;
+        const ComPtr<IDSPropertyContainer> c = ContainerOf(object);
+        if (!c) return E_NOINTERFACE;
         const double at = time == DS_CURRENT_TIME ? s->time : time;
         if (s->store && c.get() == s->props.get()) {
             // The store tells the pages of what it changed.
             if (!std::isfinite(at)) return E_INVALIDARG;
-            const HRESULT hr = s->store->write(id, DSVariantNumber(*value), animated != FALSE, at);
-            if (SUCCEEDED(hr)) ++s->writes;
-            return hr;
+            return s->store->write(id, DSVariantNumber(*value), animated != FALSE, at);
         }
-        const HRESULT hr = s->write(c.get(), id, DSVariantNumber(*value),
-                                    undoStyle == DS_UNDO_GROUPED, animated != FALSE, at, false);
+        const HRESULT hr =
+            State::write(c.get(), id, DSVariantNumber(*value), animated != FALSE, at);
         if (SUCCEEDED(hr)) s->broadcast(id, value);
         return hr;
     }
+    // Undo belongs to the store; without one a bracket records nothing.
     HRESULT BeginUndo(DWORD command, DWORD* undoStyle) override {
         auto s = state_.lock();
         if (!s) return E_UNEXPECTED;
-        if (s->store)
-            s->store->beginUndo(command);
-        else
-            s->undo.begin(command);
+        if (s->store) s->store->beginUndo(command);
         if (undoStyle) *undoStyle = DS_UNDO_GROUPED;
         return S_OK;
     }
     HRESULT EndUndo() override {
         auto s = state_.lock();
         if (!s) return E_UNEXPECTED;
-        if (s->store)
-            s->store->endUndo();
-        else
-            s->undo.end();
+        if (s->store) s->store->endUndo();
         return S_OK;
     }
 
@@ -295,19 +273,6 @@ void DsPageHost::setEffect(IUnknown* effect) {
         effect->QueryInterface(IID_IDSPropertyContainer, s.props.putVoid());
         effect->QueryInterface(IID_IDSImageEffect, s.effect.putVoid());
     }
-    s.undo.setTarget(s.props.get());
-}
-
-void DsPageHost::setRawObject(IUnknown* object) {
-    State& s = *state_;
-    s.inspected = ComPtr<IUnknown>(object);
-    s.props.reset();
-    s.effect.reset();
-    if (object) {
-        object->QueryInterface(IID_IDSPropertyContainer, s.props.putVoid());
-        object->QueryInterface(IID_IDSImageEffect, s.effect.putVoid());
-    }
-    s.undo.setTarget(s.props.get());
 }
 
 IUnknown* DsPageHost::inspected() const { return state_->inspected.get(); }
@@ -413,49 +378,13 @@ void DsPageHost::setTime(double time) {
 
 double DsPageHost::time() const { return state_->time; }
 
-HRESULT DsPageHost::setProperty(REFGUID id, double value) {
-    State& s = *state_;
-    const HRESULT hr = s.write(s.props.get(), id, value, false, false, s.time, false);
-    if (SUCCEEDED(hr)) s.broadcast(id, nullptr);
-    return hr;
-}
-
-HRESULT DsPageHost::setKeyframe(REFGUID id, double time, double value) {
-    State& s = *state_;
-    const HRESULT hr = s.write(s.props.get(), id, value, false, true, time, true);
-    if (SUCCEEDED(hr)) s.broadcast(id, nullptr);
-    return hr;
-}
-
-HRESULT DsPageHost::value(REFGUID id, double* value) const {
-    return state_->props ? state_->props->GetValue(id, value) : E_UNEXPECTED;
-}
-
-HRESULT DsPageHost::valueAt(REFGUID id, double time, double* value) const {
-    return state_->props ? state_->props->GetValueAt(id, time, value) : E_UNEXPECTED;
-}
-
 void DsPageHost::setParamStore(DsParamStore* store) { state_->store = store; }
 
 void DsPageHost::propertyChanged(REFGUID id) { state_->broadcast(id, nullptr); }
 
-size_t DsPageHost::propertyWrites() const { return state_->writes; }
+void DsPageHost::setPullAnswer(PullAnswer answer) { state_->answer = std::move(answer); }
 
-bool DsPageHost::undo() {
-    std::vector<GUID> restored;
-    if (!state_->undo.undo(&restored)) return false;
-    for (const GUID& id : restored) state_->broadcast(id, nullptr);
-    return true;
-}
-
-bool DsPageHost::redo() {
-    std::vector<GUID> restored;
-    if (!state_->undo.redo(&restored)) return false;
-    for (const GUID& id : restored) state_->broadcast(id, nullptr);
-    return true;
-}
-
-const DsUndoStack& DsPageHost::undoStack() const { return state_->undo; }
+ComPtr<DsImage> DsPageHost::renderFrame(double time) const { return state_->render(time); }
 
 size_t DsPageHost::pendingPulls() const { return state_->pulls.size(); }
 
@@ -469,30 +398,22 @@ size_t DsPageHost::deliverPulls() {
         s.inFlight.pop_front();
         if (!pull.sink) continue;
         ++delivered;
-        if (s.failCount > 0) {
-            --s.failCount;
-            pull.sink->Notify(s.failStatus, nullptr);
-            continue;
+        ComPtr<DsImage> frame;
+        HRESULT status = E_FAIL;
+        if (s.answer) {
+            status = s.answer(pull.time, frame);
+        } else if ((frame = s.render(pull.time))) {
+            status = S_OK;
         }
-        ComPtr<DsImage> frame = s.render(pull.time);
-        if (!frame) {
-            pull.sink->Notify(E_FAIL, nullptr);
+        if (SUCCEEDED(status) && !frame) status = E_FAIL;
+        if (FAILED(status)) {
+            pull.sink->Notify(status, nullptr);
             continue;
         }
         ++s.frames;
-        s.lastPullTime = pull.time;
         pull.sink->Notify(S_OK, static_cast<IDSImage*>(frame.get()));
     }
     return delivered;
 }
 
-void DsPageHost::failNextPulls(HRESULT status, int count) {
-    state_->failStatus = status;
-    state_->failCount = std::max(count, 0);
-}
-
-void DsPageHost::setDeliveredKind(DsImageKind kind) { state_->deliveredKind = kind; }
-
 size_t DsPageHost::framesDelivered() const { return state_->frames; }
-
-double DsPageHost::lastPullTime() const { return state_->lastPullTime; }

@@ -9,18 +9,17 @@
 // every other query to the effect, so a page reaches the effect, its
 // parameters and its viewer tool through it.
 //
-// Through the site the pages read and write the effect's parameters; every
-// write is recorded on the undo stack (one event per undo bracket, or per
-// write outside one) and every open page is told of it.  Animated writes at
-// the current time set a keyframe there when the parameter has keyframes,
-// the plain value otherwise.  The host's current time goes to every page
-// (setTime), and the image pulls of the pages wait in a queue until
-// deliverPulls renders each frame through a clone of the effect, as a
-// host renders the frame it shows, and hands it back on this thread.
-//
-// A host that keeps the parameters and their undo itself gives a
-// DsParamStore: the pages' writes and undo brackets then go to it instead,
-// and it tells the pages of every change through propertyChanged.
+// Through the site the pages read and write the effect's parameters.  A
+// host that keeps the parameters and their undo itself gives a
+// DsParamStore: the pages' writes and undo brackets go to it, and it tells
+// the pages of every change, its own and theirs, through propertyChanged.
+// Without one a page's write goes to the effect (animated writes at the
+// current time set a keyframe there when the parameter has keyframes, the
+// plain value otherwise), unrecorded, and every open page is told of it.
+// The host's current time goes to every page (setTime), and the image
+// pulls of the pages wait in a queue until deliverPulls answers them, by
+// default with the frame rendered through a clone of the effect, as a host
+// renders the frame it shows, handed back on this thread.
 //
 // While it lives it serves the image graph (CLSID_DSImageGraph) to the
 // process and keeps the host's number control registered.  User-interface
@@ -28,6 +27,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,7 +35,6 @@
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsModuleLoader.h"
 #include "platform/dshost/DsParamStore.h"
-#include "platform/dshost/DsUndoStack.h"
 #include "platform/dssdk/DSPropertyPage.h"
 
 class DsPageHost {
@@ -53,9 +52,6 @@ public:
     // The effect the pages inspect, through the host's node for it (null:
     // the pages inspect nothing).  Set before opening pages.
     void setEffect(IUnknown* effect);
-    // The pages inspect `object` itself, not a node (for hosts that hand
-    // pages something else).
-    void setRawObject(IUnknown* object);
     // What the pages are given to inspect (null when nothing).
     IUnknown* inspected() const;
     // The frame pulls render from: an 8-bit RGBA image (copied).
@@ -80,40 +76,29 @@ public:
     void setTime(double time);
     double time() const;
 
-    // A parameter changed elsewhere than on a page (a script, the viewer):
-    // written, recorded and told to every page.  E_UNEXPECTED without an
-    // effect.
-    HRESULT setProperty(REFGUID id, double value);
-    HRESULT setKeyframe(REFGUID id, double time, double value);
-    // The current value, and the value at a time.
-    HRESULT value(REFGUID id, double* value) const;
-    HRESULT valueAt(REFGUID id, double time, double* value) const;
     // The pages' writes and undo brackets go to `store` (null: the host
-    // writes and records them itself).  It must outlive the open pages.
+    // writes them to the effect itself).  It must outlive the open pages.
     void setParamStore(DsParamStore* store);
-    // A parameter changed in the store: every page is told.
+    // A parameter changed (in the store, or anywhere but on a page): every
+    // page is told, and reads it back.
     void propertyChanged(REFGUID id);
 
-    // Writes that reached the effect since the host was made.
-    size_t propertyWrites() const;
-
-    // Undo and redo, with every page told of each parameter put back.
-    bool undo();
-    bool redo();
-    const DsUndoStack& undoStack() const;
+    // How deliverPulls answers a pull of the frame at `time`: S_OK with the
+    // frame, or a failure status and none.
+    using PullAnswer = std::function<HRESULT(double time, ComPtr<DsImage>& frame)>;
+    // Empty: the default, renderFrame.
+    void setPullAnswer(PullAnswer answer);
+    // The source rendered at `time` through a clone of the effect (8-bit),
+    // or null when there is no effect, no source or the render failed.
+    ComPtr<DsImage> renderFrame(double time) const;
 
     // Pulls waiting for delivery.
     size_t pendingPulls() const;
-    // Renders and delivers the pulls waiting now (pulls they cause wait
-    // for the next call); returns how many were delivered.
+    // Answers and delivers the pulls waiting now (pulls they cause wait for
+    // the next call); returns how many were delivered.
     size_t deliverPulls();
-    // The next `count` pulls are answered with `status` and no image.
-    void failNextPulls(HRESULT status, int count);
-    // Deliver frames as this kind (Rgba8, the default, or Rgba64).
-    void setDeliveredKind(DsImageKind kind);
-    // Pulls delivered with an image so far, and the time of the last one.
+    // Pulls delivered with an image so far.
     size_t framesDelivered() const;
-    double lastPullTime() const;
 
     struct State;
 

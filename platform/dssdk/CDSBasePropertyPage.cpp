@@ -223,13 +223,15 @@ bool CDSBasePropertyPage::ReadBound(const CDSPPGControlMapEntry& e, double time)
 BOOL CDSBasePropertyPage::OnInitDialog() {
     CreateHostControls();
     LoadBitmaps();
-    for (const CDSPPGControlMapEntry* e : GetControlMap()->Entries()) {
-        if (e->Bound() && !e->IsButton()) {
-            ReadBound(*e, DS_CURRENT_TIME);
-            SetControlFromBoundVariable(e->ControlId());
-        }
-    }
+    for (const CDSPPGControlMapEntry* e : GetControlMap()->Entries())
+        if (e->Bound() && !e->IsButton()) ReadBound(*e, DS_CURRENT_TIME);
+    ShowBoundVariables();
     return TRUE;
+}
+
+void CDSBasePropertyPage::ShowBoundVariables() {
+    for (const CDSPPGControlMapEntry* e : GetControlMap()->Entries())
+        if (e->Bound() && !e->IsButton()) SetControlFromBoundVariable(e->ControlId());
 }
 
 HRESULT CDSBasePropertyPage::UpdateAnimatedControls(double time) {
@@ -246,7 +248,8 @@ HRESULT CDSBasePropertyPage::TimeChanged(double time) {
 
 HRESULT CDSBasePropertyPage::PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object,
                                              void*, DWORD) {
-    // Another object's change is none of this page's business.
+    // Another object's change is none of this page's business, and the
+    // page never hears of it.
     if (object && InspectedObject() && object != InspectedObject()) return S_FALSE;
     for (const CDSPPGControlMapEntry* e : GetControlMap()->Entries()) {
         void* bound = e->Bound() ? e->Bound()(this) : nullptr;
@@ -265,6 +268,7 @@ HRESULT CDSBasePropertyPage::PropertyChanged(REFGUID id, const DSVARIANT* value,
         }
         SetControlFromBoundVariable(e->ControlId());
     }
+    OnPropertyChanged(id, value);
     return S_OK;
 }
 
@@ -403,6 +407,9 @@ INT_PTR CALLBACK CDSBasePropertyPage::DialogProc(HWND dialog, UINT message, WPAR
         SetPropA(dialog, kPageProp, page);
         page->m_dialog = dialog;
         page->OnInitDialog();
+        // The page's own set-up may have refilled lists or ranges: every
+        // control shows its value again.
+        if (page->m_dialog == dialog) page->ShowBoundVariables();
         return TRUE;
     }
     auto* page = static_cast<CDSBasePropertyPage*>(GetPropA(dialog, kPageProp));

@@ -4,15 +4,18 @@
 // module's template, replaces the template's host-control statics with the
 // host's own controls, loads the dialog's bitmaps, and keeps every control
 // of the page's control map and its property in step: it fills the
-// controls from the host when the dialog opens, when the host's time moves
-// and when a property changes anywhere, and writes the property (then calls
-// the entry's handler) when the user changes a control.  A scrub of a host
+// controls from the host when the dialog opens (and shows every bound
+// variable again once the page's own OnInitDialog has set its controls
+// up), when the host's time moves and when a property of the inspected
+// object changes anywhere, and writes the property (then calls the entry's
+// handler) when the user changes a control.  A scrub of a host
 // number control is one undo event.  Reads and writes go to the first
 // inspected object through the host's site (IDSPropertyPageSite).
 //
 // A concrete page supplies GetControlMap, GetInstanceHandle and its own
-// OnInitDialog (calling this one first), and says which of its controls
-// never reach the host (IsControlLocal).  Its destructor calls
+// OnInitDialog (calling this one first), says which of its controls never
+// reach the host (IsControlLocal), and hears of its object's property
+// changes through OnPropertyChanged.  Its destructor calls
 // DestroyDialog before its members go, so that its windows die while their
 // objects live.  User-interface thread only.
 #pragma once
@@ -51,10 +54,12 @@ public:
     HRESULT Apply() override { return S_OK; }
     HRESULT Help(const WCHAR* directory) override;
 
-    // Controls bound to the property (or to every one for DSPROP_ALL)
-    // follow it; nothing is written back.
+    // A change of the inspected object's property (or of every one, for
+    // DSPROP_ALL): the bound controls follow it, nothing is written back,
+    // then the page hears of it (OnPropertyChanged); S_OK.  A change of
+    // another object reaches neither; S_FALSE.
     HRESULT PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object, void* params,
-                            DWORD flags) override;
+                            DWORD flags) final;
     // Remembers the time and calls UpdateAnimatedControls.
     HRESULT TimeChanged(double time) override;
 
@@ -97,6 +102,11 @@ protected:
     // True for a control whose value stays on the page: the base never
     // reads or writes its property.
     virtual BOOL IsControlLocal(int controlId);
+    // A property of the inspected object changed, after the bound controls
+    // followed it (`value` null when the host gave none).
+    virtual void OnPropertyChanged(REFGUID /*id*/, const DSVARIANT* /*value*/) {}
+    // Every bound control shows its bound variable.
+    void ShowBoundVariables();
     // Destroys the dialog, its controls and bitmaps.
     void DestroyDialog();
 

@@ -4,7 +4,8 @@
 #include "platform/window/FnWin32State.h"
 #include "platform/window/FnWindowInput.h"
 
-#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -60,22 +61,6 @@ bool FnUserType(HWND control, const std::string& text, bool commit) {
     for (unsigned c : CodePoints(text)) FnInputChar(c);
     if (commit) FnUserKey(VK_RETURN);
     return true;
-}
-
-bool FnUserScrub(HWND control, int dx) {
-    if (!Usable(control)) return false;
-    POINT p = Centre(control);
-    FnInputMouseMove(p.x, p.y);
-    const HWND pressed = FnInputMouseButton(0, true);
-    int left = dx;
-    while (left != 0) {
-        const int step = std::clamp(left, -8, 8);
-        p.x += step;
-        left -= step;
-        FnInputMouseMove(p.x, p.y);
-    }
-    FnInputMouseButton(0, false);
-    return pressed == control;
 }
 
 bool FnUserKey(WPARAM virtualKey) {

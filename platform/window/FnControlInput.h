@@ -22,9 +22,6 @@ bool FnUserPick(HWND control, int index);
 // Focuses the control and types the text (UTF-8), then Enter when `commit`
 // is set.
 bool FnUserType(HWND control, const std::string& text, bool commit = true);
-// A left-button drag that starts at the control's centre and moves `dx`
-// pixels to the right (left when negative) in steps of at most 8 pixels.
-bool FnUserScrub(HWND control, int dx);
 // A key pressed and released in the focus window.
 bool FnUserKey(WPARAM virtualKey);
 

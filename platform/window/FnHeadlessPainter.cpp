@@ -76,8 +76,6 @@ public:
         return frame;
     }
 
-    bool HasFont() { return FaceFor("Arial", 15) != nullptr; }
-
 private:
     struct FontSpec {
         std::string face = "sans-serif";
@@ -448,10 +446,3 @@ FnHeadlessPainter::FnHeadlessPainter(const FnHeadlessWindowSystem* system)
 FnHeadlessPainter::~FnHeadlessPainter() = default;
 
 FnFrame FnHeadlessPainter::Paint(HWND root) { return impl_->Paint(root); }
-
-bool FnHeadlessPainter::SavePng(HWND root, const std::string& path) {
-    const FnFrame f = impl_->Paint(root);
-    return !f.Empty() && f.SavePng(path);
-}
-
-bool FnHeadlessPainter::HasFont() const { return impl_->HasFont(); }

@@ -31,10 +31,6 @@ public:
     // The window's client area and its shown descendants; an empty frame
     // for a window that does not exist or has no area.
     FnFrame Paint(HWND root);
-    // Paint, then write an opaque PNG (nothing is left behind on failure).
-    bool SavePng(HWND root, const std::string& path);
-    // False when no font could be loaded (text is then left out).
-    bool HasFont() const;
 
 private:
     class Impl;

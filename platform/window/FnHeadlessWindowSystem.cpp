@@ -132,11 +132,6 @@ unsigned FnHeadlessWindowSystem::FrameCount(HWND window) const {
     return it == frames_.end() ? 0u : it->second.count;
 }
 
-bool FnHeadlessWindowSystem::SaveFramePng(HWND window, const std::string& path) const {
-    auto it = frames_.find(window);
-    return it != frames_.end() && it->second.frame.SavePng(path);
-}
-
 void FnHeadlessWindowSystem::WindowDestroyed(HWND window) { frames_.erase(window); }
 
 FnGLContext* FnHeadlessWindowSystem::CreateContext(HWND, const PIXELFORMATDESCRIPTOR& format) {

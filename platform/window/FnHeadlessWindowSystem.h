@@ -19,7 +19,7 @@
 #include <memory>
 #include <string>
 
-class FnHeadlessWindowSystem final : public FnWindowSystem {
+class FnHeadlessWindowSystem : public FnWindowSystem {
 public:
     FnHeadlessWindowSystem();
     ~FnHeadlessWindowSystem() override;
@@ -31,11 +31,10 @@ public:
     // GL_RENDERER of the contexts, once one was made.
     const std::string& Renderer() const { return renderer_; }
 
-    // The last frame the window presented (empty before its first swap), its
-    // number of presented frames, and a PNG of it.
+    // The last frame the window presented (empty before its first swap) and
+    // its number of presented frames.
     FnFrame Frame(HWND window) const;
     unsigned FrameCount(HWND window) const;
-    bool SaveFramePng(HWND window, const std::string& path) const;
 
     void WindowDestroyed(HWND window) override;
     FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) override;

@@ -147,7 +147,6 @@ constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
-constexpr UINT WM_ENABLE = 0x000A;
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_GETTEXT = 0x000D;
 constexpr UINT WM_GETTEXTLENGTH = 0x000E;
@@ -333,7 +332,6 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* wc);
 // keeps a window procedure that is gone; FALSE while a window of the class
 // exists.
 BOOL WINAPI UnregisterClassA(const char* className, HINSTANCE instance);
-BOOL WINAPI GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* wc);
 HWND WINAPI CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style,
                             int x, int y, int width, int height, HWND parent, HMENU menu,
                             HINSTANCE instance, void* param);
@@ -349,17 +347,11 @@ HCURSOR WINAPI LoadCursorW(HINSTANCE instance, const WCHAR* name);
 // Creation order: GW_CHILD gives the first child, GW_HWNDNEXT the next sibling.
 HWND WINAPI GetWindow(HWND window, UINT relation);
 LONG WINAPI GetWindowLongA(HWND window, int index);
-BOOL WINAPI EnableWindow(HWND window, BOOL enable);
 BOOL WINAPI IsWindowEnabled(HWND window);
 // Sends WM_KILLFOCUS to the window losing it and WM_SETFOCUS to the one
 // getting it; returns the previous focus.  Null takes the focus away.
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetFocus();
-BOOL WINAPI SetWindowTextA(HWND window, const char* text);
-BOOL WINAPI SetWindowTextW(HWND window, const WCHAR* text);
-int WINAPI GetWindowTextA(HWND window, char* buffer, int max);
-int WINAPI GetWindowTextW(HWND window, WCHAR* buffer, int max);
-int WINAPI GetWindowTextLengthA(HWND window);
 
 // --- User32: dialogs
 // Makes the dialog and its controls, then sends WM_INITDIALOG (wParam the
@@ -369,12 +361,6 @@ HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, const FnDialogTemplat
                                        HWND parent, DLGPROC proc, LPARAM param);
 HWND WINAPI GetDlgItem(HWND dialog, int id);
 int WINAPI GetDlgCtrlID(HWND window);
-BOOL WINAPI SetDlgItemTextW(HWND dialog, int id, const WCHAR* text);
-LRESULT WINAPI SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
-BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check);
-UINT WINAPI IsDlgButtonChecked(HWND dialog, int id);
-// Dialog units of the dialog's font to pixels.
-BOOL WINAPI MapDialogRect(HWND dialog, RECT* rect);
 // The procedure of dialogs (class "#32770"): the dialog procedure first,
 // the default procedure for what it leaves.
 LRESULT WINAPI DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -437,11 +423,11 @@ LSTATUS WINAPI RegQueryValueExW(HKEY key, const WCHAR* name, DWORD* reserved, DW
                                 BYTE* data, DWORD* size);
 LSTATUS WINAPI RegSetValueExW(HKEY key, const WCHAR* name, DWORD reserved, DWORD type,
                               const BYTE* data, DWORD size);
-LSTATUS WINAPI RegDeleteValueW(HKEY key, const WCHAR* name);
 LSTATUS WINAPI RegCloseKey(HKEY key);
 
 // --- Shell32 and Kernel32
-// "open" on a document (see FnShell.h for what this platform does with it).
+// "open" on a document: the installed window system opens it
+// (FnWindowSystem::OpenDocument says what that means on this platform).
 // Greater than 32 on success, SE_ERR_FNF for a missing file.
 HINSTANCE WINAPI ShellExecuteW(HWND window, const WCHAR* operation, const WCHAR* file,
                                const WCHAR* parameters, const WCHAR* directory, int show);

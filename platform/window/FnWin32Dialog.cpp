@@ -73,7 +73,8 @@ HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, const FnDialogTemplat
     HWND first = nullptr;
     for (WORD i = 0; i < t->itemCount; ++i) {
         const FnDialogItem& item = t->items[i];
-        // The edges are mapped, as MapDialogRect maps a rectangle.
+        // Each edge is mapped on its own, so items that meet in dialog units
+        // meet in pixels.
         const int left = Scale(item.x, font.baseX, 4), top = Scale(item.y, font.baseY, 8);
         const int right = Scale(item.x + item.cx, font.baseX, 4);
         const int bottom = Scale(item.y + item.cy, font.baseY, 8);
@@ -105,39 +106,6 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
 int WINAPI GetDlgCtrlID(HWND window) {
     FnWinWindowRecord* rec = S().Window(window);
     return rec ? rec->id : 0;
-}
-
-BOOL WINAPI SetDlgItemTextW(HWND dialog, int id, const WCHAR* text) {
-    return SetWindowTextW(GetDlgItem(dialog, id), text);
-}
-
-LRESULT WINAPI SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam,
-                                   LPARAM lParam) {
-    HWND item = GetDlgItem(dialog, id);
-    return item ? SendMessageW(item, message, wParam, lParam) : 0;
-}
-
-BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check) {
-    HWND item = GetDlgItem(dialog, id);
-    if (!item) return FALSE;
-    SendMessageA(item, BM_SETCHECK, check, 0);
-    return TRUE;
-}
-
-UINT WINAPI IsDlgButtonChecked(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    return item ? UINT(SendMessageA(item, BM_GETCHECK, 0, 0)) : 0;
-}
-
-BOOL WINAPI MapDialogRect(HWND dialog, RECT* rect) {
-    FnWinWindowRecord* rec = S().Window(dialog);
-    if (!rec || !rect || !rec->dialogFont.baseX) return FALSE;
-    const FnDialogFont& f = rec->dialogFont;
-    rect->left = Scale(rect->left, f.baseX, 4);
-    rect->right = Scale(rect->right, f.baseX, 4);
-    rect->top = Scale(rect->top, f.baseY, 8);
-    rect->bottom = Scale(rect->bottom, f.baseY, 8);
-    return TRUE;
 }
 
 bool FnGetDialogFont(HWND dialog, FnDialogFont* font) {

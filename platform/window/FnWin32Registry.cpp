@@ -118,15 +118,6 @@ LSTATUS WINAPI RegSetValueExW(HKEY key, const WCHAR* name, DWORD, DWORD type, co
     return ERROR_SUCCESS;
 }
 
-LSTATUS WINAPI RegDeleteValueW(HKEY key, const WCHAR* name) {
-    std::string path;
-    if (!PathOf(key, &path)) return ERROR_INVALID_HANDLE;
-    FnWin32State& s = S();
-    auto k = s.registry.find(path);
-    if (k == s.registry.end() || !k->second.erase(Lower(FnUtf8(name)))) return ERROR_FILE_NOT_FOUND;
-    return ERROR_SUCCESS;
-}
-
 LSTATUS WINAPI RegCloseKey(HKEY key) {
     if (key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
     return S().openKeys.erase(FnHandleId(key)) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;

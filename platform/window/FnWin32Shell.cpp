@@ -1,8 +1,8 @@
 // Shell32 and Kernel32 part of the window layer: opening documents with the
 // desktop's opener, and the tick count.
 
-#include "platform/window/FnShell.h"
 #include "platform/window/FnWin32State.h"
+#include "platform/window/FnWindowSystem.h"
 
 #include <spawn.h>
 #include <sys/stat.h>
@@ -16,15 +16,7 @@ extern char** environ;
 
 namespace {
 
-std::vector<FnShellRequest>& Requests() {
-    static auto* requests = new std::vector<FnShellRequest>;
-    return *requests;
-}
-
-int gAllowLaunch = -1;  // -1: where a display is
-
-bool LaunchAllowed() {
-    if (gAllowLaunch >= 0) return gAllowLaunch != 0;
+bool DisplayPresent() {
     const char* x = std::getenv("DISPLAY");
     const char* w = std::getenv("WAYLAND_DISPLAY");
     return (x && *x) || (w && *w);
@@ -64,27 +56,26 @@ bool Launch(const std::string& path) {
 
 }  // namespace
 
-std::vector<FnShellRequest> FnShellRequests() { return Requests(); }
-void FnShellClearRequests() { Requests().clear(); }
-void FnShellAllowLaunch(const bool* allow) { gAllowLaunch = allow ? (*allow ? 1 : 0) : -1; }
+bool FnWindowSystem::DesktopOpen(const std::string& path) {
+    return !path.empty() && DisplayPresent() && Launch(path);
+}
+
+bool FnWindowSystem::OpenDocument(const std::string&, const std::string& found) {
+    return DesktopOpen(found);
+}
 
 HINSTANCE WINAPI ShellExecuteW(HWND, const WCHAR* operation, const WCHAR* file, const WCHAR*,
                                const WCHAR*, int) {
-    FnShellRequest r;
-    r.operation = operation ? FnUtf8(operation) : "open";
-    r.file = FnUtf8(file);
-    std::intptr_t result = SE_ERR_NOASSOC;
-    if (r.operation == "open") {
-        r.localPath = LocalDocument(r.file);
-        if (r.localPath.empty()) {
-            result = SE_ERR_FNF;
-        } else {
-            result = 42;  // above 32: success
-            if (LaunchAllowed()) r.launched = Launch(r.localPath);
-        }
-    }
-    Requests().push_back(r);
-    return reinterpret_cast<HINSTANCE>(result);
+    if (operation && FnUtf8(operation) != "open")
+        return reinterpret_cast<HINSTANCE>(SE_ERR_NOASSOC);
+    const std::string asked = FnUtf8(file);
+    const std::string found = LocalDocument(asked);
+    if (FnWindowSystem* system = FnWindowSystem::Current())
+        system->OpenDocument(asked, found);
+    else
+        FnWindowSystem::DesktopOpen(found);
+    // Above 32: success.
+    return reinterpret_cast<HINSTANCE>(found.empty() ? SE_ERR_FNF : std::intptr_t(42));
 }
 
 DWORD WINAPI GetTickCount() {

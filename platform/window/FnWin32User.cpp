@@ -93,13 +93,6 @@ BOOL WINAPI UnregisterClassA(const char* className, HINSTANCE instance) {
     return TRUE;
 }
 
-BOOL WINAPI GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* out) {
-    const FnWinClassRecord* cls = S().FindClass(className, instance);
-    if (!cls || !out) return FALSE;
-    *out = cls->wc;
-    return TRUE;
-}
-
 HWND WINAPI CreateWindowExA(DWORD, const char* className, const char* title, DWORD style, int x,
                             int y, int width, int height, HWND parent, HMENU menu,
                             HINSTANCE instance, void*) {
@@ -370,20 +363,6 @@ LONG WINAPI GetWindowLongA(HWND window, int index) {
     return 0;
 }
 
-BOOL WINAPI EnableWindow(HWND window, BOOL enable) {
-    FnWin32State& s = S();
-    FnWinWindowRecord* rec = s.Window(window);
-    if (!rec) return FALSE;
-    const bool was = rec->enabled;
-    if (was != (enable != FALSE)) {
-        rec->enabled = enable != FALSE;
-        if (!rec->enabled && s.focus == window) SetFocus(nullptr);
-        SendMessageA(window, WM_ENABLE, enable ? TRUE : FALSE, 0);
-        if (s.Window(window)) s.ControlChanged(window);
-    }
-    return was ? FALSE : TRUE;  // non-zero when it was disabled before
-}
-
 BOOL WINAPI IsWindowEnabled(HWND window) {
     FnWinWindowRecord* rec = S().Window(window);
     return rec && rec->enabled ? TRUE : FALSE;
@@ -408,31 +387,6 @@ HWND WINAPI SetFocus(HWND window) {
 }
 
 HWND WINAPI GetFocus() { return S().focus; }
-
-BOOL WINAPI SetWindowTextA(HWND window, const char* text) {
-    if (!S().Window(window)) return FALSE;
-    return SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE
-                                                                                           : FALSE;
-}
-
-BOOL WINAPI SetWindowTextW(HWND window, const WCHAR* text) {
-    const std::string utf8 = FnUtf8(text);
-    return SetWindowTextA(window, utf8.c_str());
-}
-
-int WINAPI GetWindowTextA(HWND window, char* buffer, int max) {
-    if (!buffer || max <= 0) return 0;
-    buffer[0] = '\0';
-    return int(SendMessageA(window, WM_GETTEXT, WPARAM(max), reinterpret_cast<LPARAM>(buffer)));
-}
-
-int WINAPI GetWindowTextW(HWND window, WCHAR* buffer, int max) {
-    return int(SendMessageW(window, WM_GETTEXT, WPARAM(max), reinterpret_cast<LPARAM>(buffer)));
-}
-
-int WINAPI GetWindowTextLengthA(HWND window) {
-    return int(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
-}
 
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FnWinWindowRecord* rec = S().Window(window);
@@ -523,25 +477,22 @@ BOOL WINAPI SetCursorPos(int x, int y) {
     return TRUE;
 }
 
-BOOL WINAPI ScreenToClient(HWND window, POINT* point) {
+namespace {
+// Moves a point by the window's client origin on the screen, `sign` times.
+BOOL OffsetByOrigin(HWND window, POINT* point, int sign) {
     FnWin32State& s = S();
     FnWinWindowRecord* rec = s.Window(window);
     if (!rec || !point) return FALSE;
     const POINT origin = s.Origin(*rec);
-    point->x -= origin.x;
-    point->y -= origin.y;
+    point->x += sign * origin.x;
+    point->y += sign * origin.y;
     return TRUE;
 }
+}  // namespace
 
-BOOL WINAPI ClientToScreen(HWND window, POINT* point) {
-    FnWin32State& s = S();
-    FnWinWindowRecord* rec = s.Window(window);
-    if (!rec || !point) return FALSE;
-    const POINT origin = s.Origin(*rec);
-    point->x += origin.x;
-    point->y += origin.y;
-    return TRUE;
-}
+BOOL WINAPI ScreenToClient(HWND window, POINT* point) { return OffsetByOrigin(window, point, -1); }
+
+BOOL WINAPI ClientToScreen(HWND window, POINT* point) { return OffsetByOrigin(window, point, 1); }
 
 HWND WINAPI WindowFromPoint(POINT point) {
     FnWin32State& s = S();

@@ -6,6 +6,8 @@
 // batch hosts; an interactive host can plug in one whose windows are real
 // widgets.  The host process installs one before it creates GL windows.
 
+#include <string>
+
 #include "platform/window/FnWin32.h"
 
 // One GL rendering context of a window system (what an HGLRC names).
@@ -45,6 +47,17 @@ public:
     // Presents what was drawn into the window since the last swap.  The
     // window's context is current when the layer calls this.
     virtual bool SwapBuffers(HWND window) = 0;
+
+    // ShellExecuteW's "open" of a document.  `asked` is the path as the
+    // caller wrote it; `found` is the local file it names: backslashes
+    // become slashes, and this platform ships documents as HTML, so when the
+    // named file is missing its sibling with the extension ".html" is taken
+    // (empty when neither exists; ShellExecuteW then reports SE_ERR_FNF).
+    // True when an opener ran.  The default is DesktopOpen(found).
+    virtual bool OpenDocument(const std::string& asked, const std::string& found);
+    // Runs the desktop's opener (xdg-open) on a local file where a display
+    // is (DISPLAY or WAYLAND_DISPLAY set), detached; true when it ran.
+    static bool DesktopOpen(const std::string& path);
 
     // Installs the system that serves GL windows from now on (not owned; null
     // uninstalls).  Contexts of the previous system are deleted and their

@@ -17,6 +17,43 @@ ComPtr<DsImage> sourceAt(double worldX, double worldY, int w, int h) {
     return img;
 }
 
+// Src Centre stands where the source last placed at world (x, y) with that
+// size puts it.
+void ExpectSrcCentre(IFnDsViewerTool* tools, double worldX, double worldY, int width, int height) {
+    const AnchorPoint expected = sourceCentre(worldX, worldY, width, height);
+    const AnchorPoint got = anchorOf(tools, "Src Centre");
+    EXPECT_NEAR(got.x, expected.x, 1e-3);
+    EXPECT_NEAR(got.y, expected.y, 1e-3);
+}
+
+// A clone of the effect rendering a 100 x 60 source placed in the world,
+// as a host's render thread does; its images are let go at the end.
+class RenderingClone {
+public:
+    explicit RenderingClone(IDSImageEffect* fx) {
+        EXPECT_EQ(fx->Clone(IID_IDSImageEffect, clone_.putVoid()), S_OK);
+        if (clone_) clone_->SetImage(DS_IMAGE_OUTPUT, out_.get());
+    }
+    ~RenderingClone() {
+        if (!clone_) return;
+        clone_->SetImage(DS_IMAGE_SOURCE, nullptr);
+        clone_->SetImage(DS_IMAGE_OUTPUT, nullptr);
+    }
+    // Renders with the source at world (x, y).
+    HRESULT renderAt(double worldX, double worldY, double time = 0) {
+        if (!clone_) return E_UNEXPECTED;
+        src_ = sourceAt(worldX, worldY, 100, 60);
+        clone_->SetImage(DS_IMAGE_SOURCE, src_.get());
+        return clone_->Render(nullptr, time);
+    }
+    DsImage* output() const { return out_.get(); }
+
+private:
+    ComPtr<IDSImageEffect> clone_;
+    ComPtr<DsImage> out_ = DsImage::create(DsImageKind::Rgba8, 64, 48);
+    ComPtr<DsImage> src_;
+};
+
 }  // namespace
 
 using ViewerToolTest = ViewerToolHost;
@@ -81,46 +118,47 @@ TEST_F(ViewerToolTest, AClonesReportMovesSrcCentreOnTheInterfaceThread) {
     ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
     EXPECT_EQ(anchorOf(tools.get(), "Src Centre").x, 324);
 
-    ComPtr<IDSImageEffect> clone;
-    ASSERT_EQ(fx->Clone(IID_IDSImageEffect, clone.putVoid()), S_OK);
-    auto out = DsImage::create(DsImageKind::Rgba8, 64, 48);
-    clone->SetImage(DS_IMAGE_OUTPUT, out.get());
-    auto src = sourceAt(100, 100, 100, 60);
-    clone->SetImage(DS_IMAGE_SOURCE, src.get());
-    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    RenderingClone clone(fx.get());
+    ASSERT_EQ(clone.renderAt(100, 100), S_OK);
     // Queued, not run on the rendering thread.
     EXPECT_EQ(anchorOf(tools.get(), "Src Centre").x, 324);
     // Two reports before the interface thread gets round to it: one refresh,
     // which reads the latest placement.
-    src = sourceAt(200, 50, 100, 60);
-    clone->SetImage(DS_IMAGE_SOURCE, src.get());
-    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    ASSERT_EQ(clone.renderAt(200, 50), S_OK);
     EXPECT_EQ(viewer->runPostedCalls(), 1u);
-    const AnchorPoint expected = sourceCentre(200, 50, 100, 60);
-    const AnchorPoint got = anchorOf(tools.get(), "Src Centre");
-    EXPECT_NEAR(got.x, expected.x, 1e-3);
-    EXPECT_NEAR(got.y, expected.y, 1e-3);
+    ExpectSrcCentre(tools.get(), 200, 50, 100, 60);
     EXPECT_EQ(anchorOf(tools.get(), "Frame Centre").x, 324);
 
     // The effect's own render reports nothing; a page shown catches up.
     auto own = sourceAt(0, 0, 720, 486);
     fx->SetImage(DS_IMAGE_SOURCE, own.get());
-    fx->SetImage(DS_IMAGE_OUTPUT, out.get());
+    fx->SetImage(DS_IMAGE_OUTPUT, clone.output());
     ASSERT_EQ(fx->Render(nullptr, 0), S_OK);
     EXPECT_EQ(viewer->runPostedCalls(), 0u);
-    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, expected.x, 1e-3);
+    EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, sourceCentre(200, 50, 100, 60).x, 1e-3);
     EXPECT_EQ(tools->PageShown("Help"), S_OK);
     EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").x, 324, 1e-3);
     EXPECT_NEAR(anchorOf(tools.get(), "Src Centre").y, 243, 1e-3);
 
     // A report for an effect whose tool has gone queues nothing.
     tools->PopViewerTool();
-    ASSERT_EQ(clone->Render(nullptr, 0), S_OK);
+    ASSERT_EQ(clone.renderAt(200, 50), S_OK);
     EXPECT_EQ(viewer->runPostedCalls(), 0u);
-    clone->SetImage(DS_IMAGE_SOURCE, nullptr);
-    clone->SetImage(DS_IMAGE_OUTPUT, nullptr);
     fx->SetImage(DS_IMAGE_SOURCE, nullptr);
     fx->SetImage(DS_IMAGE_OUTPUT, nullptr);
+}
+
+TEST_F(ViewerToolTest, AViewerMadeAgainAfterOneWentWithARefreshQueuedStillRefreshes) {
+    ASSERT_EQ(tools->PushViewerTool(inspected.get()), S_OK);
+    RenderingClone clone(fx.get());
+    ASSERT_EQ(clone.renderAt(100, 100), S_OK);
+    // The viewer goes with the refresh still in its queue, and comes again.
+    viewer.reset();
+    viewer = std::make_unique<DsViewer>(surface);
+    ASSERT_TRUE(viewer->registered());
+    ASSERT_EQ(clone.renderAt(200, 50, 1), S_OK);
+    EXPECT_EQ(viewer->runPostedCalls(), 1u);
+    ExpectSrcCentre(tools.get(), 200, 50, 100, 60);
 }
 
 TEST_F(ViewerToolTest, HiddenOverlayLeavesThePenToTheViewer) {

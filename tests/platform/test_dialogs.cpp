@@ -13,8 +13,8 @@
 
 #include "platform/window/FnControlInput.h"
 #include "platform/window/FnControlState.h"
+#include "platform/window/FnGlyphLists.h"
 #include "platform/window/FnHeadlessPainter.h"
-#include "platform/window/FnShell.h"
 #include "platform/window/FnWin32.h"
 #include "platform/window/FnWindowSystem.h"
 
@@ -22,10 +22,16 @@ namespace {
 
 int gInstance = 0;
 
-// Hears of control changes; makes no GL contexts.
+// Hears of control changes and of documents to open (opening none); makes
+// no GL contexts.
 struct RecordingSystem final : FnWindowSystem {
     std::vector<HWND> changed;
+    std::vector<std::pair<std::string, std::string>> opened;  // asked, found
     void ControlChanged(HWND w) override { changed.push_back(w); }
+    bool OpenDocument(const std::string& asked, const std::string& found) override {
+        opened.emplace_back(asked, found);
+        return false;
+    }
     FnGLContext* CreateContext(HWND, const PIXELFORMATDESCRIPTOR&) override { return nullptr; }
     bool MakeCurrent(HWND, FnGLContext*) override { return false; }
     void DeleteContext(FnGLContext*) override {}
@@ -60,6 +66,8 @@ constexpr FnDialogItem kItems[] = {
     {"COMBOBOX", "", 13, CBS_DROPDOWNLIST | WS_VISIBLE, 4, 40, 60, 8},
     {"STATIC", "Hidden", 14, SS_LEFT, 4, 60, 40, 8},
     {"BUTTON", "", 15, BS_GROUPBOX | WS_VISIBLE, 0, 0, 100, 80},
+    {"BUTTON", "Off", 16, BS_AUTOCHECKBOX | WS_VISIBLE | WS_DISABLED, 70, 60, 40, 10},
+    {"STATIC", "Grey", 17, SS_LEFT | WS_VISIBLE | WS_DISABLED, 70, 74, 40, 8},
 };
 constexpr FnDialogTemplate kTemplate{WS_VISIBLE, 120, 90,     "",
                                      "Arial",    11,  kItems, WORD(std::size(kItems))};
@@ -81,6 +89,7 @@ protected:
         FnWindowSystem::Install(nullptr);
     }
     HWND item(int id) const { return GetDlgItem(dialog, id); }
+    LRESULT checked(int id) const { return SendMessageA(item(id), BM_GETCHECK, 0, 0); }
 
     RecordingSystem system;
     Commands commands;
@@ -104,8 +113,10 @@ TEST_F(DialogTest, TemplateBecomesControlsInDialogUnits) {
     EXPECT_EQ(client.bottom, h);
     EXPECT_EQ(w, (120 * font.baseX + 2) / 4);
 
-    RECT r{50, 20, 90, 34};
-    ASSERT_TRUE(MapDialogRect(dialog, &r));
+    // Each edge of an item is mapped from dialog units on its own.
+    const auto x = [&](int u) { return (u * font.baseX + 2) / 4; };
+    const auto y = [&](int u) { return (u * font.baseY + 4) / 8; };
+    const RECT r{x(50), y(20), x(90), y(34)};
     FnControlInfo go;
     ASSERT_TRUE(FnGetControlInfo(item(12), &go));
     EXPECT_EQ(go.rect.left, r.left);
@@ -120,7 +131,8 @@ TEST_F(DialogTest, TemplateBecomesControlsInDialogUnits) {
     ASSERT_EQ(children.size(), std::size(kItems));
     const FnControlKind kinds[] = {FnControlKind::Static,     FnControlKind::CheckBox,
                                    FnControlKind::PushButton, FnControlKind::ComboBox,
-                                   FnControlKind::Static,     FnControlKind::GroupBox};
+                                   FnControlKind::Static,     FnControlKind::GroupBox,
+                                   FnControlKind::CheckBox,   FnControlKind::Static};
     HWND walked = GetWindow(dialog, GW_CHILD);
     for (size_t i = 0; i < children.size(); ++i) {
         EXPECT_EQ(FnGetControlState(children[i]).kind, kinds[i]) << i;
@@ -144,10 +156,10 @@ TEST_F(DialogTest, AClassThatDoesNotExistLeavesNoDialog) {
 TEST_F(DialogTest, ClicksToggleCheckBoxesAndNotifyTheDialog) {
     system.changed.clear();
     ASSERT_TRUE(FnUserClick(item(11)));
-    EXPECT_EQ(IsDlgButtonChecked(dialog, 11), BST_CHECKED);
+    EXPECT_EQ(checked(11), LRESULT(BST_CHECKED));
     ASSERT_TRUE(FnUserClick(item(12)));
     ASSERT_TRUE(FnUserClick(item(11)));
-    EXPECT_EQ(IsDlgButtonChecked(dialog, 11), BST_UNCHECKED);
+    EXPECT_EQ(checked(11), LRESULT(BST_UNCHECKED));
     const std::vector<std::pair<int, int>> want = {
         {11, BN_CLICKED}, {12, BN_CLICKED}, {11, BN_CLICKED}};
     EXPECT_EQ(commands.seen, want);
@@ -156,18 +168,18 @@ TEST_F(DialogTest, ClicksToggleCheckBoxesAndNotifyTheDialog) {
 
     // Setting the check from code tells the dialog nothing.
     commands.seen.clear();
-    CheckDlgButton(dialog, 11, BST_CHECKED);
+    SendMessageA(item(11), BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_TRUE(commands.seen.empty());
     EXPECT_EQ(FnGetControlState(item(11)).check, 1);
 
     // Disabled or hidden controls take no user edits.
-    EnableWindow(item(11), FALSE);
-    EXPECT_FALSE(FnUserClick(item(11)));
+    EXPECT_FALSE(FnUserClick(item(16)));
     EXPECT_FALSE(FnUserClick(item(14)));
     EXPECT_TRUE(commands.seen.empty());
     FnControlInfo info;
-    ASSERT_TRUE(FnGetControlInfo(item(11), &info));
+    ASSERT_TRUE(FnGetControlInfo(item(16), &info));
     EXPECT_FALSE(info.enabled);
+    EXPECT_EQ(checked(16), LRESULT(BST_UNCHECKED));
 }
 
 TEST_F(DialogTest, ComboBoxesSelectByTextIndexAndUserPick) {
@@ -179,7 +191,7 @@ TEST_F(DialogTest, ComboBoxesSelectByTextIndexAndUserPick) {
     EXPECT_EQ(SendMessageW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(u"midtones")), TRUE);
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
     WCHAR text[32];
-    EXPECT_EQ(GetWindowTextW(combo, text, 32), 8);
+    EXPECT_EQ(SendMessageW(combo, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(text)), 8);
     EXPECT_EQ(std::u16string(text), u"Midtones");
     EXPECT_EQ(SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Other")), CB_ERR);
     EXPECT_EQ(SendMessageA(combo, CB_SETCURSEL, 0, 0), 0);
@@ -198,7 +210,7 @@ TEST_F(DialogTest, ComboBoxesSelectByTextIndexAndUserPick) {
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 0);
-    EXPECT_EQ(GetWindowTextLengthA(combo), 0);
+    EXPECT_EQ(SendMessageA(combo, WM_GETTEXTLENGTH, 0, 0), 0);
 }
 
 TEST(WindowText, WideTextAndRegisteredMessages) {
@@ -208,17 +220,19 @@ TEST(WindowText, WideTextAndRegisteredMessages) {
     ASSERT_NE(w, nullptr);
     // Outside the basic plane and back.
     const std::u16string wide = u"Gr\u00fc\u00dfe \U0001F3A8";
-    ASSERT_TRUE(SetWindowTextW(w, wide.c_str()));
+    ASSERT_TRUE(SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())));
     char utf8[64];
-    GetWindowTextA(w, utf8, sizeof utf8);
+    SendMessageA(w, WM_GETTEXT, sizeof utf8, reinterpret_cast<LPARAM>(utf8));
     EXPECT_EQ(std::string(utf8),
               "Gr\xc3\xbc\xc3\x9f"
               "e \xf0\x9f\x8e\xa8");
     WCHAR back[64];
-    EXPECT_EQ(GetWindowTextW(w, back, 64), int(wide.size()));
+    EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(back)),
+              LRESULT(wide.size()));
     EXPECT_EQ(std::u16string(back), wide);
     WCHAR tiny[4];
-    EXPECT_EQ(GetWindowTextW(w, tiny, 4), 3);  // cut, and terminated
+    // Cut, and terminated.
+    EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 4, reinterpret_cast<LPARAM>(tiny)), 3);
     DestroyWindow(w);
 
     const UINT a = RegisterWindowMessageW(u"DSCTLNOTIFY");
@@ -266,10 +280,9 @@ TEST(Registry, ValuesAsTheHostWritesThem) {
               ERROR_INVALID_HANDLE);
 }
 
-TEST(Shell, OpensTheHtmlRenderingOfAMissingDocumentAndRecordsEveryRequest) {
-    const bool no = false;
-    FnShellAllowLaunch(&no);
-    FnShellClearRequests();
+TEST(Shell, OpensTheHtmlRenderingOfAMissingDocumentThroughTheWindowSystem) {
+    RecordingSystem system;
+    FnWindowSystem::Install(&system);
     const auto dir = std::filesystem::temp_directory_path() / "fn-shell-test";
     std::filesystem::create_directories(dir / "Documentation");
     std::ofstream(dir / "Documentation" / "Manual.html") << "<html></html>";
@@ -281,21 +294,22 @@ TEST(Shell, OpensTheHtmlRenderingOfAMissingDocumentAndRecordsEveryRequest) {
     const auto missing = reinterpret_cast<std::intptr_t>(ShellExecuteW(
         nullptr, u"open", u"C:\\Program Files\\Nothing\\x.pdf", nullptr, nullptr, SW_SHOW));
     EXPECT_EQ(missing, SE_ERR_FNF);
-    const auto requests = FnShellRequests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].localPath, (dir / "Documentation" / "Manual.html").string());
-    EXPECT_FALSE(requests[0].launched);
-    EXPECT_EQ(requests[1].file, "C:\\Program Files\\Nothing\\x.pdf");
-    EXPECT_TRUE(requests[1].localPath.empty());
+    const auto other = reinterpret_cast<std::intptr_t>(
+        ShellExecuteW(nullptr, u"print", asked.c_str(), nullptr, nullptr, SW_SHOW));
+    EXPECT_EQ(other, SE_ERR_NOASSOC);
+    ASSERT_EQ(system.opened.size(), 2u);
+    EXPECT_EQ(system.opened[0].second, (dir / "Documentation" / "Manual.html").string());
+    EXPECT_EQ(system.opened[1].first, "C:\\Program Files\\Nothing\\x.pdf");
+    EXPECT_TRUE(system.opened[1].second.empty());
     std::filesystem::remove_all(dir);
-    FnShellAllowLaunch(nullptr);
+    FnWindowSystem::Install(nullptr);
 }
 
 // The headless front end draws from the controls' state: what a check box,
 // a disabled caption and a hidden control show.
 TEST_F(DialogTest, TheHeadlessFrontEndDrawsTheControlsState) {
     FnHeadlessPainter painter(nullptr);
-    ASSERT_TRUE(painter.HasFont());
+    ASSERT_FALSE(FnFindFontFile(FnGlyphFont{0, FW_NORMAL, false, "Arial"}, nullptr).empty());
     FnControlInfo tick;
     ASSERT_TRUE(FnGetControlInfo(item(11), &tick));
     // Dark pixels inside the check box's square, left of its caption.
@@ -308,10 +322,10 @@ TEST_F(DialogTest, TheHeadlessFrontEndDrawsTheControlsState) {
     };
     const FnFrame unchecked = painter.Paint(dialog);
     ASSERT_FALSE(unchecked.Empty());
-    CheckDlgButton(dialog, 11, BST_CHECKED);
-    const FnFrame checked = painter.Paint(dialog);
+    SendMessageA(item(11), BM_SETCHECK, BST_CHECKED, 0);
+    const FnFrame checkedFrame = painter.Paint(dialog);
     EXPECT_EQ(darkInBox(unchecked), 0);
-    EXPECT_GT(darkInBox(checked), 10);
+    EXPECT_GT(darkInBox(checkedFrame), 10);
 
     // Captions are dark; a disabled one is grey; a hidden one is not drawn.
     const auto darkest = [](const FnFrame& f, const RECT& r) {
@@ -321,13 +335,13 @@ TEST_F(DialogTest, TheHeadlessFrontEndDrawsTheControlsState) {
                 if (const uint8_t* p = f.At(x, y)) least = std::min<int>(least, p[0]);
         return least;
     };
-    FnControlInfo caption, hidden;
+    FnControlInfo caption, hidden, grey;
     ASSERT_TRUE(FnGetControlInfo(item(10), &caption));
     ASSERT_TRUE(FnGetControlInfo(item(14), &hidden));
-    EXPECT_LT(darkest(checked, caption.rect), 60);
-    EXPECT_GT(darkest(checked, hidden.rect), 200);
-    EnableWindow(item(10), FALSE);
-    const int disabled = darkest(painter.Paint(dialog), caption.rect);
+    ASSERT_TRUE(FnGetControlInfo(item(17), &grey));
+    EXPECT_LT(darkest(checkedFrame, caption.rect), 60);
+    EXPECT_GT(darkest(checkedFrame, hidden.rect), 200);
+    const int disabled = darkest(checkedFrame, grey.rect);
     EXPECT_GT(disabled, 100);
     EXPECT_LT(disabled, 200);
     EXPECT_TRUE(painter.Paint(nullptr).Empty());

@@ -12,6 +12,7 @@
 #include "platform/dssdk/DSControls.h"
 #include "platform/window/FnControlInput.h"
 #include "platform/window/FnControlState.h"
+#include "tests/support/FnUserScrub.h"
 
 namespace {
 

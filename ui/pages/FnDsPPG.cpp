@@ -1,5 +1,5 @@
-// The pages' shared base: effect link, typed parameter access, undo
-// grouping, the page-shown call and Help.
+// The pages' shared base: records from the page's layout, effect link,
+// typed parameter access, undo grouping, the page-shown call and Help.
 #include "ui/pages/FnDsPPG.h"
 
 #include <cstring>
@@ -19,40 +19,71 @@ const DSControlMessages kControlMessages;
 
 bool IsButton(REFGUID id) { return id == DSPROP_BUTTON; }
 
-}  // namespace
-
-void FnDsPPG::SetModuleInstance(HINSTANCE instance) { gInstance = instance; }
-void FnDsPPG::SetModuleLockCount(std::atomic<int32_t>* count) { gLockCount.store(count); }
-
-bool FnDsPPG::CountPage() {
+// Counts a page in the module's live objects when the module gave a count;
+// true when it did.
+bool CountPage() {
     std::atomic<int32_t>* count = gLockCount.load();
     if (!count) return false;
     ++*count;
     return true;
 }
-
-void FnDsPPG::UncountPage() {
+void UncountPage() {
     if (std::atomic<int32_t>* count = gLockCount.load()) --*count;
 }
 
-FnDsPPG::FnDsPPG(UINT dialogId, UINT titleId, const char* pageName)
-    : CDSPropertyPage(dialogId, titleId), undo_(this) {
+}  // namespace
+
+void FnDsPPG::SetModuleInstance(HINSTANCE instance) { gInstance = instance; }
+void FnDsPPG::SetModuleLockCount(std::atomic<int32_t>* count) { gLockCount.store(count); }
+
+FnDsPPG::FnDsPPG(const ColBalancePageLayout& layout, UINT titleId, const char* pageName,
+                 const CDSPPGControlMap& map)
+    : CDSPropertyPage(layout.dialogId, titleId), layout_(layout), map_(map), undo_(this) {
     if (pageName) {
         const size_t n = std::strlen(pageName);
         pageName_ = new (std::nothrow) char[n + 1];
         if (pageName_) std::memcpy(pageName_, pageName, n + 1);
     }
+    for (size_t i = 0; i < layout_.size() && i < records_.size(); ++i) {
+        const ColBalanceParamSpec& param = *layout_.params[i];
+        const int control = layout_.controlOf(i);
+        records_[i].Fill(this, uint32_t(control), uint32_t(fnLabelIdOf(control)), param);
+        // Values only the pages use never reach the host.
+        records_[i].localOnly = param.home == ColBalanceParamSpec::Home::Page ? 1 : 0;
+    }
+    counted_ = CountPage();
 }
 
-FnDsPPG::~FnDsPPG() { delete[] pageName_; }
+FnDsPPG::~FnDsPPG() {
+    ReleaseEffect();
+    if (counted_) UncountPage();
+    delete[] pageName_;
+}
 
 HINSTANCE FnDsPPG::GetInstanceHandle() { return gInstance; }
+
+const CDSPPGControlMap* FnDsPPG::GetControlMap() {
+    map_.Initialize();
+    return &map_;
+}
+
+HRESULT FnDsPPG::SetObjects(ULONG count, IUnknown** objects) {
+    const HRESULT hr = CDSPropertyPage::SetObjects(count, objects);
+    if (FAILED(hr)) return hr;
+    if (Dialog()) {
+        LinkEffect();
+    } else if (effect_) {
+        FnDsEffect* found = QueryEffect();
+        if (found != effect_) ReleaseEffect();
+        if (found) found->Release();
+    }
+    return hr;
+}
 
 HRESULT FnDsPPG::Show(UINT command) {
     const HRESULT hr = CDSPropertyPage::Show(command);
     if (FAILED(hr)) return hr;
-    if ((command == SW_SHOWNORMAL || command == SW_SHOW) && effectLink_)
-        effectLink_->PageShown(pageName_);
+    if ((command == SW_SHOWNORMAL || command == SW_SHOW) && effect_) effect_->PageShown(pageName_);
     return hr;
 }
 
@@ -69,34 +100,38 @@ FnDsEffect* FnDsPPG::QueryEffect() {
     return static_cast<FnDsEffect*>(effect);
 }
 
-void FnDsPPG::LinkEffect(FnDsEffect*& effect) {
-    // A dialog made again (Activate after Deactivate) keeps the effect and
-    // its one push of the viewer tool.
-    if (!effect) effect = QueryEffect();
-    if (effect) effectLink_ = effect;
+void FnDsPPG::LinkEffect() {
+    // The same effect keeps its one push of the viewer tool (a dialog made
+    // again after Deactivate); another one replaces it.
+    FnDsEffect* found = QueryEffect();
+    if (found == effect_) {
+        if (found) found->Release();
+    } else {
+        ReleaseEffect();
+        effect_ = found;
+    }
+    AttachViewerTool();
 }
 
-void FnDsPPG::ReleaseEffect(FnDsEffect*& effect) {
-    if (!effect) return;
-    if (toolPushed_) effect->PopViewerTool();
+void FnDsPPG::ReleaseEffect() {
+    if (!effect_) return;
+    if (toolPushed_) effect_->PopViewerTool();
     toolPushed_ = false;
+    FnDsEffect* effect = effect_;
+    effect_ = nullptr;
     effect->Release();
-    effect = nullptr;
-    effectLink_ = nullptr;
 }
 
 FnTInteract* FnDsPPG::AttachViewerTool() {
-    if (!effectLink_) return nullptr;
+    if (!effect_) return nullptr;
     if (!toolPushed_) {
         // A failed creation still counts as a push; the pop undoes it.
-        toolPushed_ = effectLink_->PushViewerTool(InspectedObject()) != E_POINTER;
+        toolPushed_ = effect_->PushViewerTool(InspectedObject()) != E_POINTER;
     }
-    return effectLink_->ViewerTool();
+    return effect_->ViewerTool();
 }
 
-FnTInteract* FnDsPPG::ViewerTool() const {
-    return effectLink_ ? effectLink_->ViewerTool() : nullptr;
-}
+FnTInteract* FnDsPPG::ViewerTool() const { return effect_ ? effect_->ViewerTool() : nullptr; }
 
 BOOL FnDsPPG::GetLongProperty(REFGUID id, int32_t* out) {
     if (IsButton(id) || !out) return FALSE;
@@ -158,19 +193,27 @@ void FnDsPPG::SetItemTextNarrow(UINT controlId, const char* text) {
         SendMessageW(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide));
 }
 
-void FnDsPPG::SetControlRecords(FnDsPPGControl* records, size_t count) {
-    records_ = records;
-    recordCount_ = count;
-}
-
 BOOL FnDsPPG::IsControlLocal(int controlId) {
-    for (size_t i = 0; i < recordCount_; ++i)
+    for (size_t i = 0; i < layout_.size(); ++i)
         if (records_[i].controlId == uint32_t(controlId))
             return records_[i].localOnly ? TRUE : FALSE;
     return FALSE;
 }
 
-void FnDsPPG::SetChange(const GUID* property, const DSVARIANT* value) {
-    changedProperty_ = property;
+void FnDsPPG::InitControls() {
+    for (size_t i = 0; i < layout_.size(); ++i) records_[i].InitControl();
+}
+
+void FnDsPPG::ResetRecords() {
+    BeginUndo();
+    for (size_t i = 0; i < layout_.size(); ++i) records_[i].SetDefault();
+    EndUndo();
+}
+
+void FnDsPPG::OnPropertyChanged(REFGUID id, const DSVARIANT* value) {
+    changedProperty_ = &id;
     changedValue_ = value;
+    OnParameterChanged();
+    changedProperty_ = nullptr;
+    changedValue_ = nullptr;
 }

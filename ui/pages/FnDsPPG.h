@@ -1,19 +1,25 @@
 // FnDsPPG: what the effect's four property pages share on top of the SDK's
-// page.  It links the page to the effect it edits (the effect's FnDsEffect
-// part, found by querying the inspected object for the effect's class id)
-// and through it places and removes the effect's viewer tool; it groups
-// several parameter writes into one undo event; it gives typed parameter
-// reads and writes on top of the host's variant calls; it tells the effect
-// when the page is shown; and it opens the documentation for Help.
+// page.  It keeps one record per control of the page's layout (the
+// parameter table's kMainPageLayout and its siblings) and builds them, the
+// controls' ranges and lists and the page's reset from the table; it links
+// the page to the effect it edits (the effect's FnDsEffect part, found by
+// querying the inspected object for the effect's class id) and through it
+// places and removes the effect's viewer tool; it groups several parameter
+// writes into one undo event; it gives typed parameter reads and writes on
+// top of the host's variant calls; it tells the effect when the page is
+// shown; and it opens the documentation for Help.
 //
 // The module gives it its instance handle and live-object count when it
-// loads (SetModuleInstance, SetModuleLockCount).  User-interface thread
-// only.
+// loads (SetModuleInstance, SetModuleLockCount); every page counts itself
+// there while it lives.  User-interface thread only.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "effect/ColBalanceParams.h"
 #include "platform/dssdk/CDSBasePropertyPage.h"
@@ -25,19 +31,26 @@ class FnTInteract;
 
 class FnDsPPG : public CDSPropertyPage {
 public:
-    FnDsPPG(UINT dialogId, UINT titleId, const char* pageName);
+    // The most records a page has.
+    static constexpr size_t kMostRecords =
+        std::max({kMainPageLayout.size(), kToneCurvesPageLayout.size(),
+                  kSimpleCurvesPageLayout.size(), kHelpPageLayout.size()});
 
+    // A page pointed at other objects lets go of the effect it had; while
+    // its dialog is open it links to the new one at once.
+    HRESULT SetObjects(ULONG count, IUnknown** objects) override;
     // The base's Show; then, for SW_SHOWNORMAL and SW_SHOW, the effect hears
     // that the page was shown.
     HRESULT Show(UINT command) override;
     // Opens the documentation (the help page's OpenOnlineHelp); S_OK.
     HRESULT Help(const WCHAR* directory) override;
     HINSTANCE GetInstanceHandle() override;
+    const CDSPPGControlMap* GetControlMap() override;
 
-    // The effect the page edits (no reference of its own), or null.
-    FnDsEffect* EffectLink() const { return effectLink_; }
+    // The effect the page edits, or null.
+    FnDsEffect* EffectLink() const { return effect_; }
     // Places the effect's viewer tool for the inspected object (once per
-    // page) and returns it; null without an effect or a tool.
+    // effect) and returns it; null without an effect or a tool.
     FnTInteract* AttachViewerTool();
     // The effect's viewer tool without placing it, or null.
     FnTInteract* ViewerTool() const;
@@ -60,83 +73,116 @@ public:
     // characters).
     void SetItemTextNarrow(UINT controlId, const char* text);
 
-    // The property change being handled, or null outside PropertyChanged.
+    // The property change being handled, or null outside OnParameterChanged.
     const GUID* ChangedProperty() const { return changedProperty_; }
     const DSVARIANT* ChangedValue() const { return changedValue_; }
 
     const char* PageName() const { return pageName_; }
+    const ColBalancePageLayout& Layout() const { return layout_; }
+    // Record i edits parameter i of the layout; its control is the layout's
+    // control i.
+    FnDsPPGControl& Record(size_t i) { return records_[i]; }
+    FnDsPPGControl& Record(const ColBalanceParamSpec& param) {
+        return records_[layout_.recordOf(param)];
+    }
 
     static void SetModuleInstance(HINSTANCE instance);
     static void SetModuleLockCount(std::atomic<int32_t>* count);
 
 protected:
+    // A page of `layout`'s dialog with its title string, its name and its
+    // control map.  Records of page-only parameters are local only.
+    FnDsPPG(const ColBalancePageLayout& layout, UINT titleId, const char* pageName,
+            const CDSPPGControlMap& map);
+    // Removes the page's viewer tool, lets the effect go and uncounts the
+    // page.
     ~FnDsPPG() override;
 
+    // Links the page to the effect behind the inspected object and places
+    // its viewer tool; a page that now inspects another effect removes the
+    // old one's tool and lets it go first.  Pages call it from OnInitDialog.
+    void LinkEffect();
+    // Every record's control as its parameter's row describes it.
+    void InitControls();
+    // Every record to its parameter's default, as one undo event.
+    void ResetRecords();
+    // A parameter of the inspected object changed (the bound controls
+    // already follow it); ChangedProperty and ChangedValue give the change.
+    virtual void OnParameterChanged() {}
+
+    BOOL IsControlLocal(int controlId) override;
+
+private:
+    void OnPropertyChanged(REFGUID id, const DSVARIANT* value) final;
     // The effect behind the first inspected object, with a reference, or
     // null when it is no effect of this module.
     FnDsEffect* QueryEffect();
-    // Keeps `effect` (a page member) and makes it the effect link; an
-    // effect already held stays.
-    void LinkEffect(FnDsEffect*& effect);
-    // Removes the page's viewer tool, releases `effect` and clears the link.
-    void ReleaseEffect(FnDsEffect*& effect);
-    // Counts the page in the module's live objects when the module gave a
-    // count; true when it did.
-    static bool CountPage();
-    static void UncountPage();
+    // Removes the page's viewer tool and lets the effect go.
+    void ReleaseEffect();
 
-    // The page's records, for IsControlLocal.
-    void SetControlRecords(FnDsPPGControl* records, size_t count);
-    BOOL IsControlLocal(int controlId) override;
-
-    // Records the change being handled (null, null when done).
-    void SetChange(const GUID* property, const DSVARIANT* value);
-
-private:
-    FnDsEffect* effectLink_ = nullptr;
+    const ColBalancePageLayout& layout_;
+    const CDSPPGControlMap& map_;
+    std::array<FnDsPPGControl, kMostRecords> records_{};
+    FnDsEffect* effect_ = nullptr;  // with a reference
     char* pageName_ = nullptr;
     CDSUndoStyleMgr undo_;
     UNDO_STYLE undoStyle_ = 0;
     const GUID* changedProperty_ = nullptr;
     const DSVARIANT* changedValue_ = nullptr;
-    FnDsPPGControl* records_ = nullptr;
-    size_t recordCount_ = 0;
     bool toolPushed_ = false;
+    bool counted_ = false;
 };
 
-// Control-map pieces built from the parameter table.
-//
-// The bound variable of record I of a page class, which gives its records
-// through Record(i).
-template <class Page, size_t I>
+// A page class's control map: an entry per record of its layout (the
+// parameter's GUID, type and description, the record's value as bound
+// variable, flags 1 for numbers and 16 for check boxes and lists, the
+// handler `handlerOf` gives the parameter), then the page's one button
+// (`buttonId`, bound to no property) and the terminator.
+using FnDsHandlerOf = CDSControlHandler (*)(const ColBalanceParamSpec& param);
+
+template <size_t I>
 void* FnDsBoundNumber(CDSBasePropertyPage* page) {
-    return &static_cast<Page*>(page)->Record(I).number;
+    return &static_cast<FnDsPPG*>(page)->Record(I).number;
 }
-template <class Page, size_t I>
+template <size_t I>
 void* FnDsBoundInteger(CDSBasePropertyPage* page) {
-    return &static_cast<Page*>(page)->Record(I).integer;
+    return &static_cast<FnDsPPG*>(page)->Record(I).integer;
 }
 
-// The entry of record I: the parameter's GUID, type and description; flags
-// 1 for numbers, 16 for check boxes and lists.
-template <class Page, size_t I>
-CDSPPGControlMapEntry FnDsControlEntry(const ColBalanceParamSpec& param, int controlId,
-                                       void (Page::*handler)() = nullptr) {
+template <size_t I>
+CDSPPGControlMapEntry FnDsControlEntry(const ColBalancePageLayout& layout,
+                                       FnDsHandlerOf handlerOf) {
+    const ColBalanceParamSpec& param = *layout.params[I];
     const bool number = param.type == VT_R8;
     return CDSPPGControlMapEntry(
-        param.id, param.type, number ? &FnDsBoundNumber<Page, I> : &FnDsBoundInteger<Page, I>,
-        param.type, controlId, handler ? static_cast<CDSControlHandler>(handler) : nullptr,
+        param.id, param.type, number ? &FnDsBoundNumber<I> : &FnDsBoundInteger<I>, param.type,
+        layout.controlOf(I), handlerOf ? handlerOf(param) : nullptr,
         number ? DS_PPG_NUMBER : DS_PPG_LIST, int(param.descriptionId), -1);
 }
 
-// A push button bound to no property.
-template <class Page>
-CDSPPGControlMapEntry FnDsButtonEntry(int controlId, void (Page::*handler)(), int descriptionId) {
-    return CDSPPGControlMapEntry(DSPROP_BUTTON, VT_EMPTY, nullptr, VT_EMPTY, controlId,
-                                 static_cast<CDSControlHandler>(handler), DS_PPG_BUTTON,
-                                 descriptionId, -1);
+template <size_t N, size_t... I>
+std::array<CDSPPGControlMapEntry, N + 2> FnDsMapEntries(const ColBalancePageLayout& layout,
+                                                        FnDsHandlerOf handlerOf, int buttonId,
+                                                        CDSControlHandler button,
+                                                        int buttonDescription,
+                                                        std::index_sequence<I...>) {
+    return {FnDsControlEntry<I>(layout, handlerOf)...,
+            CDSPPGControlMapEntry(DSPROP_BUTTON, VT_EMPTY, nullptr, VT_EMPTY, buttonId, button,
+                                  DS_PPG_BUTTON, buttonDescription, -1),
+            CDSPPGControlMapEntry()};
 }
 
-// The name, number and base every page's map has.
-inline constexpr const char* kFnDsControlMapName = "Kestro4.3";
-inline constexpr int kFnDsControlMapNumber = 1;
+template <size_t N>
+std::array<CDSPPGControlMapEntry, N + 2> FnDsMapEntries(const ColBalancePageLayout& layout,
+                                                        FnDsHandlerOf handlerOf, int buttonId,
+                                                        CDSControlHandler button,
+                                                        int buttonDescription) {
+    return FnDsMapEntries<N>(layout, handlerOf, buttonId, button, buttonDescription,
+                             std::make_index_sequence<N>());
+}
+
+// The map every page's entries go in: the name, number and base all pages
+// share.
+inline CDSPPGControlMap FnDsControlMap(const CDSPPGControlMapEntry* entries) {
+    return CDSPPGControlMap("Kestro4.3", 1, &CDSBasePropertyPage::m_ControlMap, entries);
+}

@@ -21,17 +21,19 @@ bool ChangeConcerns(const GUID* changed, const GUID& parameter) {
 }  // namespace
 
 void FnDsPPGControl::Fill(FnDsPPG* owner, uint32_t control, uint32_t label,
-                          const ColBalanceParamSpec& param) {
+                          const ColBalanceParamSpec& spec) {
     page = owner;
     controlId = control;
     labelId = label;
-    parameter = param.id;
+    param = &spec;
     localOnly = 0;
-    kind = param.type == VT_R8 ? Kind::Number : Kind::Integer;
+    kind = spec.type == VT_R8 ? Kind::Number : Kind::Integer;
     number = 0;
     integer = 0;
     animated = kind == Kind::Number ? 1 : 0;
 }
+
+const GUID& FnDsPPGControl::Parameter() const { return param ? param->id : GUID_NULL; }
 
 HWND FnDsPPGControl::Control() const {
     return page && controlId ? GetDlgItem(page->Dialog(), int(controlId)) : nullptr;
@@ -40,7 +42,7 @@ HWND FnDsPPGControl::Control() const {
 void FnDsPPGControl::SetDouble(double v) {
     number = v;
     if (!page) return;
-    if (!localOnly) page->SetDoubleProperty(parameter, v, animated, kNow);
+    if (!localOnly) page->SetDoubleProperty(Parameter(), v, animated, kNow);
     if (controlId) page->SetControlFromBoundVariable(int(controlId));
 }
 
@@ -48,19 +50,20 @@ double FnDsPPGControl::GetDouble() {
     if (!page) return 0;
     double out = 0;
     if (page->ChangedProperty() && !localOnly &&
-        page->GetDoubleProperty(parameter, &out, animated, kNow))
+        page->GetDoubleProperty(Parameter(), &out, animated, kNow))
         return out;
     return number;
 }
 
 bool FnDsPPGControl::RefreshFromNotification() {
+    const GUID& parameter = Parameter();
     if (!page || parameter == DSPROP_BUTTON || !ChangeConcerns(page->ChangedProperty(), parameter))
         return false;
     const DSVARIANT* value = page->ChangedValue();
     double v = 0;
     if (value && value->vt != VT_EMPTY && *page->ChangedProperty() == parameter) {
         v = DSVariantNumber(*value);
-    } else if (!page->GetDoubleProperty(parameter, &v, animated, kNow)) {
+    } else if (!page->GetDoubleProperty(Parameter(), &v, animated, kNow)) {
         return false;
     }
     if (!std::isfinite(v)) return false;
@@ -71,29 +74,50 @@ bool FnDsPPGControl::RefreshFromNotification() {
 void FnDsPPGControl::SetLong(int32_t v) {
     integer = v;
     if (!page) return;
-    if (!localOnly) page->SetLongProperty(parameter, v);
+    if (!localOnly) page->SetLongProperty(Parameter(), v);
     if (controlId) page->SetControlFromBoundVariable(int(controlId));
 }
 
 void FnDsPPGControl::SetBool(int32_t v) {
     integer = v;
     if (!page) return;
-    if (!localOnly) page->SetBoolProperty(parameter, v);
+    if (!localOnly) page->SetBoolProperty(Parameter(), v);
     if (controlId) page->SetControlFromBoundVariable(int(controlId));
 }
 
 int32_t FnDsPPGControl::GetLong() {
     if (!page) return 0;
     int32_t out = 0;
-    if (page->ChangedProperty() && !localOnly && page->GetLongProperty(parameter, &out)) return out;
+    if (page->ChangedProperty() && !localOnly && page->GetLongProperty(Parameter(), &out))
+        return out;
     return integer;
 }
 
 int32_t FnDsPPGControl::GetBool() {
     if (!page) return 0;
     int32_t out = 0;
-    if (page->ChangedProperty() && !localOnly && page->GetBoolProperty(parameter, &out)) return out;
+    if (page->ChangedProperty() && !localOnly && page->GetBoolProperty(Parameter(), &out))
+        return out;
     return integer;
+}
+
+void FnDsPPGControl::InitControl() {
+    if (!param) return;
+    if (param->hasRange) SetRange(param->pageMin, param->pageMax);
+    if (param->listCount) {
+        ClearList();
+        for (size_t i = 0; i < param->listCount; ++i) AddListString(param->listItems[i], i == 0);
+    }
+}
+
+void FnDsPPGControl::SetDefault() {
+    if (!param) return;
+    if (kind == Kind::Number)
+        SetDouble(param->defaultValue);
+    else if (param->type == VT_BOOL)
+        SetBool(int32_t(param->defaultValue));
+    else
+        SetLong(int32_t(param->defaultValue));
 }
 
 void FnDsPPGControl::Show(bool visible) {

@@ -6,7 +6,8 @@
 // 32-bit value).  The value field of its kind is the control's bound
 // variable in the page's control map, so the host keeps it equal to the
 // control.  A record marked local only never reads or writes the host: its
-// value lives on the page.
+// value lives on the page.  The record's row of the parameter table gives
+// its control's range or list and its default.
 #pragma once
 
 #include <cstdint>
@@ -23,16 +24,18 @@ struct FnDsPPGControl {
     FnDsPPG* page;
     uint32_t controlId;  // 0: none
     uint32_t labelId;    // 0: none
-    GUID parameter;
+    const ColBalanceParamSpec* param;
     uint8_t localOnly;
     Kind kind;
     double number;      // the number kind's bound variable
     int32_t integer;    // the integer kind's bound variable
     uint32_t animated;  // number kind: reads and writes go through the animated calls
 
-    // The record of `param`'s control: the kind from its value type, local
+    // The record of `spec`'s control: the kind from its value type, local
     // only 0, animated 1 for numbers, the value 0.
-    void Fill(FnDsPPG* owner, uint32_t control, uint32_t label, const ColBalanceParamSpec& param);
+    void Fill(FnDsPPG* owner, uint32_t control, uint32_t label, const ColBalanceParamSpec& spec);
+    // The parameter's GUID (GUID_NULL for a record never filled).
+    const GUID& Parameter() const;
 
     // Number kind.  SetDouble stores the value, writes the parameter unless
     // local only, and shows the value in the control.
@@ -51,6 +54,12 @@ struct FnDsPPGControl {
     void SetBool(int32_t v);
     int32_t GetLong();
     int32_t GetBool();
+
+    // The control as its parameter's row describes it: a number control
+    // gets the page range, a list its texts (the first one selected).
+    void InitControl();
+    // The parameter's default, written as the user would (Reset).
+    void SetDefault();
 
     // The control and its label shown or hidden.
     void Show(bool visible);

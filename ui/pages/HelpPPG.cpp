@@ -10,49 +10,32 @@
 
 namespace {
 
-constexpr int kHideOverlay = 1030, kHideOverlayLabel = 2030, kOnlineHelp = 1033;
-constexpr int kOnlineHelpDescription = 1056;
+constexpr const ColBalancePageLayout& kLayout = kHelpPageLayout;
+constexpr size_t kHideOverlay = kLayout.recordOf(ColBalanceParam::HideOverlayControls);
+static_assert(kHideOverlay < kLayout.size());
+constexpr int kOnlineHelp = 1033, kOnlineHelpDescription = 1056;
 // The page's texts in the string table.
 constexpr UINT kDescription = 1100, kProductLine = 1101, kYearLine = 1102, kMakerLine = 1103;
 
-CDSPPGControlMapEntry HideOverlayEntry() {
-    return FnDsControlEntry<HelpPPG, 0>(ColBalanceParam::HideOverlayControls, kHideOverlay,
-                                        &HelpPPG::ApplyOverlayVisibility);
+CDSControlHandler HandlerOf(const ColBalanceParamSpec&) {
+    return static_cast<CDSControlHandler>(&HelpPPG::ApplyOverlayVisibility);
 }
 
-const CDSPPGControlMapEntry kEntries[] = {
-    HideOverlayEntry(),
-    FnDsButtonEntry<HelpPPG>(kOnlineHelp, &HelpPPG::OnlineHelpButton, kOnlineHelpDescription),
-    CDSPPGControlMapEntry(),
-};
-const CDSPPGControlMap kControlMap(kFnDsControlMapName, kFnDsControlMapNumber,
-                                   &CDSBasePropertyPage::m_ControlMap, kEntries);
+const auto kEntries = FnDsMapEntries<kLayout.size()>(
+    kLayout, &HandlerOf, kOnlineHelp, static_cast<CDSControlHandler>(&HelpPPG::OnlineHelpButton),
+    kOnlineHelpDescription);
+const CDSPPGControlMap kControlMap = FnDsControlMap(kEntries.data());
 
 }  // namespace
 
-HelpPPG::HelpPPG() : FnDsPPG(4, 9, "HelpPPG") {
-    hideOverlay_.Fill(this, kHideOverlay, kHideOverlayLabel, ColBalanceParam::HideOverlayControls);
-    SetControlRecords(&hideOverlay_, 1);
-    counted_ = CountPage();
-    hideOverlay_.localOnly = 1;
-}
+HelpPPG::HelpPPG() : FnDsPPG(kLayout, 9, "HelpPPG", kControlMap) {}
 
-HelpPPG::~HelpPPG() {
-    DestroyDialog();
-    ReleaseEffect(effect_);
-    if (counted_) UncountPage();
-}
-
-const CDSPPGControlMap* HelpPPG::GetControlMap() {
-    kControlMap.Initialize();
-    return &kControlMap;
-}
+HelpPPG::~HelpPPG() { DestroyDialog(); }
 
 BOOL HelpPPG::OnInitDialog() {
     CDSPropertyPage::OnInitDialog();
-    hideOverlay_.SetBool(0);
-    LinkEffect(effect_);
-    AttachViewerTool();
+    Record(kHideOverlay).SetBool(0);
+    LinkEffect();
     char text[2048];
     for (const auto& [control, id] :
          {std::pair{1035u, kYearLine}, std::pair{1036u, kMakerLine}, std::pair{1037u, 0u},
@@ -67,7 +50,7 @@ BOOL HelpPPG::OnInitDialog() {
 void HelpPPG::ApplyOverlayVisibility() {
     FnDsEffect* effect = EffectLink();
     if (!effect || !ViewerTool()) return;
-    effect->SetOverlayHidden(hideOverlay_.GetBool() ? TRUE : FALSE);
+    effect->SetOverlayHidden(Record(kHideOverlay).GetBool() ? TRUE : FALSE);
 }
 
 void HelpPPG::OnlineHelpButton() { OpenOnlineHelp("K_ColBalance"); }

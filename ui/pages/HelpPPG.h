@@ -12,7 +12,6 @@ class HelpPPG final : public FnDsPPG {
 public:
     HelpPPG();
 
-    const CDSPPGControlMap* GetControlMap() override;
     BOOL OnInitDialog() override;
 
     // The overlay follows the check box (nothing without a viewer tool).
@@ -27,12 +26,6 @@ public:
     // The Online Help button.
     void OnlineHelpButton();
 
-    FnDsPPGControl& Record(size_t) { return hideOverlay_; }
-
 private:
     ~HelpPPG() override;
-
-    bool counted_ = false;
-    FnDsPPGControl hideOverlay_{};
-    FnDsEffect* effect_ = nullptr;
 };

@@ -10,10 +10,10 @@
 #include "platform/dssdk/DSImageGraph.h"
 #include "ui/toolkit/FnMessage.h"
 
-// Each page's controls: records from `first` (labels 1000 above), the
-// Reset button, its description and the placeholder of the widget area.
+// Each page's controls beside its records: the Reset button, its
+// description and the placeholder of the widget area.
 struct FnDsCurvesPPG::Ids {
-    int first, reset, resetDescription, placeholder;
+    int reset, resetDescription, placeholder;
     const char* managerTitle;
 };
 
@@ -21,107 +21,44 @@ namespace {
 
 namespace Param = ColBalanceParam;
 using PageIds = FnDsCurvesPPG::Ids;
-constexpr PageIds kToneIds{1016, 1021, 1051, 1022, "_histManager"};
-constexpr PageIds kSimpleIds{1023, 1028, 1053, 1029, "_toneManager"};
+constexpr PageIds kToneIds{1021, 1051, 1022, "_histManager"};
+constexpr PageIds kSimpleIds{1028, 1053, 1029, "_toneManager"};
 
-constexpr const ColBalanceParamSpec* kParams[kCurvesRecordCount] = {
-    &Param::Lowlights,      &Param::Highlights, &Param::LowlightsEase,
-    &Param::HighlightsEase, &Param::RenderTone,
-};
-
-constexpr int kLabelOffset = 1000;
-
-// The widget's values (by index) and the records they pair with, in the
-// order UpdateCurves stores them.
+// The widget's values, the handles that move them and their parameters, in
+// the order UpdateCurves stores them.
 struct CurvePair {
     int value;
-    size_t record;
+    int32_t part;
+    const ColBalanceParamSpec* param;
 };
 constexpr CurvePair kPairs[4] = {
-    {FnTToneCurves::kHighlightsEase, kCurvesHighlightsEase},
-    {FnTToneCurves::kLowlightsEase, kCurvesLowlightsEase},
-    {FnTToneCurves::kHighlights, kCurvesHighlights},
-    {FnTToneCurves::kLowlights, kCurvesLowlights},
+    {FnTToneCurves::kHighlightsEase, FnTToneCurves::kHighlightsEaseHandle, &Param::HighlightsEase},
+    {FnTToneCurves::kLowlightsEase, FnTToneCurves::kLowlightsEaseHandle, &Param::LowlightsEase},
+    {FnTToneCurves::kHighlights, FnTToneCurves::kHighlightsShoulder, &Param::Highlights},
+    {FnTToneCurves::kLowlights, FnTToneCurves::kLowlightsShoulder, &Param::Lowlights},
 };
 
-// The record a dragged handle (active part 1 to 4) writes; kCurvesRecordCount for none.
-size_t RecordOfPart(int32_t part) {
-    switch (part) {
-    case FnTToneCurves::kHighlightsEaseHandle: return kCurvesHighlightsEase;
-    case FnTToneCurves::kHighlightsShoulder: return kCurvesHighlights;
-    case FnTToneCurves::kLowlightsEaseHandle: return kCurvesLowlightsEase;
-    case FnTToneCurves::kLowlightsShoulder: return kCurvesLowlights;
-    default: return kCurvesRecordCount;
-    }
+// The four levels redraw the curves.
+CDSControlHandler HandlerOf(const ColBalanceParamSpec& param) {
+    for (const CurvePair& p : kPairs)
+        if (p.param == &param) return static_cast<CDSControlHandler>(&FnDsCurvesPPG::UpdateCurves);
+    return nullptr;
 }
 
-// The value index a handle's part moves.
-int ValueOfPart(int32_t part) { return part - 1; }
+// Both layouts hold the same parameters; only the ids differ.
+static_assert(kToneCurvesPageLayout.size() == kSimpleCurvesPageLayout.size());
+constexpr size_t kRecords = kToneCurvesPageLayout.size();
 
-// Both pages' records are FnDsCurvesPPG's, so one map shape serves them.
-std::array<CDSPPGControlMapEntry, kCurvesRecordCount + 2> Entries(const PageIds& ids) {
-    using Page = FnDsCurvesPPG;
-    return {
-        FnDsControlEntry<Page, kCurvesLowlights>(*kParams[0], ids.first, &Page::UpdateCurves),
-        FnDsControlEntry<Page, kCurvesHighlights>(*kParams[1], ids.first + 1, &Page::UpdateCurves),
-        FnDsControlEntry<Page, kCurvesLowlightsEase>(*kParams[2], ids.first + 2,
-                                                     &Page::UpdateCurves),
-        FnDsControlEntry<Page, kCurvesHighlightsEase>(*kParams[3], ids.first + 3,
-                                                      &Page::UpdateCurves),
-        FnDsControlEntry<Page, kCurvesRenderTone>(*kParams[4], ids.first + 4),
-        FnDsButtonEntry<Page>(ids.reset, &Page::ResetPage, ids.resetDescription),
-        CDSPPGControlMapEntry(),
-    };
+auto Entries(const ColBalancePageLayout& layout, const PageIds& ids) {
+    return FnDsMapEntries<kRecords>(layout, &HandlerOf, ids.reset,
+                                    static_cast<CDSControlHandler>(&FnDsCurvesPPG::ResetPage),
+                                    ids.resetDescription);
 }
 
-const auto kToneEntries = Entries(kToneIds);
-const auto kSimpleEntries = Entries(kSimpleIds);
-const CDSPPGControlMap kToneMap(kFnDsControlMapName, kFnDsControlMapNumber,
-                                &CDSBasePropertyPage::m_ControlMap, kToneEntries.data());
-const CDSPPGControlMap kSimpleMap(kFnDsControlMapName, kFnDsControlMapNumber,
-                                  &CDSBasePropertyPage::m_ControlMap, kSimpleEntries.data());
-
-void FillRecords(FnDsPPG* page, FnDsPPGControl* records, const PageIds& ids) {
-    for (size_t i = 0; i < kCurvesRecordCount; ++i)
-        records[i].Fill(page, uint32_t(ids.first + int(i)),
-                        uint32_t(ids.first + int(i) + kLabelOffset), *kParams[i]);
-}
-
-void Repaint(FnwTrouser& host) {
-    if (!host.Window()) return;
-    InvalidateRect(host.Window(), nullptr, FALSE);
-    UpdateWindow(host.Window());
-}
-
-// Ranges and the Render Tone list, as both pages fill them.
-void InitControls(FnDsPPGControl* records) {
-    for (size_t i = 0; i < kCurvesRenderTone; ++i) records[i].SetRange(0, 100);
-    FnDsPPGControl& tone = records[kCurvesRenderTone];
-    tone.ClearList();
-    for (size_t i = 0; i < Param::RenderTone.listCount; ++i)
-        tone.AddListString(Param::RenderTone.listItems[i], i == 0);
-}
-
-// The widget host window over the hidden placeholder.
-void CreateHost(FnDsPPG& page, FnwTrouser& host, const PageIds& ids) {
-    FnwWindow::SetModuleInstance(page.GetInstanceHandle());
-    const HWND placeholder = GetDlgItem(page.Dialog(), ids.placeholder);
-    if (!placeholder || host.Window()) return;
-    ShowWindow(placeholder, SW_HIDE);
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    if (!GetWindowPlacement(placeholder, &wp)) return;
-    const RECT& r = wp.rcNormalPosition;
-    const int rect[4] = {r.left, r.top, r.right - 1, r.bottom - 1};
-    host.Create(page.Dialog(), ids.managerTitle, rect);
-}
-
-void PlaceCurves(FnwTrouser& host, FnTToneCurves& curves) {
-    curves.SetSize(float(host.Width() - 2), float(host.Height() - 2));
-    curves.SetFrameFlags(curves.FrameFlags() & ~FnTToneCurves::kFrame);
-    curves.SetPosition(1, 1);
-    host.AddWidget(&curves);
-}
+const auto kToneEntries = Entries(kToneCurvesPageLayout, kToneIds);
+const auto kSimpleEntries = Entries(kSimpleCurvesPageLayout, kSimpleIds);
+const CDSPPGControlMap kToneMap = FnDsControlMap(kToneEntries.data());
+const CDSPPGControlMap kSimpleMap = FnDsControlMap(kSimpleEntries.data());
 
 // The show commands that make the page visible.
 bool Reveals(UINT command) {
@@ -154,34 +91,22 @@ void Count(int32_t width, int32_t height, void* pixels, FnDynamicHistogram& hist
 
 // --- FnDsCurvesPPG
 
-FnDsCurvesPPG::FnDsCurvesPPG(int dialog, int helpId, const char* name, const Ids& ids,
-                             const CDSPPGControlMap& map)
-    : FnDsPPG(UINT(dialog), UINT(helpId), name), ids_(ids), map_(map), curves_("Tone Curves") {
-    FillRecords(this, records_, ids_);
-    SetControlRecords(records_, kCurvesRecordCount);
-    counted_ = CountPage();
+FnDsCurvesPPG::FnDsCurvesPPG(const ColBalancePageLayout& layout, UINT titleId, const char* name,
+                             const Ids& ids, const CDSPPGControlMap& map)
+    : FnDsWidgetPPG(layout, titleId, name, map), ids_(ids), curves_("Tone Curves") {
     ListenTo(&curves_);
-}
-
-FnDsCurvesPPG::~FnDsCurvesPPG() {
-    DestroyDialog();
-    ReleaseEffect(effect_);
-    if (counted_) UncountPage();
-}
-
-const CDSPPGControlMap* FnDsCurvesPPG::GetControlMap() {
-    map_.Initialize();
-    return &map_;
 }
 
 BOOL FnDsCurvesPPG::OnInitDialog() {
     CDSPropertyPage::OnInitDialog();
-    InitControls(records_);
-    CreateHost(*this, host_, ids_);
-    LinkEffect(effect_);
-    AttachViewerTool();
+    InitControls();
+    CreateWidgetHost(ids_.placeholder, ids_.managerTitle, false);
+    LinkEffect();
     AddUnderCurves();
-    PlaceCurves(host_, curves_);
+    curves_.SetSize(float(host_.Width() - 2), float(host_.Height() - 2));
+    curves_.SetFrameFlags(curves_.FrameFlags() & ~FnTToneCurves::kFrame);
+    curves_.SetPosition(1, 1);
+    host_.AddWidget(&curves_);
     return FALSE;
 }
 
@@ -199,56 +124,37 @@ HRESULT FnDsCurvesPPG::UpdateAnimatedControls(double time) {
     return hr;
 }
 
-HRESULT FnDsCurvesPPG::PropertyChanged(REFGUID id, const DSVARIANT* value, IUnknown* object,
-                                       void* params, DWORD flags) {
-    const HRESULT hr = FnDsPPG::PropertyChanged(id, value, object, params, flags);
-    if (SUCCEEDED(hr)) {
-        SetChange(&id, value);
-        UpdateCurves();
-        SetChange(nullptr, nullptr);
-    }
-    return hr;
-}
-
 // A handle drag ended: its value into the paired parameter, one undo event.
 int FnDsCurvesPPG::HandleMessage(const FnMessage& message, FnMessageSender* sender) {
     if (sender != static_cast<FnMessageSender*>(&curves_) || message.Kind() != kFnDragEnded)
         return 0;
     BeginUndo();
     const int32_t part = curves_.ActivePart();
-    const size_t record = RecordOfPart(part);
-    if (record < kCurvesRecordCount)
-        records_[record].SetDouble(double(curves_.Value(ValueOfPart(part))) * 100.0);
+    for (const CurvePair& p : kPairs)
+        if (p.part == part) Record(*p.param).SetDouble(double(curves_.Value(p.value)) * 100.0);
     EndUndo();
     return 1;
 }
 
 void FnDsCurvesPPG::UpdateCurves() {
     for (const CurvePair& p : kPairs) {
-        const double v = records_[p.record].GetDouble() / 100.0;
+        const double v = Record(*p.param).GetDouble() / 100.0;
         curves_.SetValue(p.value, float(std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0));
         curves_.UpdateHandles();
     }
-    Repaint(host_);
-}
-
-void FnDsCurvesPPG::ResetPage() {
-    BeginUndo();
-    for (size_t i = 0; i < kCurvesRenderTone; ++i) records_[i].SetDouble(kParams[i]->defaultValue);
-    records_[kCurvesRenderTone].SetLong(int32_t(Param::RenderTone.defaultValue));
-    EndUndo();
-    UpdateCurves();
+    Repaint();
 }
 
 // --- ToneCurvesPPG
 
 ToneCurvesPPG::ToneCurvesPPG()
-    : FnDsCurvesPPG(2, 5, "ToneCurvesPPG", kToneIds, kToneMap), histogramWidget_("Histogram") {
+    : FnDsCurvesPPG(kToneCurvesPageLayout, 5, "ToneCurvesPPG", kToneIds, kToneMap),
+      histogramWidget_("Histogram") {
     histogram_.SetShape(5, 256);
     histogram_.Clear();
 }
 
-// The dialog goes before the histogram widget it shows.
+// The dialog goes before the widgets it shows.
 ToneCurvesPPG::~ToneCurvesPPG() { DestroyDialog(); }
 
 void ToneCurvesPPG::AddUnderCurves() {
@@ -298,7 +204,7 @@ void ToneCurvesPPG::AnalysePulledImage(IDSImage* image) {
     else
         return;
     if (histogram_.hasStorage()) ShowHistogram();
-    Repaint(host_);
+    Repaint();
 }
 
 void ToneCurvesPPG::ShowHistogram() {
@@ -308,12 +214,13 @@ void ToneCurvesPPG::ShowHistogram() {
     histogramWidget_.SetLargest(int32_t(std::min<uint32_t>(histogram_.largest(4), INT32_MAX)));
     histogramWidget_.SetSmallest(int32_t(std::min<uint32_t>(histogram_.smallest(4), INT32_MAX)));
     histogramWidget_.SetColour(FnColour{0.0f, 0.0f, 0.0f});
-    Repaint(host_);
+    Repaint();
 }
 
 // --- SimpleCurvesPPG
 
 SimpleCurvesPPG::SimpleCurvesPPG()
-    : FnDsCurvesPPG(3, 7, "SimpleCurvesPPG", kSimpleIds, kSimpleMap) {}
+    : FnDsCurvesPPG(kSimpleCurvesPageLayout, 7, "SimpleCurvesPPG", kSimpleIds, kSimpleMap) {}
 
-SimpleCurvesPPG::~SimpleCurvesPPG() = default;
+// The dialog goes before the curves widget it shows.
+SimpleCurvesPPG::~SimpleCurvesPPG() { DestroyDialog(); }

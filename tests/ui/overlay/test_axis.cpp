@@ -219,39 +219,34 @@ TEST_F(AxisTest, EachDragMovesWhatItShould) {
     Place(a);
     Recorder r;
     r.ListenTo(&a);
+    // A drag that the axis reports as one of the handle `part`.
+    const auto dragOf = [&](int part, int x0, int y0, int x1, int y1) {
+        r.got.clear();
+        Drag(x0, y0, x1, y1);
+        r.ExpectDrag(part);
+    };
 
-    Drag(80, 100, 90, 105);  // translate x: y stays
-    r.ExpectDrag(1);
+    dragOf(1, 80, 100, 90, 105);  // translate x: y stays
     EXPECT_EQ(a.Centre(), (FnPoint{110, 100}));
-    EXPECT_EQ(a.X(), 110 - 37);  // the box moved along
-    r.got.clear();
-    Drag(110, 80, 115, 90);  // translate y: x stays
-    r.ExpectDrag(2);
+    EXPECT_EQ(a.X(), 110 - 37);   // the box moved along
+    dragOf(2, 110, 80, 115, 90);  // translate y: x stays
     EXPECT_EQ(a.Centre(), (FnPoint{110, 110}));
-    r.got.clear();
-    Drag(110, 110, 100, 100);  // the centre: both
-    r.ExpectDrag(3);
+    dragOf(3, 110, 110, 100, 100);  // the centre: both
     EXPECT_EQ(a.Centre(), (FnPoint{100, 100}));
 
-    r.got.clear();
-    Drag(128, 116, 116, 128);  // rotate by the angle swept
-    r.ExpectDrag(32);
+    dragOf(32, 128, 116, 116, 128);  // rotate by the angle swept
     const float swept = (std::atan2(28.0f, 16.0f) - std::atan2(16.0f, 28.0f)) * 180 / 3.1415927f;
     EXPECT_NEAR(a.Rotation(), swept, 1e-3);
     a.SetRotation(0);
 
-    r.got.clear();
-    Drag(137, 137, 174, 150);  // uniform scale: the longer reach wins
-    r.ExpectDrag(4);
+    dragOf(4, 137, 137, 174, 150);  // uniform scale: the longer reach wins
     EXPECT_FLOAT_EQ(a.OverallScale(), 2.0f);
     a.SetScales(1, 1, 1);
     Drag(63, 137, 26, 120);  // from the negative x side
     EXPECT_FLOAT_EQ(a.OverallScale(), 2.0f);
     a.SetScales(1, 1, 1);
 
-    r.got.clear();
-    Drag(137, 90, 174, 90);  // x scale
-    r.ExpectDrag(8);
+    dragOf(8, 137, 90, 174, 90);  // x scale
     EXPECT_FLOAT_EQ(a.ScaleX(), 2.0f);
     EXPECT_FLOAT_EQ(a.ScaleY(), 1.0f);
     a.SetScales(1, 1, 1);
@@ -259,16 +254,12 @@ TEST_F(AxisTest, EachDragMovesWhatItShould) {
     EXPECT_NEAR(a.ScaleX(), -20.0f / 37.0f, 1e-6);
     a.SetScales(1, 1, 1);
 
-    r.got.clear();
-    Drag(85, 137, 85, 174);  // y scale
-    r.ExpectDrag(16);
+    dragOf(16, 85, 137, 85, 174);  // y scale
     EXPECT_FLOAT_EQ(a.ScaleY(), 2.0f);
     EXPECT_FLOAT_EQ(a.ScaleX(), 1.0f);
     a.SetScales(1, 1, 1);
 
-    r.got.clear();
-    Drag(144, 144, 120, 160);  // aspect: the x reach over the y reach
-    r.ExpectDrag(64);
+    dragOf(64, 144, 144, 120, 160);  // aspect: the x reach over the y reach
     EXPECT_NEAR(a.Aspect(), 20.0f / 60.0f - 1.0f, 1e-6);
 }
 

@@ -4,43 +4,16 @@
 
 #include "platform/window/FnHeadlessPainter.h"
 
-namespace {
-
-FnHeadlessWindowSystem* gSystem = nullptr;
-
-class HeadlessEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        // Software rendering, llvmpipe unless the run chose another driver.
-        setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-        setenv("GALLIUM_DRIVER", "llvmpipe", 0);
-        gSystem = new FnHeadlessWindowSystem;
-        ASSERT_TRUE(gSystem->Open()) << gSystem->Error();
-        FnWindowSystem::Install(gSystem);
-    }
-    void TearDown() override {
-        FnWindowSystem::Install(nullptr);
-        delete gSystem;
-        gSystem = nullptr;
-    }
-};
-
-const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new HeadlessEnvironment);
-
-}  // namespace
-
-FnHeadlessWindowSystem& PageTestSystem() { return *gSystem; }
+FnRecordingWindowSystem& PageTestSystem() { return *FnTestWindowSystem(); }
 
 void PageTest::SetUp() {
-    ASSERT_NE(gSystem, nullptr);
+    ASSERT_NE(FnTestWindowSystem(), nullptr);
     std::string error;
     ASSERT_TRUE(module.load(FN_MODULE_PATH, &error)) << error;
     services.setProjectFrame(64, 48, 64, 48);
     ASSERT_EQ(module.registerClass(CLSID_FnTInteract), S_OK);
-    ASSERT_EQ(module.createInstance(CLSID_ColBalance, IID_IDSImageEffect, fx), S_OK);
-    DSImageEffectInfo info{DSINFO_IMAGE_EFFECT, Family(), {}};
-    ASSERT_EQ(fx->SetDefaults(), S_OK);
-    ASSERT_EQ(fx->GetImageEffectInfo(&info), S_OK);
+    fx = NewEffect(Family());
+    ASSERT_TRUE(fx);
     ASSERT_EQ(fx.as(IID_IDSPropertyContainer, props), S_OK);
     // A grey ramp with one coloured corner.
     source = DsImage::create(DsImageKind::Rgba8, 64, 48);
@@ -55,12 +28,23 @@ void PageTest::SetUp() {
     ASSERT_TRUE(host->registered());
     host->setEffect(fx.get());
     host->setSource(source.get());
+    store = std::make_unique<DsUndoStore>(*host);
+}
+
+ComPtr<IDSImageEffect> PageTest::NewEffect(const GUID& family) {
+    ComPtr<IDSImageEffect> effect;
+    DSImageEffectInfo info{DSINFO_IMAGE_EFFECT, family, {}};
+    if (module.createInstance(CLSID_ColBalance, IID_IDSImageEffect, effect) != S_OK ||
+        effect->SetDefaults() != S_OK || effect->GetImageEffectInfo(&info) != S_OK)
+        return {};
+    return effect;
 }
 
 void PageTest::TearDown() {
     FnInputMouseButton(0, false);
     ReleaseCapture();
     SetFocus(nullptr);
+    store.reset();
     host.reset();
     props.reset();
     fx.reset();
@@ -87,6 +71,12 @@ HWND PageTest::WidgetHost(size_t page) const {
     return nullptr;
 }
 
+RECT PageTest::ClientRect(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return r;
+}
+
 void PageTest::PointerTo(HWND glWindow, float x, float y) {
     RECT r{};
     GetClientRect(glWindow, &r);
@@ -95,8 +85,20 @@ void PageTest::PointerTo(HWND glWindow, float x, float y) {
     FnInputMouseMove(p.x, p.y);
 }
 
+void PageTest::Drag(HWND glWindow, float fromX, float fromY, float toX, float toY) {
+    PointerTo(glWindow, fromX, fromY);
+    LeftButton(true);
+    PointerTo(glWindow, toX, toY);
+    LeftButton(false);
+}
+
+std::string PageTest::Text(size_t page, int id) const {
+    FnControlInfo info;
+    return FnGetControlInfo(Item(page, id), &info) ? info.text : std::string();
+}
+
 FnFrame PageTest::Paint(size_t page, const char* name) {
-    FnHeadlessPainter painter(gSystem);
+    FnHeadlessPainter painter(&PageTestSystem());
     const FnFrame f = painter.Paint(host->dialog(page));
     if (name) {
         const char* dir = std::getenv("FN_PAGES_PNG_DIR");

@@ -3,6 +3,7 @@
 // the host and counted on the worker threads.
 #include <cmath>
 
+#include "tests/support/DsPullScript.h"
 #include "tests/ui/pages/PageTestHost.h"
 
 namespace {
@@ -18,8 +19,7 @@ protected:
         page = Open(CLSID_ToneCurvesPPG);
         widgets = WidgetHost(page);
         ASSERT_NE(widgets, nullptr);
-        RECT r{};
-        GetClientRect(widgets, &r);
+        const RECT r = ClientRect(widgets);
         width = float(r.right);
         height = float(r.bottom);
     }
@@ -60,11 +60,12 @@ TEST_F(CurvesPageTest, TheFrameAtTheHostsTimeIsCountedUnderTheCurves) {
 }
 
 TEST_F(CurvesPageTest, ANewTimeAsksForTheFrameAtThatTime) {
+    DsPullScript pulls(*host);
     host->deliverPulls();
     host->setTime(20);
     EXPECT_EQ(host->pendingPulls(), 1u);
     ASSERT_EQ(host->deliverPulls(), 1u);
-    EXPECT_EQ(host->lastPullTime(), 20);
+    EXPECT_EQ(pulls.lastTime(), 20);
     // The page shown again asks again; hidden or minimised it does not.
     host->showPage(page, SW_HIDE);
     host->showPage(page, SW_SHOWMINIMIZED);
@@ -74,32 +75,33 @@ TEST_F(CurvesPageTest, ANewTimeAsksForTheFrameAtThatTime) {
 }
 
 TEST_F(CurvesPageTest, SixteenBitFramesAreIgnoredAndBusyPullsAskAgain) {
+    DsPullScript pulls(*host);
     host->deliverPulls();
     const FnFrame counted = Widgets();
     ASSERT_GT(DarkColumns(counted), 60);
     // The histogram is 5 x 256: a 16-bit frame changes nothing on it.
-    host->setDeliveredKind(DsImageKind::Rgba64);
-    ASSERT_EQ(host->setProperty(P::RenderTone, 3), S_OK);
+    pulls.deliverAs(DsImageKind::Rgba64);
+    ASSERT_EQ(store->setProperty(P::RenderTone, 3), S_OK);
     host->setTime(1);
     ASSERT_EQ(host->deliverPulls(), 1u);
     EXPECT_EQ(Widgets().rgba, counted.rgba);
 
     // Busy, then interrupted: the page's puller asks for the same frame
     // again each time.
-    host->setDeliveredKind(DsImageKind::Rgba8);
-    host->failNextPulls(HRESULT(0xD62E0C01u), 1);
+    pulls.deliverAs(DsImageKind::Rgba8);
+    pulls.failNext(HRESULT(0xD62E0C01u), 1);
     host->setTime(2);
     ASSERT_EQ(host->deliverPulls(), 1u);
     EXPECT_EQ(host->pendingPulls(), 1u);
-    host->failNextPulls(HRESULT(0xD62E0C02u), 1);
+    pulls.failNext(HRESULT(0xD62E0C02u), 1);
     ASSERT_EQ(host->deliverPulls(), 1u);
     EXPECT_EQ(host->pendingPulls(), 1u);
     ASSERT_EQ(host->deliverPulls(), 1u);
-    EXPECT_EQ(host->lastPullTime(), 2);
+    EXPECT_EQ(pulls.lastTime(), 2);
     // The highlights matte counts otherwise than the balanced frame.
     EXPECT_NE(Widgets().rgba, counted.rgba);
     // Any other failure is not asked again.
-    host->failNextPulls(E_FAIL, 1);
+    pulls.failNext(E_FAIL, 1);
     host->setTime(3);
     host->deliverPulls();
     EXPECT_EQ(host->pendingPulls(), 0u);
@@ -117,13 +119,13 @@ TEST_F(CurvesPageTest, AHandleDragIsWrittenOnceWhenItEnds) {
     EXPECT_NEAR(Value(P::Highlights), v * 100.0, 1e-3);
     EXPECT_EQ(UndoCount(), 1u);
     EXPECT_NEAR(State(page, kHighlights).value, v * 100.0, 1e-3);
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(store->undo());
     EXPECT_EQ(Value(P::Highlights), 100);
 }
 
 TEST_F(CurvesPageTest, ResetIsOneUndoEventAndValuesOutsideTheRangeStay) {
-    ASSERT_EQ(host->setProperty(P::Highlights, 150), S_OK);
-    ASSERT_EQ(host->setProperty(P::Lowlights, 20), S_OK);
+    ASSERT_EQ(store->setProperty(P::Highlights, 150), S_OK);
+    ASSERT_EQ(store->setProperty(P::Lowlights, 20), S_OK);
     ASSERT_TRUE(FnUserPick(Item(page, kRenderTone), 2));
     EXPECT_EQ(Value(P::RenderTone), 2);
     // 150 draws at the end of the curve and stays 150.
@@ -137,7 +139,7 @@ TEST_F(CurvesPageTest, ResetIsOneUndoEventAndValuesOutsideTheRangeStay) {
     EXPECT_EQ(Value(P::RenderTone), 0);
     EXPECT_EQ(State(page, kRenderTone).selection, 0);
     EXPECT_EQ(UndoCount(), events + 1);
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(store->undo());
     EXPECT_EQ(Value(P::Lowlights), 20);
     EXPECT_EQ(Value(P::RenderTone), 2);
     EXPECT_EQ(State(page, kLowlights).value, 20);

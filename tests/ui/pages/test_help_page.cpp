@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/window/FnShell.h"
 #include "tests/ui/pages/PageTestHost.h"
 
 namespace {
@@ -13,29 +12,19 @@ constexpr int kHideOverlay = 1030, kOnlineHelp = 1033;
 class HelpPageTest : public PageTest {
 protected:
     void SetUp() override {
-        const bool no = false;
-        FnShellAllowLaunch(&no);
-        FnShellClearRequests();
         PageTest::SetUp();
+        PageTestSystem().requests.clear();
     }
-    void TearDown() override {
-        PageTest::TearDown();
-        SetProgramFiles(nullptr);
-        FnShellAllowLaunch(nullptr);
-    }
-    // The registry value the help page reads (null: none).
-    static void SetProgramFiles(const char16_t* folder) {
+    // The registry value the help page reads.
+    static void SetProgramFiles(const std::u16string& folder) {
         HKEY key = nullptr;
         ASSERT_EQ(
             RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Windows\\CurrentVersion", 0,
                             nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
-        if (folder)
-            RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(folder),
-                           DWORD((std::char_traits<char16_t>::length(folder) + 1) * 2));
-        else
-            RegDeleteValueW(key, u"ProgramFilesDir");
+        RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(folder.c_str()),
+                       DWORD((folder.size() + 1) * sizeof(char16_t)));
         RegCloseKey(key);
     }
     bool OverlayShown() {
@@ -53,14 +42,11 @@ protected:
 
 TEST_F(HelpPageTest, ShowsTheDescriptionVersionAndLogo) {
     const size_t page = Open(CLSID_HelpPPG);
-    char text[1024];
-    GetWindowTextA(Item(page, 1032), text, sizeof text);
-    const std::string description = text;
+    const std::string description = Text(page, 1032);
     EXPECT_EQ(description.rfind("K_ColBalance lets you apply colour tones", 0), 0u);
     EXPECT_EQ(description.back(), '\n');
-    GetWindowTextA(Item(page, 1034), text, sizeof text);
-    EXPECT_STREQ(text, "Kestro 4.3v3 for Avid|DS10.2");
-    EXPECT_EQ(GetWindowTextLengthA(Item(page, 1037)), 0);
+    EXPECT_EQ(Text(page, 1034), "Kestro 4.3v3 for DS10.2");
+    EXPECT_EQ(Text(page, 1037), "");
     // The logo static (id -1) carries bitmap 103.
     bool logo = false;
     for (HWND child : FnChildWindows(host->dialog(page)))
@@ -76,7 +62,7 @@ TEST_F(HelpPageTest, HideOverlayControlsSwitchesTheToolsOverlay) {
     ASSERT_TRUE(OverlayShown());
     ASSERT_TRUE(FnUserClick(Item(page, kHideOverlay)));
     EXPECT_FALSE(OverlayShown());
-    EXPECT_EQ(host->propertyWrites(), 0u);  // the check box stays on the page
+    EXPECT_EQ(store->pageWrites(), 0u);  // the check box stays on the page
     ASSERT_TRUE(FnUserClick(Item(page, kHideOverlay)));
     EXPECT_TRUE(OverlayShown());
     // A dialog made again starts unchecked.
@@ -91,10 +77,8 @@ TEST_F(HelpPageTest, HideOverlayControlsSwitchesTheToolsOverlay) {
 TEST_F(HelpPageTest, WithoutAViewerToolTheCheckBoxChangesNothing) {
     host->closeAll();
     // An effect in the pixel-mask family places no tool.
-    ComPtr<IDSImageEffect> paint;
-    ASSERT_EQ(module.createInstance(CLSID_ColBalance, IID_IDSImageEffect, paint), S_OK);
-    DSImageEffectInfo info{DSINFO_IMAGE_EFFECT, DSFAMILY_PAINT, {}};
-    ASSERT_EQ(paint->GetImageEffectInfo(&info), S_OK);
+    ComPtr<IDSImageEffect> paint = NewEffect(DSFAMILY_PAINT);
+    ASSERT_TRUE(paint);
     host->setEffect(paint.get());
     const size_t page = Open(CLSID_HelpPPG);
     ASSERT_TRUE(FnUserClick(Item(page, kHideOverlay)));
@@ -104,21 +88,20 @@ TEST_F(HelpPageTest, WithoutAViewerToolTheCheckBoxChangesNothing) {
 }
 
 TEST_F(HelpPageTest, OnlineHelpFallsBackToTheDefaultProgramFolder) {
+    // A folder too long for the page's 130-unit buffer cannot be read.
+    SetProgramFiles(u"D:\\" + std::u16string(200, u'x'));
     const size_t page = Open(CLSID_HelpPPG);
     ASSERT_TRUE(FnUserClick(Item(page, kOnlineHelp)));
-    auto requests = FnShellRequests();
+    const auto& requests = PageTestSystem().requests;
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].operation, "open");
-    EXPECT_EQ(requests[0].file,
+    EXPECT_EQ(requests[0].asked,
               "C:\\Program Files\\Quorrel\\Kestro 4.3 for DS10 (64bit)\\Documentation\\"
               "Kestro4.3.pdf");
-    EXPECT_FALSE(requests[0].launched);
     // Help on any page opens the same.
     const size_t main = Open(CLSID_ColBalancePPG);
     EXPECT_EQ(host->page(main)->Help(u"ignored"), S_OK);
-    requests = FnShellRequests();
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1].file, requests[0].file);
+    EXPECT_EQ(requests[1].asked, requests[0].asked);
 }
 
 TEST_F(HelpPageTest, OnlineHelpOpensTheDocumentationUnderTheRegisteredFolder) {
@@ -126,12 +109,12 @@ TEST_F(HelpPageTest, OnlineHelpOpensTheDocumentationUnderTheRegisteredFolder) {
     const auto docs = root / "Quorrel" / "Kestro 4.3 for DS10 (64bit)" / "Documentation";
     std::filesystem::create_directories(docs);
     std::ofstream(docs / "Kestro4.3.html") << "<html></html>";
-    SetProgramFiles(root.u16string().c_str());
+    SetProgramFiles(root.u16string());
     const size_t page = Open(CLSID_HelpPPG);
     ASSERT_TRUE(FnUserClick(Item(page, kOnlineHelp)));
-    const auto requests = FnShellRequests();
+    const auto& requests = PageTestSystem().requests;
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].file.rfind(root.string() + "\\Quorrel\\", 0), 0u);
-    EXPECT_EQ(requests[0].localPath, (docs / "Kestro4.3.html").string());
+    EXPECT_EQ(requests[0].asked.rfind(root.string() + "\\Quorrel\\", 0), 0u);
+    EXPECT_EQ(requests[0].found, (docs / "Kestro4.3.html").string());
     std::filesystem::remove_all(root);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/FnUserScrub.h"
 #include "tests/ui/pages/PageTestHost.h"
 
 namespace {
@@ -30,8 +31,7 @@ protected:
         page = Open(CLSID_ColBalancePPG);
         circle = WidgetHost(page);
         ASSERT_NE(circle, nullptr);
-        RECT r{};
-        GetClientRect(circle, &r);
+        const RECT r = ClientRect(circle);
         side = float(std::min(r.right, r.bottom));
     }
     size_t page = 0;
@@ -57,22 +57,22 @@ TEST_F(MainPageTest, OpensOnTheOverallRangeWithTheHostsControls) {
         EXPECT_TRUE(Shown(page, id)) << id;
     for (int id : {kMidtonesHue, kMidtonesSaturation, kMidtonesLuminance, 2004, 2009, 1015})
         EXPECT_FALSE(Shown(page, id)) << id;
-    EXPECT_EQ(host->propertyWrites(), 0u);
+    EXPECT_EQ(store->pageWrites(), 0u);
     Paint(page, "main-page");
 }
 
 TEST_F(MainPageTest, WhichSwitchesTheVisibleSetWithoutWritingAParameter) {
-    ASSERT_EQ(host->setProperty(P::MidtonesHue, 90), S_OK);
-    ASSERT_EQ(host->setProperty(P::MidtonesSaturation, 25), S_OK);
+    ASSERT_EQ(store->setProperty(P::MidtonesHue, 90), S_OK);
+    ASSERT_EQ(store->setProperty(P::MidtonesSaturation, 25), S_OK);
     const FnFrame before = Paint(page);
-    const size_t writes = host->propertyWrites(), events = UndoCount();
+    const size_t writes = store->pageWrites(), events = UndoCount();
     ASSERT_TRUE(FnUserPick(Item(page, kWhich), 2));
     for (int id : {kMidtonesHue, kMidtonesSaturation, kMidtonesLuminance, 2004, 2005, 2012})
         EXPECT_TRUE(Shown(page, id)) << id;
     for (int id : {kMasterHue, kMasterSaturation, kMasterLuminance, 2000, 2001, 2010, 1002, 1006,
                    2002, 2006})
         EXPECT_FALSE(Shown(page, id)) << id;
-    EXPECT_EQ(host->propertyWrites(), writes);
+    EXPECT_EQ(store->pageWrites(), writes);
     EXPECT_EQ(UndoCount(), events);
     EXPECT_EQ(Value(P::Which), 0);  // the selection stays on the page
     EXPECT_EQ(State(page, kMidtonesHue).value, 90);
@@ -94,20 +94,20 @@ TEST_F(MainPageTest, ACircleDragIsOneUndoEventWrittenWhenItEnds) {
     EXPECT_NEAR(Value(P::MasterHue), 90, 0.5);
     EXPECT_DOUBLE_EQ(Value(P::MasterSaturation), 25);
     ASSERT_EQ(UndoCount(), 1u);
-    EXPECT_EQ(host->undoStack().event(0).changes.size(), 2u);
+    EXPECT_EQ(store->stack().event(0).changes.size(), 2u);
     EXPECT_NEAR(State(page, kMasterHue).value, 90, 0.5);
     EXPECT_EQ(State(page, kMasterSaturation).value, 25);
 
     // Undo puts both back and the page follows without writing anything.
-    const size_t writes = host->propertyWrites();
-    ASSERT_TRUE(host->undo());
+    const size_t writes = store->pageWrites();
+    ASSERT_TRUE(store->undo());
     EXPECT_EQ(Value(P::MasterHue), 0);
     EXPECT_EQ(Value(P::MasterSaturation), 0);
     EXPECT_EQ(State(page, kMasterHue).value, 0);
     EXPECT_EQ(State(page, kMasterSaturation).value, 0);
-    EXPECT_EQ(host->propertyWrites(), writes);
+    EXPECT_EQ(store->pageWrites(), writes);
     EXPECT_EQ(UndoCount(), 0u);
-    ASSERT_TRUE(host->redo());
+    ASSERT_TRUE(store->redo());
     EXPECT_DOUBLE_EQ(Value(P::MasterSaturation), 25);
 }
 
@@ -117,7 +117,7 @@ TEST_F(MainPageTest, TypedNumbersAreClampedToThePageRange) {
     ASSERT_TRUE(FnUserType(Item(page, kMasterLuminance), "-250"));
     EXPECT_EQ(Value(P::MasterLuminance), -100);
     EXPECT_EQ(UndoCount(), 2u);
-    EXPECT_EQ(host->undoStack().event(1).command, DWORD(kMasterLuminance));
+    EXPECT_EQ(store->stack().event(1).command, DWORD(kMasterLuminance));
     // Text, NaN and overflow change nothing; a huge finite value clamps.
     for (const char* bad : {"red", "nan", "1e400", "--5"})
         ASSERT_TRUE(FnUserType(Item(page, kMasterHue), bad));
@@ -131,7 +131,7 @@ TEST_F(MainPageTest, AScrubIsOneUndoEvent) {
     ASSERT_TRUE(FnUserScrub(Item(page, kMasterLuminance), 40));
     EXPECT_DOUBLE_EQ(Value(P::MasterLuminance), 40 * 200.0 / 400);
     ASSERT_EQ(UndoCount(), 1u);
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(store->undo());
     EXPECT_EQ(Value(P::MasterLuminance), 0);
     EXPECT_EQ(State(page, kMasterLuminance).value, 0);
 }
@@ -140,15 +140,15 @@ TEST_F(MainPageTest, PreserveLuminanceFollowsItsCheckBox) {
     ASSERT_TRUE(FnUserClick(Item(page, kPreserve)));
     EXPECT_EQ(Value(P::PreserveLuminance), 0);
     EXPECT_EQ(UndoCount(), 1u);
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(store->undo());
     EXPECT_EQ(Value(P::PreserveLuminance), 1);
     EXPECT_EQ(State(page, kPreserve).check, 1);
 }
 
 TEST_F(MainPageTest, ResetIsOneUndoEventOverEveryParameterOfThePage) {
-    ASSERT_EQ(host->setProperty(P::LowlightHue, 200), S_OK);
-    ASSERT_EQ(host->setProperty(P::HighlightLuminance, 30), S_OK);
-    ASSERT_EQ(host->setProperty(P::PreserveLuminance, 0), S_OK);
+    ASSERT_EQ(store->setProperty(P::LowlightHue, 200), S_OK);
+    ASSERT_EQ(store->setProperty(P::HighlightLuminance, 30), S_OK);
+    ASSERT_EQ(store->setProperty(P::PreserveLuminance, 0), S_OK);
     ASSERT_TRUE(FnUserPick(Item(page, kWhich), 1));
     const size_t events = UndoCount();
     ASSERT_TRUE(FnUserClick(Item(page, kReset)));
@@ -158,8 +158,8 @@ TEST_F(MainPageTest, ResetIsOneUndoEventOverEveryParameterOfThePage) {
     EXPECT_EQ(State(page, kWhich).selection, 0);
     EXPECT_TRUE(Shown(page, kMasterHue));
     ASSERT_EQ(UndoCount(), events + 1);
-    EXPECT_EQ(host->undoStack().event(events).command, DWORD(kReset));
-    ASSERT_TRUE(host->undo());
+    EXPECT_EQ(store->stack().event(events).command, DWORD(kReset));
+    ASSERT_TRUE(store->undo());
     EXPECT_EQ(Value(P::LowlightHue), 200);
     EXPECT_EQ(Value(P::HighlightLuminance), 30);
     EXPECT_EQ(Value(P::PreserveLuminance), 0);
@@ -169,27 +169,27 @@ TEST_F(MainPageTest, ResetIsOneUndoEventOverEveryParameterOfThePage) {
 TEST_F(MainPageTest, ChangesMadeElsewhereMoveTheMarkerOnlyForTheShownRange) {
     const auto circleFrame = [&] { return PageTestSystem().Frame(circle); };
     const FnFrame before = circleFrame();
-    const size_t writes = host->propertyWrites();
-    ASSERT_EQ(host->setProperty(P::LowlightHue, 180), S_OK);
-    ASSERT_EQ(host->setProperty(P::LowlightSaturation, 20), S_OK);
+    const size_t writes = store->pageWrites();
+    ASSERT_EQ(store->setProperty(P::LowlightHue, 180), S_OK);
+    ASSERT_EQ(store->setProperty(P::LowlightSaturation, 20), S_OK);
     EXPECT_EQ(circleFrame().rgba, before.rgba);
-    ASSERT_EQ(host->setProperty(P::MasterHue, 180), S_OK);
-    ASSERT_EQ(host->setProperty(P::MasterSaturation, 20), S_OK);
+    ASSERT_EQ(store->setProperty(P::MasterHue, 180), S_OK);
+    ASSERT_EQ(store->setProperty(P::MasterSaturation, 20), S_OK);
     const FnFrame at180 = circleFrame();
     EXPECT_GT(DifferingPixels(at180, before), 20);
     EXPECT_EQ(State(page, kMasterHue).value, 180);
     // The page followed without writing anything of its own.
-    EXPECT_EQ(host->propertyWrites(), writes + 4);
+    EXPECT_EQ(store->pageWrites(), writes);
     // A hue a whole turn on puts the marker at the same angle (a pixel of it
     // may round the other way).
-    ASSERT_EQ(host->setProperty(P::MasterHue, 540), S_OK);
+    ASSERT_EQ(store->setProperty(P::MasterHue, 540), S_OK);
     EXPECT_LT(DifferingPixels(circleFrame(), at180), 4);
     EXPECT_EQ(State(page, kMasterHue).valueText, "540");
 }
 
 TEST_F(MainPageTest, EditsAtTheHostsTimeSetKeysThere) {
-    ASSERT_EQ(host->setKeyframe(P::MasterHue, 0, 0), S_OK);
-    ASSERT_EQ(host->setKeyframe(P::MasterHue, 20, 40), S_OK);
+    ASSERT_EQ(store->setKeyframe(P::MasterHue, 0, 0), S_OK);
+    ASSERT_EQ(store->setKeyframe(P::MasterHue, 20, 40), S_OK);
     host->setTime(10);
     EXPECT_EQ(State(page, kMasterHue).value, 20);
     ASSERT_TRUE(FnUserType(Item(page, kMasterHue), "50"));
@@ -203,7 +203,7 @@ TEST_F(MainPageTest, EditsAtTheHostsTimeSetKeysThere) {
     EXPECT_EQ(v, 40);
     host->setTime(20);
     EXPECT_EQ(State(page, kMasterHue).value, 40);
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(store->undo());
     ASSERT_EQ(props->GetKeyframeCount(P::MasterHue, &keys), S_OK);
     EXPECT_EQ(keys, 2u);
 }
@@ -233,18 +233,15 @@ private:
 }  // namespace
 
 TEST_F(MainPageTest, AHostsParamStoreTakesThePagesWritesAndBrackets) {
-    LoggingStore store(props.get(), *host);
-    host->setParamStore(&store);
+    LoggingStore logging(props.get(), *host);
+    host->setParamStore(&logging);
     const float centre = side / 2;
-    PointerTo(circle, centre, centre);
-    LeftButton(true);
-    PointerTo(circle, centre, side - 1);
-    LeftButton(false);
+    Drag(circle, centre, centre, centre, side - 1);
     // Hue and saturation in one bracket, and the page's fields follow the
     // store's news.
-    EXPECT_EQ(store.log, "(ww)");
+    EXPECT_EQ(logging.log, "(ww)");
     EXPECT_DOUBLE_EQ(Value(P::MasterSaturation), 25);
     EXPECT_EQ(State(page, kMasterSaturation).value, 25);
-    EXPECT_EQ(UndoCount(), 0u) << "the host's own stack is left alone";
-    host->setParamStore(nullptr);
+    EXPECT_EQ(UndoCount(), 0u) << "the other store is left alone";
+    host->setParamStore(store.get());
 }

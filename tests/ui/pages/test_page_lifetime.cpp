@@ -29,6 +29,7 @@ TEST_F(PageLifetimeTest, EveryPageAThousandTimesLeavesTheModuleUnloadable) {
     }
     EXPECT_EQ(host->pendingPulls(), 0u);
     EXPECT_EQ(FnChildWindows(nullptr).size(), windows);
+    store.reset();
     host.reset();
     props.reset();
     fx.reset();
@@ -72,15 +73,13 @@ TEST_F(PageLifetimeTest, IPropertyPageRefusesWhatItCannotUse) {
     EXPECT_EQ(page->Deactivate(), S_OK);
     DestroyWindow(frame);
     page.reset();
-    EXPECT_EQ(host->propertyWrites(), 0u);
+    EXPECT_EQ(store->pageWrites(), 0u);
 }
 
 TEST_F(PageLifetimeTest, PagesWithoutAnEffectOrWithAnotherObjectWriteNothing) {
     for (int round = 0; round < 2; ++round) {
-        if (round == 0)
-            host->setEffect(nullptr);
-        else
-            host->setRawObject(source.get());  // an image, no effect
+        // Nothing, or an image: no effect, no parameters.
+        host->setEffect(round == 0 ? nullptr : static_cast<IUnknown*>(source.get()));
         for (const CLSID& clsid : kPages) {
             size_t index = 0;
             ASSERT_EQ(host->openPage(module, clsid, &index), S_OK);
@@ -102,11 +101,15 @@ TEST_F(PageLifetimeTest, PagesWithoutAnEffectOrWithAnotherObjectWriteNothing) {
                 EXPECT_TRUE(FnUserClick(hide));
             }
             host->setTime(round + 1.0);
+            // Only the image's node can be pulled from, and nothing renders it.
+            EXPECT_EQ(host->pendingPulls(), round == 1 && clsid == CLSID_ToneCurvesPPG ? 1u : 0u);
+            host->deliverPulls();
             EXPECT_EQ(host->pendingPulls(), 0u);
             host->closePage(index);
         }
     }
-    EXPECT_EQ(host->propertyWrites(), 0u);
+    EXPECT_EQ(host->framesDelivered(), 0u);
+    EXPECT_EQ(store->pageWrites(), 0u);
     EXPECT_EQ(UndoCount(), 0u);
     EXPECT_EQ(Value(P::MasterHue), 0);
 }

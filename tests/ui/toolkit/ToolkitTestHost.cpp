@@ -1,41 +1,20 @@
 #include "tests/ui/toolkit/ToolkitTestHost.h"
 
 #include "platform/window/FnWindowInput.h"
+#include "tests/support/FnTestWindowSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-FnHeadlessWindowSystem* gSystem = nullptr;
 int gInstanceTag = 0;  // its address is the module instance
-
-class HeadlessEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        // Before the first EGL call: software rendering only.
-        setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-        setenv("GALLIUM_DRIVER", "llvmpipe", 1);
-        gSystem = new FnHeadlessWindowSystem;
-        ASSERT_TRUE(gSystem->Open()) << gSystem->Error();
-        FnWindowSystem::Install(gSystem);
-        FnwWindow::SetModuleInstance(&gInstanceTag);
-    }
-    void TearDown() override {
-        FnWindowSystem::Install(nullptr);
-        delete gSystem;
-        gSystem = nullptr;
-    }
-};
-
-const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new HeadlessEnvironment);
-
 }  // namespace
 
-FnHeadlessWindowSystem& ToolkitTest::System() { return *gSystem; }
+FnHeadlessWindowSystem& ToolkitTest::System() { return *FnTestWindowSystem(); }
 
 void ToolkitTest::SetUp() {
-    ASSERT_NE(gSystem, nullptr);
+    ASSERT_NE(FnTestWindowSystem(), nullptr);
+    FnwWindow::SetModuleInstance(&gInstanceTag);
     host_ = CreateWindowExA(0, "STATIC", "host", WS_VISIBLE, kHostX, kHostY, 400, 300, nullptr,
                             nullptr, FnwWindow::ModuleInstance(), nullptr);
     ASSERT_NE(host_, nullptr);
@@ -67,13 +46,13 @@ void ToolkitTest::LeftButton(bool down) { FnInputMouseButton(0, down); }
 FnFrame ToolkitTest::Paint(HWND window) {
     InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
-    return gSystem->Frame(window);
+    return System().Frame(window);
 }
 
 void ToolkitTest::SavePng(HWND window, const std::string& name) {
     const char* dir = std::getenv("FN_TOOLKIT_PNG_DIR");
     const std::string path = std::string(dir && *dir ? dir : ".") + "/" + name + ".png";
-    EXPECT_TRUE(gSystem->SaveFramePng(window, path)) << path;
+    EXPECT_TRUE(System().Frame(window).SavePng(path)) << path;
 }
 
 bool PixelIs(const FnFrame& f, int x, int y, int r, int g, int b) {

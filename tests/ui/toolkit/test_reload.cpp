@@ -22,6 +22,15 @@ struct Module {
     }
 };
 
+// The toolkit's GL window class is registered for `instance` when a window
+// of it can be made.
+bool GLClassRegistered(HINSTANCE instance, HWND parent) {
+    const HWND w = CreateWindowExA(0, "FnWinGLPigFucker", "", WS_CHILD, 0, 0, 4, 4, parent, nullptr,
+                                   instance, nullptr);
+    if (w) DestroyWindow(w);
+    return w != nullptr;
+}
+
 }  // namespace
 
 using ReloadTest = ToolkitTest;
@@ -37,13 +46,11 @@ TEST_F(ReloadTest, ModuleClassesComeAndGoWithTheModule) {
             ASSERT_NE(w, nullptr) << "load " << load;
             const FnFrame f = Paint(w);  // its own window procedure still answers
             EXPECT_EQ(f.width, 40);
-            WNDCLASSA wc;
-            EXPECT_TRUE(GetClassInfoA(instance, "FnWinGLPigFucker", &wc));
+            EXPECT_TRUE(GLClassRegistered(instance, host_));
             m.fn<void()>("fnReloadClose")();
         }
         EXPECT_EQ(dlopen(FN_RELOAD_MODULE, RTLD_NOW | RTLD_NOLOAD), nullptr) << "still mapped";
-        WNDCLASSA wc;
-        EXPECT_FALSE(GetClassInfoA(instance, "FnWinGLPigFucker", &wc)) << "load " << load;
+        EXPECT_FALSE(GLClassRegistered(instance, host_)) << "load " << load;
     }
 }
 

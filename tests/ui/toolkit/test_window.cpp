@@ -85,7 +85,16 @@ std::vector<int> Range(int from, int to) {
 
 }  // namespace
 
-using WindowTest = ToolkitTest;
+class WindowTest : public ToolkitTest {
+protected:
+    // The mixed scene in a new 64 x 48 GL window of the host, painted.
+    FnFrame PaintMixedScene(SceneWindow& w, const char* title) {
+        const int rect[4] = {0, 0, 63, 47};
+        EXPECT_NE(w.Create(host_, title, rect), nullptr);
+        w.scene = MixedScene;
+        return Paint(w.Window());
+    }
+};
 
 TEST_F(WindowTest, ClassesRegisterOnceAndNeedTheModuleInstance) {
     RecordingWindow plain;
@@ -255,10 +264,7 @@ TEST_F(WindowTest, DestroyingTheWindowReleasesTheContext) {
 // the variable names one (the fresh-process half of the test below).
 TEST_F(WindowTest, FrameWriter) {
     SceneWindow w;
-    const int rect[4] = {0, 0, 63, 47};
-    ASSERT_NE(w.Create(host_, "gl", rect), nullptr);
-    w.scene = MixedScene;
-    const FnFrame f = Paint(w.Window());
+    const FnFrame f = PaintMixedScene(w, "gl");
     ASSERT_FALSE(f.Empty());
     if (const char* out = std::getenv("FN_FRAME_OUT")) {
         std::ofstream file(out, std::ios::binary);
@@ -268,16 +274,10 @@ TEST_F(WindowTest, FrameWriter) {
 }
 
 TEST_F(WindowTest, FramesRepeatByteForByteInAFreshProcess) {
-    SceneWindow w;
-    const int rect[4] = {0, 0, 63, 47};
-    ASSERT_NE(w.Create(host_, "gl", rect), nullptr);
-    w.scene = MixedScene;
-    const FnFrame first = Paint(w.Window());
+    SceneWindow w, v;
+    const FnFrame first = PaintMixedScene(w, "gl");
     // Another context in this process.
-    SceneWindow v;
-    ASSERT_NE(v.Create(host_, "gl2", rect), nullptr);
-    v.scene = MixedScene;
-    EXPECT_EQ(Paint(v.Window()).rgba, first.rgba);
+    EXPECT_EQ(PaintMixedScene(v, "gl2").rgba, first.rgba);
 
     const std::string out = ::testing::TempDir() + "fn_frame_" + std::to_string(getpid()) + ".rgba";
     const std::string filter = "--gtest_filter=WindowTest.FrameWriter";

@@ -1,5 +1,5 @@
 // The host's undo stack.
-#include "platform/dshost/DsUndoStack.h"
+#include "tests/support/DsUndoStack.h"
 
 #include <algorithm>
 
