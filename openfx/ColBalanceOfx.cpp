@@ -67,8 +67,9 @@ OfxStatus mainEntry(const char* action, const void* handle, OfxPropertySetHandle
     }
 }
 
-OfxPlugin kPlugin = {kOfxImageEffectPluginApi,  1, kColBalanceOfxId, kColBalanceOfxVersionMajor,
-                     kColBalanceOfxVersionMinor, setHost, mainEntry};
+OfxPlugin kPlugin = {
+    kOfxImageEffectPluginApi,   1,       kColBalanceOfxId, kColBalanceOfxVersionMajor,
+    kColBalanceOfxVersionMinor, setHost, mainEntry};
 
 }  // namespace
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint32_t kEffectName = 1;         // "K_ColBalance"
+constexpr uint32_t kEffectName = 1;            // "K_ColBalance"
 constexpr uint32_t kEffectDescription = 1100;  // the help page's text
 constexpr const char* kGrouping = "Kestro";
 

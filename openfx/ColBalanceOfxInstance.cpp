@@ -35,7 +35,9 @@ OfxStatus ColBalanceOfxInstance::create(OfxImageEffectHandle effect) {
     if (!instance) return kOfxStatErrMemory;
     OfxStatus st = instance->lookUp();
     if (st == kOfxStatOK) {
-        st = FnOfxProps(propsOf(effect)).set(kOfxPropInstanceData, static_cast<void*>(instance)).status();
+        st = FnOfxProps(propsOf(effect))
+                 .set(kOfxPropInstanceData, static_cast<void*>(instance))
+                 .status();
         if (st != kOfxStatOK) instance->fail(st, "K_ColBalance: the host keeps no instance data");
     }
     if (st != kOfxStatOK) delete instance;
@@ -64,7 +66,8 @@ OfxStatus ColBalanceOfxInstance::lookUp() {
     const char* context = nullptr;
     if (!FnOfxProps(propsOf(effect_)).get(kOfxImageEffectPropContext, context))
         return fail(kOfxStatErrBadHandle, "K_ColBalance: the instance has no context");
-    OfxStatus st = suite.clipGetHandle(effect_, kOfxImageEffectSimpleSourceClipName, &source_, nullptr);
+    OfxStatus st =
+        suite.clipGetHandle(effect_, kOfxImageEffectSimpleSourceClipName, &source_, nullptr);
     if (st == kOfxStatOK)
         st = suite.clipGetHandle(effect_, kOfxImageEffectOutputClipName, &output_, nullptr);
     if (st == kOfxStatOK && std::string_view(context) == kOfxImageEffectContextGeneral)

@@ -164,7 +164,8 @@ bool ColBalanceOfxParams::shown(const ColBalanceParamSpec& p) { return p.home !=
 const std::string& ColBalanceOfxParams::nameOf(const ColBalanceParamSpec& p) {
     static const auto names = [] {
         std::array<std::string, kColBalanceParams.size()> n;
-        for (size_t i = 0; i < n.size(); ++i) n[i] = aliasOf(fnLoadString(kColBalanceParams[i]->nameId));
+        for (size_t i = 0; i < n.size(); ++i)
+            n[i] = aliasOf(fnLoadString(kColBalanceParams[i]->nameId));
         return n;
     }();
     static const std::string none;

@@ -20,8 +20,7 @@ void FnOfxSuites::fetch(OfxHost* h) {
 
 void FnOfxSuites::error(OfxImageEffectHandle instance, const char* text) const {
     if (message && message->message && instance)
-        message->message(instance, kOfxMessageError, "ColBalance", "%s",
-                         text);
+        message->message(instance, kOfxMessageError, "ColBalance", "%s", text);
 }
 
 FnOfxSuites& fnOfxSuites() {
