@@ -85,6 +85,10 @@ OfxStatus ColBalanceOfxInstance::fail(OfxStatus status, const char* text) const 
     return status;
 }
 
+OfxStatus ColBalanceOfxInstance::written(const FnOfxProps& out, const char* text) const {
+    return out.status() == kOfxStatOK ? kOfxStatOK : fail(out.status(), text);
+}
+
 OfxStatus ColBalanceOfxInstance::clipPreferences(OfxPropertySetHandle outArgs) const {
     const FnOfxProps source(propsOf(source_));
     FnOfxProps out(outArgs);
@@ -97,9 +101,7 @@ OfxStatus ColBalanceOfxInstance::clipPreferences(OfxPropertySetHandle outArgs) c
     if (source.get(kOfxImageEffectPropPreMultiplication, premultiplication))
         out.set(kOfxImageEffectPropPreMultiplication, premultiplication);
     if (mask_) out.set(kMaskComponents, kOfxImageComponentAlpha);
-    return out.status() == kOfxStatOK
-               ? kOfxStatOK
-               : fail(out.status(), "K_ColBalance: the host refused the clip preferences");
+    return written(out, "K_ColBalance: the host refused the clip preferences");
 }
 
 OfxStatus ColBalanceOfxInstance::regionOfDefinition(OfxPropertySetHandle inArgs,
@@ -114,9 +116,7 @@ OfxStatus ColBalanceOfxInstance::regionOfDefinition(OfxPropertySetHandle inArgs,
     const double r[4] = {rod.x1, rod.y1, rod.x2, rod.y2};
     FnOfxProps out(outArgs);
     out.set(kOfxImageEffectPropRegionOfDefinition, r, 4);
-    return out.status() == kOfxStatOK
-               ? kOfxStatOK
-               : fail(out.status(), "K_ColBalance: the host refused the region of definition");
+    return written(out, "K_ColBalance: the host refused the region of definition");
 }
 
 OfxStatus ColBalanceOfxInstance::regionsOfInterest(OfxPropertySetHandle inArgs,
@@ -127,9 +127,7 @@ OfxStatus ColBalanceOfxInstance::regionsOfInterest(OfxPropertySetHandle inArgs,
     FnOfxProps out(outArgs);
     out.set(kSourceRoI, roi, 4);
     if (mask_) out.set(kMaskRoI, roi, 4);
-    return out.status() == kOfxStatOK
-               ? kOfxStatOK
-               : fail(out.status(), "K_ColBalance: the host refused the regions of interest");
+    return written(out, "K_ColBalance: the host refused the regions of interest");
 }
 
 OfxStatus ColBalanceOfxInstance::isIdentity(OfxPropertySetHandle inArgs,
@@ -143,9 +141,7 @@ OfxStatus ColBalanceOfxInstance::isIdentity(OfxPropertySetHandle inArgs,
     if (!leavesPixelsUnchanged(values)) return kOfxStatReplyDefault;
     FnOfxProps out(outArgs);
     out.set(kOfxPropName, kOfxImageEffectSimpleSourceClipName).set(kOfxPropTime, t);
-    return out.status() == kOfxStatOK
-               ? kOfxStatOK
-               : fail(out.status(), "K_ColBalance: the host refused the identity answer");
+    return written(out, "K_ColBalance: the host refused the identity answer");
 }
 
 // The pixel path (the engine's frame render over the host's images) is not

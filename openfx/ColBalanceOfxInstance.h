@@ -12,6 +12,8 @@
 #include "ofxImageEffect.h"
 #include "openfx/ColBalanceOfxParams.h"
 
+class FnOfxProps;
+
 class ColBalanceOfxInstance {
 public:
     // kOfxActionCreateInstance / kOfxActionDestroyInstance.
@@ -39,6 +41,9 @@ private:
     OfxStatus lookUp();
     // Reports `text` through the message suite and returns `status`.
     OfxStatus fail(OfxStatus status, const char* text) const;
+    // kOfxStatOK when the host took every value written to `out`; else its
+    // refusal, reported as `text`.
+    OfxStatus written(const FnOfxProps& out, const char* text) const;
 
     OfxImageEffectHandle effect_;
     OfxImageClipHandle source_ = nullptr;

@@ -41,30 +41,18 @@ constexpr Group kGroups[] = {
 constexpr const ColBalanceParamSpec* kAngles[] = {&P::MasterHue, &P::LowlightHue, &P::MidtonesHue,
                                                   &P::HighlightHue};
 
-constexpr const Group* groupOf(const ColBalanceParamSpec& p) {
+const Group* groupOf(const ColBalanceParamSpec& p) {
     for (const Group& g : kGroups)
         for (const ColBalanceParamSpec* m : g.members)
             if (m == &p) return &g;
     return nullptr;
 }
 
-constexpr bool isAngle(const ColBalanceParamSpec& p) {
+bool isAngle(const ColBalanceParamSpec& p) {
     for (const ColBalanceParamSpec* a : kAngles)
         if (a == &p) return true;
     return false;
 }
-
-// Each shown row is in at most one group, and no page-only row is in one.
-constexpr bool groupsAreSound() {
-    for (const ColBalanceParamSpec* p : kColBalanceParams) {
-        int count = 0;
-        for (const Group& g : kGroups)
-            for (const ColBalanceParamSpec* m : g.members) count += m == p;
-        if (count > (p->home == Home::Page ? 0 : 1)) return false;
-    }
-    return true;
-}
-static_assert(groupsAreSound(), "a parameter is in two groups, or a page-only one in a group");
 
 size_t rowOf(const ColBalanceParamSpec& p) {
     for (size_t i = 0; i < kColBalanceParams.size(); ++i)
