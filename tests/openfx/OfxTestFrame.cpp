@@ -86,6 +86,7 @@ OfxTestFrame OfxTestFrame::read(const std::string& path, const std::string& dept
         error = "cannot read " + path + ": " + OIIO::geterror();
         return {};
     }
+    in->threads(1);  // frames are small; no pool threads for the sanitizers to trip on
     const OIIO::ImageSpec& spec = in->spec();
     if (spec.nchannels < 1 || spec.nchannels == 2 || typeOf(depth) == OIIO::TypeDesc::UNKNOWN) {
         error = "cannot read " + path + " as " + depth;
@@ -114,6 +115,7 @@ bool OfxTestFrame::write(const std::string& path, std::string& error) const {
         error = "cannot write " + path;
         return false;
     }
+    out->threads(1);
     const OIIO::ImageSpec spec(width(), height(), channels(), typeOf(depth_));
     // The top row first, as files hold it.
     const auto* top = static_cast<const unsigned char*>(pixel(bounds_.x1, bounds_.y2 - 1));
