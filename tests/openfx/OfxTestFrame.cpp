@@ -86,7 +86,7 @@ OfxTestFrame OfxTestFrame::read(const std::string& path, const std::string& dept
         error = "cannot read " + path + ": " + OIIO::geterror();
         return {};
     }
-    in->threads(1);  // frames are small; no pool threads for the sanitizers to trip on
+    in->threads(1);  // frames are small: no pool threads
     const OIIO::ImageSpec& spec = in->spec();
     if (spec.nchannels < 1 || spec.nchannels == 2 || typeOf(depth) == OIIO::TypeDesc::UNKNOWN) {
         error = "cannot read " + path + " as " + depth;
