@@ -15,8 +15,8 @@
 #include <random>
 #include <vector>
 
-#include "host/ImageFile.h"
-#include "host/ModuleSession.h"
+#include "host/common/ImageFile.h"
+#include "host/common/ModuleSession.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
@@ -29,13 +29,11 @@ namespace {
 // A smooth gradient with mild noise, as bench_engine's frames.
 bool writeFrame1080(const std::string& path, std::string& error) {
     FrameImage f;
-    f.width = 1920;
-    f.height = 1080;
-    f.rgba8.resize(size_t(f.width) * f.height * 4);
+    f.reshape(1920, 1080, PixelDepth::Eight);
     std::mt19937 noise(7);
     for (int y = 0; y < f.height; ++y)
         for (int x = 0; x < f.width; ++x) {
-            uint8_t* p = &f.rgba8[(size_t(y) * f.width + x) * 4];
+            uint8_t* p = &f.u8()[(size_t(y) * f.width + x) * 4];
             const int n = int(noise() % 9) - 4;
             p[0] = uint8_t(std::clamp(x * 255 / 1919 + n, 0, 255));
             p[1] = uint8_t(std::clamp(y * 255 / 1079 + n, 0, 255));

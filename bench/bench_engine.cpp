@@ -1,42 +1,35 @@
 // Frame throughput of the colour balancer, the tone matte, the channel-mask
 // step, the paint combiner and the histogram analyser, each measured per
 // frame as the effect runs them (processor built, set up and run), next to
-// a plain memcpy of the same frame measured in the same run.  Counters:
-// items_per_second = pixels per second; x_memcpy = frame time / memcpy
-// time.
+// a plain memcpy of the same frame measured in the same run
+// (bench/BenchTiming.h has the counters).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <type_traits>
-#include <vector>
 
 #include "analysis/FnHistogramAnalyser.h"
+#include "bench/BenchTiming.h"
 #include "engine/FnColBalancer.h"
-#include "engine/FnColBalancerF32.h"
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
 #include "engine/FnParallel.h"
 #include "engine/FnToneRender.h"
-#include "engine/FnToneRenderF32.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// memcpy seconds per frame, keyed by (width, height, bytes per pixel).
-std::map<std::tuple<int, int, int>, double>& memcpyTimes() {
-    static std::map<std::tuple<int, int, int>, double> m;
-    return m;
+// The memcpy baseline of a frame: its size and pixel bytes.
+std::string frameKey(int w, int h, int pixelBytes) {
+    std::string key = std::to_string(w);
+    key.append("x").append(std::to_string(h)).append("x").append(std::to_string(pixelBytes));
+    return key;
 }
 
 // Storage white of the pattern: float frames are the 16-bit frame divided by
@@ -114,38 +107,13 @@ struct Frames {
 // and the ratio to the memcpy of the same frame.
 template <class F>
 void timeFrames(benchmark::State& state, int w, int h, int pixelBytes, F&& frame) {
-    double seconds = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        frame();
-        const auto t1 = Clock::now();
-        seconds += std::chrono::duration<double>(t1 - t0).count();
-        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
+    fnbench::timeFrames(state, frameKey(w, h, pixelBytes), int64_t(w) * h, frame);
     state.counters["bands"] = threadCount();
-    const auto it = memcpyTimes().find({w, h, pixelBytes});
-    if (it != memcpyTimes().end() && state.iterations() > 0)
-        state.counters["x_memcpy"] = seconds / double(state.iterations()) / it->second;
 }
 
 void BM_Memcpy(benchmark::State& state, int w, int h, int pixelBytes) {
-    const size_t bytes = size_t(w) * h * pixelBytes;
-    std::vector<unsigned char> a(bytes, 1), b(bytes, 2);
-    double seconds = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-        const auto t1 = Clock::now();
-        seconds += std::chrono::duration<double>(t1 - t0).count();
-        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
-    if (state.iterations() > 0)
-        memcpyTimes()[{w, h, pixelBytes}] = seconds / double(state.iterations());
+    fnbench::timeMemcpy(state, frameKey(w, h, pixelBytes), size_t(w) * h * pixelBytes,
+                        int64_t(w) * h);
 }
 
 template <class Balancer, class Img>
@@ -265,8 +233,12 @@ void registerBalancer(const std::string& name, int w, int h, Mode mode, FnBalanc
         ->Unit(benchmark::kMillisecond);
 }
 
-template <class Img, class Mask, class Balancer, class Render>
+template <class Traits>
 void registerFormat(const std::string& fmt, int w, int h) {
+    using Img = typename Traits::Image;
+    using Mask = typename Traits::MaskImage;
+    using Balancer = FnColBalancer<Traits>;
+    using Render = FnToneRender<Traits>;
     const std::string size = join({"/", std::to_string(w), "x", std::to_string(h)});
     const std::pair<FnBalancePath, const char*> paths[] = {{FnBalancePath::kAuto, "auto"},
                                                            {FnBalancePath::kAvx2, "avx2"},
@@ -303,19 +275,18 @@ void registerFormat(const std::string& fmt, int w, int h) {
 void registerAll() {
     for (auto [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
         const std::string size = join({"/", std::to_string(w), "x", std::to_string(h)});
-        registerFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>("8bit", w, h);
+        registerFormat<FnStorage8>("8bit", w, h);
         benchmark::RegisterBenchmark(join({"analyser/8bit", size}).c_str(),
                                      BM_Analyser<FnHistogramAnalyser8, FnImage8>, w, h, 255)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
-        registerFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>("16bit", w, h);
+        registerFormat<FnStorage16>("16bit", w, h);
         benchmark::RegisterBenchmark(join({"analyser/16bit", size}).c_str(),
                                      BM_Analyser<FnHistogramAnalyser16, FnImage16U>, w, h,
                                      kUnsignedOne)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
-        registerFormat<FnImageF32, FnMaskImageF32, FnColBalancerF32, FnToneRenderF32>("float", w,
-                                                                                      h);
+        registerFormat<FnStorageF32>("float", w, h);
     }
 }
 

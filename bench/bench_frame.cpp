@@ -3,18 +3,14 @@
 // a painted mask and the red channel switched off, so that every step of
 // the frame runs (the balance, the channel-mask step, the paint combiner),
 // polled for interruption by a host execution context.  Next to it, in the
-// same run, a memcpy of the same frame.  Counters as in bench_engine:
-// items_per_second = pixels per second; x_memcpy = frame time / memcpy time.
+// same run, a memcpy of the same frame (counters: bench/BenchTiming.h).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstring>
-#include <map>
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "bench/BenchTiming.h"
 #include "effect/ColBalanceApi.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
@@ -23,13 +19,6 @@
 #include "platform/dshost/DsModuleLoader.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-std::map<std::string, double>& memcpyTimes() {
-    static std::map<std::string, double> m;
-    return m;
-}
 
 struct Format {
     const char* name;
@@ -41,20 +30,7 @@ const Format kFormats[] = {{"8bit", DsImageKind::Rgba8, DsImageKind::Mask8},
                            {"float", DsImageKind::RgbaF32, DsImageKind::MaskF32}};
 
 void BM_Memcpy(benchmark::State& state, Format f, int w, int h) {
-    const size_t bytes = size_t(w) * h * DsImage::pixelSize(f.rgba);
-    std::vector<unsigned char> a(bytes, 1), b(bytes, 2);
-    double seconds = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-        const auto t1 = Clock::now();
-        seconds += std::chrono::duration<double>(t1 - t0).count();
-        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
-    if (state.iterations() > 0) memcpyTimes()[f.name] = seconds / double(state.iterations());
+    fnbench::timeMemcpy(state, f.name, size_t(w) * h * DsImage::pixelSize(f.rgba), int64_t(w) * h);
 }
 
 // A gradient with mild noise (as bench_engine's frames), stored through the
@@ -138,26 +114,12 @@ void BM_Frame(benchmark::State& state, Format f, int w, int h) {
         fx->SetImage(DS_IMAGE_OUTPUT, out.get());
         fx->SetPixelMask(mask.get(), 0, 0);
         fx->SetExecutionContext(context.get());
-        double seconds = 0;
-        for (auto _ : state) {
-            const auto t0 = Clock::now();
-            const HRESULT hr = fx->Render(nullptr, 0);
-            const auto t1 = Clock::now();
-            if (hr != S_OK) {
-                state.SkipWithError("render failed");
-                break;
-            }
-            seconds += std::chrono::duration<double>(t1 - t0).count();
-            state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-        }
+        fnbench::timeFrames(state, f.name, int64_t(w) * h,
+                            [&] { return fx->Render(nullptr, 0) == S_OK; });
         fx->SetImage(DS_IMAGE_SOURCE, nullptr);
         fx->SetImage(DS_IMAGE_OUTPUT, nullptr);
         fx->SetPixelMask(nullptr, 0, 0);
         fx->SetExecutionContext(nullptr);
-        state.SetItemsProcessed(int64_t(state.iterations()) * w * h);
-        const auto it = memcpyTimes().find(f.name);
-        if (it != memcpyTimes().end() && state.iterations() > 0)
-            state.counters["x_memcpy"] = seconds / double(state.iterations()) / it->second;
     }
     module.unload();
 }

@@ -9,11 +9,9 @@
 # BEFORE=/path/to/colbalance adds an earlier build (its module beside it) to
 # the same run, with its own ratio.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/oiiotool_ratio.sh"
+bench_setup
 runs="${1:-10}"
-command -v hyperfine >/dev/null || { apt-get install -y hyperfine >/dev/null; }
-cmake --preset release >/dev/null
-cmake --build --preset release --target colbalance make_chart >/dev/null
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 build/release/host/make_chart "$work/in.tif" 3840 2160
@@ -24,13 +22,4 @@ hyperfine --warmup 2 --runs "$runs" --export-json "$work/times.json" \
   -n oiiotool "oiiotool $work/in.tif -o $work/copy.tif" \
   -n colbalance "build/release/host/colbalance $work/in.tif -o $work/balanced.tif --params $params" \
   "${before[@]}"
-python3 - "$work/times.json" <<'PY'
-import json, sys
-r = {x["command"]: x for x in json.load(open(sys.argv[1]))["results"]}
-o = r["oiiotool"]
-for name in ("colbalance", "before"):
-    if name in r:
-        c = r[name]
-        print(f"{name} / oiiotool = {c['median'] / o['median']:.3f} (medians"
-              f" {c['median']:.3f} s / {o['median']:.3f} s; means {c['mean'] / o['mean']:.3f})")
-PY
+print_ratios "$work/times.json"

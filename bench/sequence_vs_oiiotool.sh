@@ -13,11 +13,9 @@
 # module beside it) instead of this tree's; BEFORE=/path/to/colbalance adds
 # an earlier build to the same run, with its own ratio.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/oiiotool_ratio.sh"
+bench_setup
 runs="${1:-5}"
-command -v hyperfine >/dev/null || { apt-get install -y hyperfine >/dev/null; }
-cmake --preset release >/dev/null
-cmake --build --preset release --target colbalance make_chart >/dev/null
 colbalance="${COLBALANCE:-$PWD/build/release/host/colbalance}"
 params="$PWD/resources/samples/warm-highlights.json"
 work="$(mktemp -d)"
@@ -36,16 +34,7 @@ hyperfine --warmup 1 --runs "$runs" --export-json times.json \
   -n oiiotool "oiiotool --frames 1-12 shot.#.exr -o copy.#.exr" \
   -n colbalance "$colbalance shot.%04d.exr -o out.%04d.exr --frames 1-12 --params $params" \
   "${before[@]}"
-python3 - times.json <<'PY'
-import json, sys
-r = {x["command"]: x for x in json.load(open(sys.argv[1]))["results"]}
-o = r["oiiotool"]
-for name in ("colbalance", "before"):
-    if name in r:
-        c = r[name]
-        print(f"{name} / oiiotool = {c['median'] / o['median']:.3f} (medians"
-              f" {c['median']:.3f} s / {o['median']:.3f} s; means {c['mean'] / o['mean']:.3f})")
-PY
+print_ratios times.json
 python3 - "$colbalance" shot.%04d.exr -o out.%04d.exr --frames 1-12 --params "$params" <<'PY'
 import resource, subprocess, sys
 subprocess.run(sys.argv[1:], check=True)

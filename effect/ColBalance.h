@@ -15,6 +15,8 @@
 #include "engine/FnBalanceParams.h"
 #include "platform/dssdk/CDSImageEffect.h"
 
+struct ColBalanceHostFormat;
+
 class ColBalance final : public FnDsEffect, public CDSImageMIEffect {
 public:
     ColBalance();
@@ -54,8 +56,11 @@ private:
     FnBalanceParams ParamsAt(double time);
     // Pixel offset of an image's placement, scaled by `ratio`.
     static void PlaceImage(IDSImage* image, double ratio, int32_t offset[2]);
-    template <class Image, class MaskImage, class Balancer, class ToneRender>
-    HRESULT RenderFormat(const FnFrameContext& frame, double time, bool sixteenBit);
+    // One frame in the engine's storage format `Traits`: the host images
+    // wrapped as that format's textures, rendered by fnRenderFrame.
+    template <class Traits>
+    HRESULT RenderFormat(const FnFrameContext& frame, double time,
+                         const ColBalanceHostFormat& format);
 
     FnBalanceParams m_values;  // the channel switches are the SDK part's
     ColBalancePageValues m_page{};

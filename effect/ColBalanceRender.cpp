@@ -1,17 +1,19 @@
 // The frame render path: from the host's render call to the written output.
 #include <cmath>
-#include <memory>
-#include <new>
 
 #include "effect/ColBalance.h"
-#include "engine/FnColBalancer.h"
-#include "engine/FnColBalancerF32.h"
-#include "engine/FnDsMaskFixer.h"
-#include "engine/FnDsPaintCombiner.h"
-#include "engine/FnFrameSteps.h"
-#include "engine/FnToneRender.h"
-#include "engine/FnToneRenderF32.h"
+#include "engine/FnFrameRender.h"
+#include "engine/FnStorageTraits.h"
 #include "platform/dssdk/DSServices.h"
+
+// A host pixel format the effect renders: the output's format, the mask
+// format of the same depth, the engine's storage format for them, and the
+// row order of their memory (platform/dssdk/IDSImage.h).
+struct ColBalanceHostFormat {
+    GUID rgba, mask;
+    FnStorageFormat storage;
+    bool bottomUp;
+};
 
 namespace {
 
@@ -50,26 +52,19 @@ void imageSize(IDSImage* image, int32_t& w, int32_t& h) {
     if (!image || FAILED(image->GetSize(&w, &h)) || w < 0 || h < 0) w = h = 0;
 }
 
-// The host formats of each storage path, and the row order of their memory
-// (platform/dssdk/IDSImage.h): 16-bit images lie bottom-up, 8-bit and float
-// images top-down.
-template <class Image>
-struct HostFormat;
-template <>
-struct HostFormat<FnImage8> {
-    static constexpr GUID rgba = MFIF_RGBA_RAW_32, mask = MFIF_A_RAW_8;
-    static constexpr bool bottomUp = false;
+// 16-bit images lie bottom-up, 8-bit and float images top-down.
+constexpr ColBalanceHostFormat kHostFormats[] = {
+    {MFIF_RGBA_RAW_32, MFIF_A_RAW_8, FnStorageFormat::k8, false},
+    {MFIF_RGBA_S2_14, MFIF_A_S2_14, FnStorageFormat::k16, true},
+    {MFIF_RGBA_FLOAT_128, MFIF_A_FLOAT_32, FnStorageFormat::kF32, false},
 };
-template <>
-struct HostFormat<FnImage16> {
-    static constexpr GUID rgba = MFIF_RGBA_S2_14, mask = MFIF_A_S2_14;
-    static constexpr bool bottomUp = true;
-};
-template <>
-struct HostFormat<FnImageF32> {
-    static constexpr GUID rgba = MFIF_RGBA_FLOAT_128, mask = MFIF_A_FLOAT_32;
-    static constexpr bool bottomUp = false;
-};
+
+// The format record of an output format; null for formats not rendered.
+const ColBalanceHostFormat* hostFormatOf(const GUID& rgba) {
+    for (const ColBalanceHostFormat& f : kHostFormats)
+        if (f.rgba == rgba) return &f;
+    return nullptr;
+}
 
 // Wraps a host image without copying.  Bottom-up images get a texture that
 // walks memory backwards; texture row 0 is the image's top row either way.
@@ -86,17 +81,6 @@ void wrapHostImage(Texture& tex, IDSImage* image, bool bottomUp, int32_t ox, int
     if (bottomUp) tex.flipRows();
     tex.setOffset(ox, oy);
     tex.setDataOrigin(ox, oy);
-}
-
-// The channel-mask step's component bits (0 red .. 3 alpha): the channels
-// switched off, alpha only when the step may restore it.
-uint32_t channelMaskBits(const FnBalanceParams& p, bool alphaRestore) {
-    uint32_t bits = 0;
-    if (p.maskRed == 0) bits |= 1;
-    if (p.maskGreen == 0) bits |= 2;
-    if (p.maskBlue == 0) bits |= 4;
-    if (alphaRestore && p.maskAlpha == 0) bits |= 8;
-    return bits;
 }
 
 }  // namespace
@@ -156,96 +140,49 @@ HRESULT ColBalance::Render(IUnknown*, double time) {
         .region = fnRectFromInclusive(region[0], region[2], region[1], region[3]),
         .fieldMode = fieldMode,
         .interrupt = &interrupt};
-    const GUID format = formatOf(output);
-    if (format == MFIF_RGBA_RAW_32)
-        return RenderFormat<FnImage8, FnMaskImage8, FnColBalancer8, FnToneRender8>(
-            frame, time, HostFormat<FnImage8>::bottomUp);
-    if (format == MFIF_RGBA_S2_14)
-        return RenderFormat<FnImage16, FnMaskImage16, FnColBalancer16, FnToneRender16>(
-            frame, time, HostFormat<FnImage16>::bottomUp);
-    if (format == MFIF_RGBA_FLOAT_128)
-        return RenderFormat<FnImageF32, FnMaskImageF32, FnColBalancerF32, FnToneRenderF32>(
-            frame, time, HostFormat<FnImageF32>::bottomUp);
-    return S_OK;
+    const ColBalanceHostFormat* format = hostFormatOf(formatOf(output));
+    if (!format) return S_OK;
+    return fnDispatchFormat(format->storage, [&]<class Traits>() {
+        return RenderFormat<Traits>(frame, time, *format);
+    });
 }
 
-template <class Image, class MaskImage, class Balancer, class ToneRender>
-HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time, bool bottomUp) {
-    const GUID rgbaFormat = HostFormat<Image>::rgba;
-    const GUID maskFormat = HostFormat<Image>::mask;
+template <class Traits>
+HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time,
+                                 const ColBalanceHostFormat& format) {
     IDSImage* sourceImage = SourceImage();
     IDSImage* input2Image = Input2Image();
     IDSImage* maskImage = PixelMask();
     // Inputs are read with the output's pixel size: another layout would be
     // read past its end.
-    if ((sourceImage && !(formatOf(sourceImage) == rgbaFormat)) ||
-        (input2Image && !(formatOf(input2Image) == rgbaFormat)) ||
-        (maskImage && !(formatOf(maskImage) == maskFormat)))
+    if ((sourceImage && !(formatOf(sourceImage) == format.rgba)) ||
+        (input2Image && !(formatOf(input2Image) == format.rgba)) ||
+        (maskImage && !(formatOf(maskImage) == format.mask)))
         return E_INVALIDARG;
 
-    Image output, source, input2;
-    MaskImage mask;
+    typename Traits::Image output, source, input2;
+    typename Traits::MaskImage mask;
+    const bool bottomUp = format.bottomUp;
     wrapHostImage(output, OutputImage(), bottomUp, outputOffset[0], outputOffset[1]);
     wrapHostImage(source, sourceImage, bottomUp, sourceOffset[0], sourceOffset[1]);
     wrapHostImage(input2, input2Image, bottomUp, input2Offset[0], input2Offset[1]);
     wrapHostImage(mask, maskImage, bottomUp, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
                   clampOffset(int64_t(MaskY()) + sourceOffset[1]));
-    // The tone matte writes alpha (the channel-mask step may restore it);
-    // the balancer copies alpha from the source.
-    bool restoreAlpha = true;
     alphaWeighted = 0;
     alphaRestore = 1;
-    // Nothing can be written into an output without pixels.
+    // Nothing can be written into an output without pixels, and then no
+    // parameter is read.
     if (!output.pixels()) return S_OK;
 
-    const FnBalanceParams p = ParamsAt(time);
-    const bool roi = HasRegionOfInterest();
-    std::unique_ptr<ToneRender> tone;
-    std::unique_ptr<Balancer> balancer;
-    if (p.renderTone != 0) {
-        tone.reset(new (std::nothrow) ToneRender);
-        if (!tone) return E_OUTOFMEMORY;
-        setupToneRender(*tone, p);
-        if (roi) tone->setRegion(frame.region);
-        tone->setInterrupt(frame.interrupt);
-    } else {
-        balancer.reset(new (std::nothrow) Balancer);
-        if (!balancer) return E_OUTOFMEMORY;
-        SetupBalancer(*balancer, p);
-        if (p.maskAlpha == 2) alphaWeighted = 1;
-        restoreAlpha = false;
-        alphaRestore = 0;
-        balancer->setFieldMode(frame.fieldMode);
-        if (roi) balancer->setRegion(frame.region);
-        balancer->setInterrupt(frame.interrupt);
-    }
     // The channel-mask step: every effect built here enables it; the
-    // families that combine two inputs (mask modes 3 and 5) skip it.
-    const uint32_t bits = maskMode != 3 && maskMode != 5 ? channelMaskBits(p, restoreAlpha) : 0;
-    const bool paint = maskMode == 4;
-    if (bits || paint) {
-        output.resetRegion();
-        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
-        const bool together =
-            tone ? fnRunStepsTogether(frame, *tone, 0, output, source, mask, bits, paint)
-                 : fnRunStepsTogether(frame, *balancer, balancer->fieldMode(), output, source, mask,
-                                      bits, paint);
-        if (together) return S_OK;
-    }
-
-    // One step after the other.
-    if (tone)
-        tone->run(&source, &output);
-    else
-        balancer->run(&source, &output);
-    if (!frame.interrupted() && bits) {
-        output.resetRegion();
-        runMaskFixer(frame, output, source, bits);
-    }
-    if (!frame.interrupted() && paint) {
-        output.resetRegion();
-        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
-        runPaintCombiner(frame, output, source, mask);
-    }
-    return S_OK;
+    // families that combine two inputs (mask modes 3 and 5) skip it.  The
+    // pixel-mask family paints through the mask.
+    const FnFrameOptions options{.channelMask = maskMode != 3 && maskMode != 5,
+                                 .paint = maskMode == 4,
+                                 .colourInRegion = HasRegionOfInterest()};
+    const FnFrameResult result =
+        fnRenderFrame(ParamsAt(time), frame, options, output, source, mask);
+    alphaRestore = result.alphaRestore ? 1 : 0;
+    alphaWeighted = result.alphaWeighted ? 1 : 0;
+    return result.ok() ? S_OK : E_OUTOFMEMORY;
 }

@@ -78,6 +78,10 @@ protected:
     int32_t sourceOffset[2] = {0, 0};
     int32_t outputOffset[2] = {0, 0};
     int32_t input2Offset[2] = {0, 0};
+    // What the last frame's colour step left (FnFrameResult): 1 when the
+    // channel-mask step could restore alpha (the matte ran), 1 when the
+    // balancer mixed by alpha.  A record of the frame, copied to clones;
+    // the render path does not read it back.
     int32_t alphaRestore = 0;
     int32_t alphaWeighted = 0;
     FnDsEffect* clonedFrom = nullptr;

@@ -1,5 +1,5 @@
-// Module-wide state: the instance handle, the lock count that decides when
-// the host may unload the module, and the table of served classes.
+// Module-wide state: the instance handle and the lock count that decides
+// when the host may unload the module.
 #pragma once
 
 #include <atomic>
@@ -14,14 +14,3 @@ HINSTANCE fnModuleInstance();
 
 // Live objects, factories and server locks.  Changed only atomically.
 std::atomic<int32_t>& fnModuleLockCount();
-
-// One row per class the module serves.  `create` makes the class factory
-// (null when out of memory).
-struct FnDsClassRow {
-    CLSID clsid;
-    UINT nameId;
-    IUnknown* (*createFactory)();
-};
-
-// The served classes, in registration order, and their count.
-const FnDsClassRow* fnDsClassTable(size_t* count);

@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "engine/FnBalanceKernel.h"
 #include "engine/FnSimdLanes.h"
@@ -66,19 +67,43 @@ FN_SIMD_INLINE VI mixDouble(VF p, double scale, VI c) {
     return join(__builtin_convertvector(lo, VIh), __builtin_convertvector(hi, VIh));
 }
 
-struct Consts {
-    VI add[3];
-    VF low[3], mid[3], high[3];
-    VF lumLow, lumMaster, lumMid, lumHigh;
-    VI zero, limit, alphaFull, order;
-    VF one, zerof, limitF;
-    bool lumAny;
+// The tone curves' constants, shared by the balancer's, the float
+// balancer's and the matte's lanes; `keySpan` is the position scale of the
+// keys the caller passes to weights().
+struct ToneConsts {
     VF lowlights, reciprocal, keySpan;
     VF lowA, lowB, highA, highB;  // e - 2 and 3 - e of each ease
+    VF one, zerof;
 
-    explicit Consts(const FnBalanceKernel& k) {
+    ToneConsts(const FnToneCurve& t, float span) {
+        lowlights = splatf(t.lowlights);
+        reciprocal = splatf(t.reciprocal);
+        keySpan = splatf(span);
+        lowA = splatf(t.lowEase - 2.0f);
+        lowB = splatf(3.0f - t.lowEase);
+        highA = splatf(t.highEase - 2.0f);
+        highB = splatf(3.0f - t.highEase);
+        one = splatf(1.0f);
+        zerof = splatf(0.0f);
+    }
+};
+
+// A kernel's shifts and offsets, one lane set each: the first term's add
+// in int32 lanes for integer storage, in float lanes for float storage.
+template <class Shift>
+struct ShiftConsts {
+    using AddLanes = std::conditional_t<std::is_same_v<Shift, float>, VF, VI>;
+    AddLanes add[3];
+    VF low[3], mid[3], high[3];
+    VF lumLow, lumMaster, lumMid, lumHigh;
+    bool lumAny;
+
+    explicit ShiftConsts(const FnBalanceKernelOf<Shift>& k) {
         for (int i = 0; i < 3; ++i) {
-            add[i] = splat(k.add[i]);
+            if constexpr (std::is_same_v<Shift, float>)
+                add[i] = splatf(k.add[i]);
+            else
+                add[i] = splat(k.add[i]);
             low[i] = splatf(k.low[i]);
             mid[i] = splatf(k.mid[i]);
             high[i] = splatf(k.high[i]);
@@ -87,21 +112,19 @@ struct Consts {
         lumMaster = splatf(k.lumMaster);
         lumMid = splatf(k.lumMid);
         lumHigh = splatf(k.lumHigh);
+        lumAny = k.lumAny != 0;
+    }
+};
+
+struct Consts : ToneConsts, ShiftConsts<int32_t> {
+    VI zero, limit, alphaFull, order;
+
+    explicit Consts(const FnBalanceKernel& k)
+        : ToneConsts(k.curve, k.keySpan), ShiftConsts<int32_t>(k) {
         zero = splat(0);
         limit = splat(k.limit);
         alphaFull = splat(k.alphaFull);
         order = rgbaOrder();
-        one = splatf(1.0f);
-        zerof = splatf(0.0f);
-        limitF = splatf(float(k.limit));
-        lumAny = k.lumAny != 0;
-        lowlights = splatf(k.lowlights);
-        reciprocal = splatf(k.reciprocal);
-        keySpan = splatf(k.keySpan);
-        lowA = splatf(k.lowEase - 2.0f);
-        lowB = splatf(3.0f - k.lowEase);
-        highA = splatf(k.highEase - 2.0f);
-        highB = splatf(3.0f - k.highEase);
     }
 };
 
@@ -110,7 +133,7 @@ struct Consts {
 // come out as 1 here, but these lanes never hold one: every input is
 // finite and a product can at most overflow to an infinity.)  The
 // zero-masking forms avoid a false GCC warning on the plain ones.
-FN_SIMD_INLINE VF clamp01(const Consts& q, VF v) {
+FN_SIMD_INLINE VF clamp01(const ToneConsts& q, VF v) {
 #if defined(__AVX512F__)
     return (VF)_mm512_maskz_min_ps(0xffff, _mm512_maskz_max_ps(0xffff, (__m512)q.zerof, (__m512)v),
                                    (__m512)q.one);
@@ -120,7 +143,7 @@ FN_SIMD_INLINE VF clamp01(const Consts& q, VF v) {
 }
 
 // ((e - 2) u + (3 - e)) u u, clamped to 0..1.
-FN_SIMD_INLINE VF shape(const Consts& q, VF u, VF a, VF b) {
+FN_SIMD_INLINE VF shape(const ToneConsts& q, VF u, VF a, VF b) {
     return clamp01(q, (a * u + b) * u * u);
 }
 
@@ -131,25 +154,25 @@ FN_SIMD_INLINE VF shape(const Consts& q, VF u, VF a, VF b) {
 // float: the double result is exact, or both round to the same float for
 // products beyond 2^53 or below 2^-29.  The tests check every entry of
 // both table sizes.
-FN_SIMD_INLINE VF highAt(const Consts& q, VF prod) {
+FN_SIMD_INLINE VF highAt(const ToneConsts& q, VF prod) {
     return shape(q, clamp01(q, prod), q.highA, q.highB);
 }
-FN_SIMD_INLINE VF lowAt(const Consts& q, VF prod) {
+FN_SIMD_INLINE VF lowAt(const ToneConsts& q, VF prod) {
     const VF u = q.one - prod;
     const VF l = shape(q, u, q.lowA, q.lowB);
     return u < q.zerof ? q.zerof : (u > q.one ? q.one : l);
 }
-FN_SIMD_INLINE VF midOf(const Consts& q, VF high, VF low) {
+FN_SIMD_INLINE VF midOf(const ToneConsts& q, VF high, VF low) {
     return clamp01(q, q.one - (high + low));
 }
-FN_SIMD_INLINE void weightsAt(const Consts& q, VF x, VF& low, VF& mid, VF& high) {
+FN_SIMD_INLINE void weightsAt(const ToneConsts& q, VF x, VF& low, VF& mid, VF& high) {
     const VF prod = (x - q.lowlights) * q.reciprocal;
     high = highAt(q, prod);
     low = lowAt(q, prod);
     mid = midOf(q, high, low);
 }
-// The weights of the tables' entries `key`: position key / (N - 1).
-FN_SIMD_INLINE void weights(const Consts& q, VI key, VF& low, VF& mid, VF& high) {
+// The weights of the keys: position key / keySpan (the tables' entries).
+FN_SIMD_INLINE void weights(const ToneConsts& q, VI key, VF& low, VF& mid, VF& high) {
     weightsAt(q, tof(key) / q.keySpan, low, mid, high);
 }
 
@@ -345,15 +368,10 @@ void balanceRowAny(const FnBalanceKernel& k, const void* src, void* dst, int32_t
     }
 }
 
-}  // namespace fnsimd
-}  // namespace
-
-namespace {
 // Weight tables for keys 0..n-1.
-FN_SIMD_INLINE void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
-                                  float* high) {
-    using namespace fnsimd;
-    const Consts q(k);
+inline void balanceTables(const FnBalanceKernel& k, int32_t n, float* low, float* mid,
+                          float* high) {
+    const ToneConsts q(k.curve, k.keySpan);
     VI key;
     for (int j = 0; j < kLanes; ++j) key[j] = j;
     for (int32_t i = 0; i < n; i += kLanes, key += kLanes) {
@@ -372,4 +390,5 @@ FN_SIMD_INLINE void balanceTables(const FnBalanceKernel& k, int32_t n, float* lo
         }
     }
 }
+}  // namespace fnsimd
 }  // namespace

@@ -3,7 +3,7 @@
 //
 // Included after FnColBalancerSimd.h by the per-ISA translation units, whose
 // lane types, shuffles and tone weights it uses.  Every lane performs the
-// operations of fnBalancePixelF32 (FnColBalancerF32.h) in the same order and
+// operations of fnBalancePixelF32 (FnColBalancer.h) in the same order and
 // precision, so the bits match the scalar loop: the tone weights through the
 // same weightsAt the integer loops use, the clamp and the alpha mix in
 // double halves.  Lanes of pixels with a non-finite colour channel compute
@@ -29,41 +29,15 @@ FN_SIMD_INLINE VF toF(VDh lo, VDh hi) {
     return joinF(__builtin_convertvector(lo, VFh), __builtin_convertvector(hi, VFh));
 }
 
-FN_SIMD_INLINE FnBalanceKernel toneKernel(const FnBalanceKernelF32& k) {
-    FnBalanceKernel t;
-    t.lowlights = k.lowlights;
-    t.reciprocal = k.reciprocal;
-    t.lowEase = k.lowEase;
-    t.highEase = k.highEase;
-    return t;
-}
-
-struct ConstsF32 {
-    Consts tone;
-    VF add[3], low[3], mid[3], high[3];
-    VF lumLow, lumMaster, lumMid, lumHigh;
-    VF zero, one, keyWhite, keyScale, keySpan;
+struct ConstsF32 : ToneConsts, ShiftConsts<float> {
+    VF keyWhite, keyScale;
     VI expBits;
-    bool lumAny;
 
-    explicit ConstsF32(const FnBalanceKernelF32& k) : tone(toneKernel(k)) {
-        for (int i = 0; i < 3; ++i) {
-            add[i] = splatf(k.add[i]);
-            low[i] = splatf(k.low[i]);
-            mid[i] = splatf(k.mid[i]);
-            high[i] = splatf(k.high[i]);
-        }
-        lumLow = splatf(k.lumLow);
-        lumMaster = splatf(k.lumMaster);
-        lumMid = splatf(k.lumMid);
-        lumHigh = splatf(k.lumHigh);
-        zero = splatf(0.0f);
-        one = splatf(1.0f);
+    explicit ConstsF32(const FnBalanceKernelF32& k)
+        : ToneConsts(k.curve, kFnF32KeySpan), ShiftConsts<float>(k) {
         keyWhite = splatf(kFnF32KeyWhite);
         keyScale = splatf(kFnF32KeyScale);
-        keySpan = splatf(kFnF32KeySpan);
         expBits = splat(0x7f800000);
-        lumAny = k.lumAny != 0;
     }
 };
 
@@ -143,7 +117,7 @@ FN_SIMD_INLINE void desaturateF32(const ConstsF32& q, VF (&t)[P][3]) {
     VI neg[P];
     VI any = splat(0);
     for (int p = 0; p < P; ++p) {
-        neg[p] = (t[p][0] < q.zero) | (t[p][1] < q.zero) | (t[p][2] < q.zero);
+        neg[p] = (t[p][0] < q.zerof) | (t[p][1] < q.zerof) | (t[p][2] < q.zerof);
         any |= neg[p];
     }
     if (!anyLane(any)) return;  // nothing below 0: unchanged
@@ -174,8 +148,8 @@ FN_SIMD_INLINE void balanceBlockF32(const ConstsF32& q, const unsigned char* in,
     for (int p = 0; p < P; ++p) {
         loadF32(in + p * kBlockBytes, b[p]);
         VF key = b[p].c[0] + b[p].c[1] + b[p].c[2];
-        key = key > q.zero ? (key < q.keyWhite ? key : q.keyWhite) : q.zero;
-        weightsAt(q.tone, key * q.keyScale / q.keySpan, wL[p], wM[p], wH[p]);
+        key = key > q.zerof ? (key < q.keyWhite ? key : q.keyWhite) : q.zerof;
+        weightsAt(q, key * q.keyScale / q.keySpan, wL[p], wM[p], wH[p]);
     }
     for (int p = 0; p < P; ++p)
         for (int i = 0; i < 3; ++i)
@@ -189,14 +163,14 @@ FN_SIMD_INLINE void balanceBlockF32(const ConstsF32& q, const unsigned char* in,
                     wL[p] * q.lumLow + q.lumMaster + wM[p] * q.lumMid + wH[p] * q.lumHigh;
                 for (int i = 0; i < 3; ++i) {
                     const VF v = res[p][i] + lum;
-                    res[p][i] = v > q.zero ? v : q.zero;
+                    res[p][i] = v > q.zerof ? v : q.zerof;
                 }
             }
         }
     }
     for (int p = 0; p < P; ++p) {
         if constexpr (Alpha) {
-            const VI none = ~(b[p].a > q.zero), full = b[p].a >= q.one;
+            const VI none = ~(b[p].a > q.zerof), full = b[p].a >= q.one;
             for (int i = 0; i < 3; ++i) {
                 const VF mixed = mixF32(b[p].c[i], res[p][i], b[p].a);
                 res[p][i] = none ? b[p].c[i] : (full ? res[p][i] : mixed);
@@ -222,8 +196,7 @@ void balanceRowF32(const FnBalanceKernelF32& k, const void* src, void* dst, int3
     if (k.stream) fenceStreams();
 }
 
-FN_SIMD_INLINE void balanceRowF32Any(const FnBalanceKernelF32& k, const void* src, void* dst,
-                                     int32_t n) {
+inline void balanceRowF32Any(const FnBalanceKernelF32& k, const void* src, void* dst, int32_t n) {
     if (k.preserve) {
         if (k.alphaWeighted)
             balanceRowF32<true, true>(k, src, dst, n);

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <type_traits>
 
+#include "engine/FnRowFunctions.h"
 #include "engine/FnStoreMode.h"
-#include "engine/FnVectorRows.h"
 #include "engine/Imager.h"
 
 // The components of mask M (bit 0 red .. bit 3 alpha) of one pixel as a

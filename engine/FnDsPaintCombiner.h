@@ -18,7 +18,8 @@
 #include <cstdint>
 
 #include "engine/FnFrameContext.h"
-#include "engine/FnVectorRows.h"
+#include "engine/FnRowFunctions.h"
+#include "engine/FnStorageTraits.h"
 #include "engine/Imager.h"
 
 // s + (d - s) m for 0 < m < 1, in double and rounded to single once, so no
@@ -42,14 +43,13 @@ public:
     using MaskImage = FnTexture<MaskStorage, MaskWorking>;
     static constexpr int32_t kFull = MaskStorage::kMax;
     static constexpr bool kFloat = !MaskStorage::kInteger;
-    static constexpr FnRowFormat kFormat =
-        kFloat ? FnRowFormat::kF32 : (sizeof(Storage) == 8 ? FnRowFormat::k16 : FnRowFormat::k8);
+    static constexpr FnStorageFormat kFormat = FnStorageOf<Storage>::kFormat;
 
     // Which blend loop runs (kScalar: blendRun).
     void setRowPath(FnBalancePath p) { path_ = p; }
 
     void prepare(Image&, MaskImage&, Image&) override {
-        rowFn_ = fnCombineRowFunction(path_, kFormat);
+        rowFn_ = fnRowFunctions(path_).combine[size_t(kFormat)];
     }
 
     // One row's columns [x0, x1) of row y, blended into `d` (the map's

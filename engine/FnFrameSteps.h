@@ -31,9 +31,9 @@
 #include "engine/FnFrameContext.h"
 #include "engine/FnParallel.h"
 #include "engine/FnRegion.h"
+#include "engine/FnRowFunctions.h"
 #include "engine/FnStoreMode.h"
 #include "engine/FnTexture.h"
-#include "engine/FnVectorRows.h"
 
 template <class Storage>
 struct FnRowStep {

@@ -13,7 +13,9 @@
 
 #include <cstdint>
 
+#include "engine/FnBalanceKernel.h"
 #include "engine/FnProcessorCore.h"
+#include "engine/FnStoreMode.h"
 #include "engine/FnTexture.h"
 
 class FnImgProc : public FnProcessorCore {
@@ -120,6 +122,33 @@ void fnRunRow(const FnTexture<Pixel, Working>& src, int32_t y, int32_t x0, int32
             out += n;
         });
 }
+
+// The two operations of such a row walk, as a processor hands them to
+// fnRunBand and fnRunRegionRow: one pixel, and a contiguous run.
+template <class One, class Row>
+struct FnRowOps {
+    One one;
+    Row row;
+};
+template <class One, class Row>
+FnRowOps(One, Row) -> FnRowOps<One, Row>;
+
+// A processor's row loop: the path asked for and how vector rows store
+// (set by the owner), and the vector row its run takes (null: the scalar
+// loop) with whether that row streams its stores (FnStoreMode.h).
+template <class RowFn>
+struct FnRowChoice {
+    FnBalancePath path = FnBalancePath::kAuto;
+    FnStoreMode store = FnStoreMode::kAuto;
+    RowFn row = nullptr;
+    int32_t stream = 0;
+
+    // The run writes `bytes` into `dst` while reading `src`.
+    void choose(RowFn fn, size_t bytes, const FnByteRange& src, const FnByteRange& dst) {
+        row = fn;
+        stream = row && fnStreamStores(store, bytes, src, dst);
+    }
+};
 
 // One band of such a processor: the band's rows (only those of the field
 // when `fields`), each by fnRunRow into the destination from the region's

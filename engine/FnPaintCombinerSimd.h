@@ -154,15 +154,15 @@ FN_SIMD_INLINE void combineBlockF32(const unsigned char* sp, const unsigned char
     combineGroupF32<3>(sp, m, dp);
 }
 
-FN_SIMD_INLINE void combineRow8(const void* s, const void* m, void* d, int32_t n) {
+inline void combineRow8(const void* s, const void* m, void* d, int32_t n) {
     walkMasked(static_cast<const unsigned char*>(s), static_cast<const unsigned char*>(m),
                static_cast<unsigned char*>(d), n, 4, 1, combineBlock8);
 }
-FN_SIMD_INLINE void combineRow16(const void* s, const void* m, void* d, int32_t n) {
+inline void combineRow16(const void* s, const void* m, void* d, int32_t n) {
     walkMasked(static_cast<const unsigned char*>(s), static_cast<const unsigned char*>(m),
                static_cast<unsigned char*>(d), n, 8, 2, combineBlock16);
 }
-FN_SIMD_INLINE void combineRowF32(const void* s, const void* m, void* d, int32_t n) {
+inline void combineRowF32(const void* s, const void* m, void* d, int32_t n) {
     walkMasked(static_cast<const unsigned char*>(s), static_cast<const unsigned char*>(m),
                static_cast<unsigned char*>(d), n, 16, 4, combineBlockF32);
 }

@@ -11,38 +11,38 @@
 #include <climits>
 #include <cstdint>
 
-template <class T, int Min, int Max, int One, int Integer>
-struct FnRGBABase {
-    using Elem = T;
-    static constexpr int kMin = Min;
-    static constexpr int kMax = Max;
-    static constexpr int kOne = One;
-    static constexpr bool kInteger = Integer != 0;
-    static constexpr int kChannels = 4;
+// The channels of one stored pixel, in memory order.
+template <class T>
+struct FnRGBAChannels {
     T r, g, b, a;  // interleaved in memory in exactly this order
 };
-
-template <class T, int Min, int Max, int One, int Integer>
-struct FnChannelBase {
-    using Elem = T;
-    static constexpr int kMin = Min;
-    static constexpr int kMax = Max;
-    static constexpr int kOne = One;
-    static constexpr bool kInteger = Integer != 0;
-    static constexpr int kChannels = 1;
+template <class T>
+struct FnOneChannel {
     T v;
 };
+template <class T>
+struct FnRGBChannels {
+    T r, g, b;
+};
 
-template <class T, int Min, int Max, int One, int Integer>
-struct FnRGBBase {
+// A storage base: the channels (the only data, so a pixel stays an
+// aggregate written {{r, g, b, a}}) and the format's range.
+template <template <class> class Channels, class T, int Min, int Max, int One, int Integer>
+struct FnStorageBase : Channels<T> {
     using Elem = T;
     static constexpr int kMin = Min;
     static constexpr int kMax = Max;
     static constexpr int kOne = One;
     static constexpr bool kInteger = Integer != 0;
-    static constexpr int kChannels = 3;
-    T r, g, b;
+    static constexpr int kChannels = int(sizeof(Channels<T>) / sizeof(T));
 };
+
+template <class T, int Min, int Max, int One, int Integer>
+using FnRGBABase = FnStorageBase<FnRGBAChannels, T, Min, Max, One, Integer>;
+template <class T, int Min, int Max, int One, int Integer>
+using FnChannelBase = FnStorageBase<FnOneChannel, T, Min, Max, One, Integer>;
+template <class T, int Min, int Max, int One, int Integer>
+using FnRGBBase = FnStorageBase<FnRGBChannels, T, Min, Max, One, Integer>;
 
 template <class Base>
 struct FnRGBACol : Base {};
@@ -71,8 +71,14 @@ using FnChanF32 = FnChanf;
 // Unclamped intermediate colour of the float balancer and its clamp.
 using FnRGBf = FnRGBCol<FnRGBBase<float, INT_MIN, kFnUnbounded, 1, 0>>;
 
+// The RGBA storage formats the processors render, as one value for the
+// places that choose between them at run time (FnStorageTraits.h).
+enum class FnStorageFormat : int32_t { k8 = 0, k16 = 1, kF32 = 2 };
+constexpr int kFnStorageFormats = 3;
+
 static_assert(sizeof(FnRGBA8) == 4 && sizeof(FnRGBA16) == 8 && sizeof(FnChan16) == 2 &&
-                  sizeof(FnRGBAF32) == 16 && sizeof(FnChanF32) == 4,
+                  sizeof(FnRGBAF32) == 16 && sizeof(FnChanF32) == 4 && FnRGBA8::kChannels == 4 &&
+                  FnChan8::kChannels == 1 && FnRGBi::kChannels == 3,
               "storage pixels must be packed");
 
 // Channel access by index (0 red .. 3 alpha) for code that loops over

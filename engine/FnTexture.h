@@ -66,6 +66,30 @@ public:
         pixels_ = static_cast<Storage*>(pointer);
     }
 
+    // Wraps foreign memory whose rows lie `rowBytes` apart: `pointer` is
+    // texture row 0, row j lies j x rowBytes bytes from it.  Rows may be
+    // padded (rowBytes above a row's bytes) and may run upwards in memory
+    // (rowBytes negative, pointer on the last row in memory), as hosts
+    // hand images over.  Refused, leaving the texture empty (no pixels,
+    // size 0), when a size is negative, |rowBytes| is smaller than a row,
+    // pointer or rowBytes is not aligned for the pixel, or the rows' span
+    // does not fit in the address arithmetic.
+    bool wrap(int32_t width, int32_t height, void* pointer, ptrdiff_t rowBytes) {
+        release();
+        if (width < 0 || height < 0 || rowBytes == PTRDIFF_MIN) return false;
+        const ptrdiff_t span = rowBytes < 0 ? -rowBytes : rowBytes;
+        constexpr ptrdiff_t kAlign = ptrdiff_t(alignof(Storage));
+        if (span < ptrdiff_t(width) * kPixelSize || span % kAlign != 0 ||
+            reinterpret_cast<uintptr_t>(pointer) % uintptr_t(kAlign) != 0 ||
+            (height > 1 && span > PTRDIFF_MAX / (height - 1)))
+            return false;
+        reinitAxes(width, height);
+        setRegion(0, width, 0, height);
+        stride_ = rowBytes;
+        pixels_ = static_cast<Storage*>(pointer);
+        return true;
+    }
+
     // Walk the wrapped rows in the other direction: row 0 becomes the last
     // row in memory.
     void flipRows() {

@@ -18,35 +18,25 @@
 
 #include "engine/FnColBalancerSimd.h"
 #include "engine/FnColBalancerSimdF32.h"
-#include "engine/FnVectorRows.h"
+#include "engine/FnRowFunctions.h"
 
 namespace {
 namespace fnsimd {
 
-FN_SIMD_INLINE FnBalanceKernel toneKernel(const FnMatteKernel& k) {
-    FnBalanceKernel t;
-    t.lowlights = k.lowlights;
-    t.reciprocal = k.reciprocal;
-    t.lowEase = k.lowEase;
-    t.highEase = k.highEase;
-    return t;
-}
-
 // The weight of tonal range Tone (0 lowlights, 1 midtones, 2 highlights)
 // at positions x, as FnToneRender::weight computes it.
 template <int Tone>
-FN_SIMD_INLINE VF matteWeight(const Consts& q, VF x) {
+FN_SIMD_INLINE VF matteWeight(const ToneConsts& q, VF x) {
     const VF prod = (x - q.lowlights) * q.reciprocal;
     if constexpr (Tone == 0) return lowAt(q, prod);
     if constexpr (Tone == 2) return highAt(q, prod);
     return midOf(q, highAt(q, prod), lowAt(q, prod));
 }
 
-struct MatteConsts {
-    Consts tone;
+struct MatteConsts : ToneConsts {
     VI zero, white16, full8, order;
-    VF inv16, scale8, scale16, zerof, one;
-    explicit MatteConsts(const FnMatteKernel& k) : tone(toneKernel(k)) {
+    VF inv16, scale8, scale16;
+    explicit MatteConsts(const FnMatteKernel& k) : ToneConsts(k.curve, 1.0f) {
         zero = splat(0);
         white16 = splat(16384);
         full8 = splat(255);
@@ -54,8 +44,6 @@ struct MatteConsts {
         inv16 = splatf(6.1035156e-5f);
         scale8 = splatf(255.0f);
         scale16 = splatf(16384.0f);
-        zerof = splatf(0.0f);
-        one = splatf(1.0f);
     }
 };
 
@@ -66,13 +54,13 @@ struct MatteConsts {
 //  - 16-bit: key = sum / 3 truncated, clamped to 0..32767; position
 //    key x 2^-14.
 //  - Float: the mean, clamped to 0..1 (NaN to 0), is the position itself.
-template <FnRowFormat Format>
+template <FnStorageFormat Format>
 FN_SIMD_INLINE VF matteX(const MatteConsts& q, const unsigned char* in, Block& b, BlockF32& f) {
-    if constexpr (Format == FnRowFormat::k8) {
+    if constexpr (Format == FnStorageFormat::k8) {
         load8(in, b);
         const VI key = ((b.c[0] + b.c[1] + b.c[2]) * 683) >> 11;
         return tof(key) / q.scale8;
-    } else if constexpr (Format == FnRowFormat::k16) {
+    } else if constexpr (Format == FnStorageFormat::k16) {
         load16(in, b);
         const VI key = vmin(vmax(div3(b.c[0] + b.c[1] + b.c[2]), q.zero), splat(32767));
         return tof(key) * q.inv16;
@@ -86,12 +74,12 @@ FN_SIMD_INLINE VF matteX(const MatteConsts& q, const unsigned char* in, Block& b
 // The weight as the format stores it: times white and truncated for the
 // integer formats (w is in 0..1, so the value is in 0..white), as it is for
 // float; grey with opaque alpha.
-template <FnRowFormat Format, bool Stream>
+template <FnStorageFormat Format, bool Stream>
 FN_SIMD_INLINE void matteStore(const MatteConsts& q, VF w, unsigned char* out) {
-    if constexpr (Format == FnRowFormat::k8) {
+    if constexpr (Format == FnStorageFormat::k8) {
         const VI v = toi(w * q.scale8);
         put<Stream>(out, pack8(v, v, v, q.full8, q.order));
-    } else if constexpr (Format == FnRowFormat::k16) {
+    } else if constexpr (Format == FnStorageFormat::k16) {
         const VI v = toi(w * q.scale16);
         const VI o[3] = {v, v, v};
         store16<Stream>(out, o, q.white16);
@@ -101,26 +89,26 @@ FN_SIMD_INLINE void matteStore(const MatteConsts& q, VF w, unsigned char* out) {
     }
 }
 
-template <FnRowFormat Format, int Tone>
+template <FnStorageFormat Format, int Tone>
 void matteRow(const FnMatteKernel& k, const void* src, void* dst, int32_t n) {
     const MatteConsts q(k);
-    constexpr int kPixel = Format == FnRowFormat::k8 ? 4 : (Format == FnRowFormat::k16 ? 8 : 16);
-    walkBlocks<kPixel>(static_cast<const unsigned char*>(src), static_cast<unsigned char*>(dst), n,
-                       k.stream != 0,
-                       [&]<bool S, int P>(const unsigned char* in, unsigned char* out) {
-                           Block b[P];
-                           BlockF32 f[P];
-                           VF w[P];
-                           for (int p = 0; p < P; ++p)
-                               w[p] = matteWeight<Tone>(
-                                   q.tone, matteX<Format>(q, in + p * kLanes * kPixel, b[p], f[p]));
-                           for (int p = 0; p < P; ++p)
-                               matteStore<Format, S>(q, w[p], out + p * kLanes * kPixel);
-                       });
+    constexpr int kPixel =
+        Format == FnStorageFormat::k8 ? 4 : (Format == FnStorageFormat::k16 ? 8 : 16);
+    walkBlocks<kPixel>(
+        static_cast<const unsigned char*>(src), static_cast<unsigned char*>(dst), n, k.stream != 0,
+        [&]<bool S, int P>(const unsigned char* in, unsigned char* out) {
+            Block b[P];
+            BlockF32 f[P];
+            VF w[P];
+            for (int p = 0; p < P; ++p)
+                w[p] =
+                    matteWeight<Tone>(q, matteX<Format>(q, in + p * kLanes * kPixel, b[p], f[p]));
+            for (int p = 0; p < P; ++p) matteStore<Format, S>(q, w[p], out + p * kLanes * kPixel);
+        });
     if (k.stream) fenceStreams();
 }
 
-template <FnRowFormat Format>
+template <FnStorageFormat Format>
 void matteRowAny(const FnMatteKernel& k, const void* src, void* dst, int32_t n) {
     if (k.tone <= 0)
         matteRow<Format, 0>(k, src, dst, n);

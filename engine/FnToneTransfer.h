@@ -18,6 +18,8 @@
 
 #include <cstdint>
 
+#include "engine/FnToneCurve.h"
+
 class FnToneTransfer {
 public:
     enum : uint32_t { kDirty = 1u << 0 };
@@ -45,6 +47,17 @@ public:
     // ((e - 2) u + (3 - e)) u u in single precision, clamped to 0..1.
     static float shape(float u, float e);
     static float midFrom(float high, float low);
+
+    // The settings the curves read, and a tone transfer that evaluates them.
+    FnToneCurve curve() const { return {lowlights, reciprocal, lowEase, highEase}; }
+    static FnToneTransfer fromCurve(const FnToneCurve& c) {
+        FnToneTransfer t;
+        t.lowlights = c.lowlights;
+        t.reciprocal = c.reciprocal;
+        t.lowEase = c.lowEase;
+        t.highEase = c.highEase;
+        return t;
+    }
 
     uint32_t toneFlags = kDirty;
     float highEase = 4.0f;    // eH

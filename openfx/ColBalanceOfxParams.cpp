@@ -1,6 +1,5 @@
 #include "openfx/ColBalanceOfxParams.h"
 
-#include <cctype>
 #include <iterator>
 
 #include "openfx/FnOfxProps.h"
@@ -58,21 +57,6 @@ size_t rowOf(const ColBalanceParamSpec& p) {
     for (size_t i = 0; i < kColBalanceParams.size(); ++i)
         if (kColBalanceParams[i] == &p) return i;
     return kColBalanceParams.size();
-}
-
-// The command line's alias ("Mask red channel." -> "mask-red-channel"), with
-// '_' for '-': lower case, every run of other characters one separator.
-std::string aliasOf(const char* label) {
-    std::string out;
-    for (const char* c = label; c && *c; ++c) {
-        const auto u = static_cast<unsigned char>(*c);
-        if (std::isalnum(u))
-            out += char(std::tolower(u));
-        else if (!out.empty() && out.back() != '_')
-            out += '_';
-    }
-    while (!out.empty() && out.back() == '_') out.pop_back();
-    return out;
 }
 
 const char* text(uint32_t id) {
@@ -153,7 +137,7 @@ const std::string& ColBalanceOfxParams::nameOf(const ColBalanceParamSpec& p) {
     static const auto names = [] {
         std::array<std::string, kColBalanceParams.size()> n;
         for (size_t i = 0; i < n.size(); ++i)
-            n[i] = aliasOf(fnLoadString(kColBalanceParams[i]->nameId));
+            n[i] = fnNameAlias(text(kColBalanceParams[i]->nameId), '_');
         return n;
     }();
     static const std::string none;

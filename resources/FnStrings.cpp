@@ -1,6 +1,7 @@
 #include "resources/FnStrings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace {
@@ -104,4 +105,17 @@ const char* fnLoadString(uint32_t id) {
     auto it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
                                [](const Entry& e, uint32_t v) { return e.id < v; });
     return it != std::end(kStrings) && it->id == id ? it->text : nullptr;
+}
+
+std::string fnNameAlias(std::string_view name, char separator) {
+    std::string out;
+    for (const char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalnum(u))
+            out += char(std::tolower(u));
+        else if (!out.empty() && out.back() != separator)
+            out += separator;
+    }
+    while (!out.empty() && out.back() == separator) out.pop_back();
+    return out;
 }

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "effect/ColBalanceApi.h"
-#include "host/ProgramFolder.h"
+#include "host/common/ProgramFolder.h"
 #include "host/editor/EditorSession.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/window/FnControlState.h"

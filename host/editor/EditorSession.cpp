@@ -1,6 +1,8 @@
 // The editor's module, parameters, input and render worker.
 #include "host/editor/EditorSession.h"
 
+#include "host/common/ImageFile.h"
+
 #include <QMetaObject>
 #include <QTimer>
 

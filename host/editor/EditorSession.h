@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "host/FramePattern.h"
-#include "host/ModuleSession.h"
+#include "host/common/FramePattern.h"
+#include "host/common/ModuleSession.h"
 #include "host/editor/ParamDocument.h"
 #include "host/editor/RenderWorker.h"
 

@@ -25,10 +25,12 @@
 
 #include <filesystem>
 
+#include "host/common/StderrCapture.h"
 #include "host/editor/EditorPages.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/PageView.h"
 #include "host/editor/ParamPanel.h"
+#include "host/editor/RecoveryKeeper.h"
 #include "host/editor/SequenceExport.h"
 #include "host/editor/ViewerWidget.h"
 
@@ -100,6 +102,7 @@ EditorWindow::~EditorWindow() {
     // mirrors of the pages before the pages, the pages before the viewer
     // that was there first.
     delete export_.data();
+    recovery_.reset();
     delete tabs_;
     panel_ = nullptr;
     tabs_ = nullptr;
@@ -333,6 +336,13 @@ void EditorWindow::onRendered(const RenderResult& r) {
     }
 }
 
+void EditorWindow::say(const QString& message) {
+    // Past a capture of standard error that a frame being read on the
+    // render thread may hold.
+    StderrCapture::toTerminal(("colbalance-editor: " + message + "\n").toStdString());
+    showMessage(message);
+}
+
 void EditorWindow::showMessage(const QString& message) {
     lastMessage_ = message;
     statusBar()->showMessage(message, 15000);
@@ -348,7 +358,62 @@ void EditorWindow::updateTitle() {
 
 bool EditorWindow::openInput(const std::string& in, std::optional<FrameRange> frames,
                              std::string& error) {
-    return session_->setInput(in, frames, error);
+    if (!session_->setInput(in, frames, error)) return false;
+    if (recovery_) offerRecovery();
+    return true;
+}
+
+void EditorWindow::keepRecovery(const std::string& folder) {
+    if (!panel_) return;  // no module, no parameters
+    recovery_ = std::make_unique<RecoveryKeeper>(session_->document(), folder);
+    recovery_->setParamsFile(s(paramsPath_));
+    connect(recovery_.get(), &RecoveryKeeper::failed, this,
+            [this](const QString& message) { say(message); });
+    if (session_->hasInput()) offerRecovery();
+}
+
+void EditorWindow::offerRecovery() {
+    RecoveryState left;
+    std::string message;
+    switch (recovery_->follow(session_->input(), left, message)) {
+    case RecoveryKeeper::Left::Nothing: break;
+    case RecoveryKeeper::Left::Elsewhere:
+    case RecoveryKeeper::Left::Unreadable:
+        // Said once: an unusable file is set aside, and the next start
+        // finds none.
+        say(q(message));
+        break;
+    case RecoveryKeeper::Left::Work: {
+        QMessageBox box(QMessageBox::Question, "Restore unsaved parameters",
+                        "colbalance-editor ended without closing while the parameters of " +
+                            QFileInfo(q(session_->input())).fileName() +
+                            " were not saved. Restore them, with their undo steps?",
+                        QMessageBox::NoButton, this);
+        QPushButton* restore = box.addButton("Restore", QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton("Discard", QMessageBox::DestructiveRole);
+        restore->setObjectName("restore");
+        discard->setObjectName("discard");
+        box.setDefaultButton(restore);
+        box.exec();
+        std::string error;
+        if (box.clickedButton() != restore) {
+            recovery_->drop();
+        } else if (session_->document().restore(left.settings, left.history, error)) {
+            setParamsPath(q(left.paramsFile));
+            showMessage("Restored the unsaved parameters");
+        } else {
+            say(q(recovery_->setAside("the effect refuses them: " + error)));
+        }
+        break;
+    }
+    }
+    recovery_->keep();
+}
+
+void EditorWindow::setParamsPath(const QString& path) {
+    paramsPath_ = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    if (recovery_) recovery_->setParamsFile(s(paramsPath_));
+    updateTitle();
 }
 
 bool EditorWindow::loadParams(const std::string& path, std::string& error) {
@@ -357,15 +422,13 @@ bool EditorWindow::loadParams(const std::string& path, std::string& error) {
     ParamDocument& doc = session_->document();
     if (!doc.load(values, "Open " + QFileInfo(q(path)).fileName(), error)) return false;
     doc.undoStack()->setClean();
-    paramsPath_ = q(path);
-    updateTitle();
+    setParamsPath(q(path));
     return true;
 }
 
 bool EditorWindow::saveParams(const std::string& path, std::string& error) {
     if (!session_->document().save(path, error)) return false;
-    paramsPath_ = q(path);
-    updateTitle();
+    setParamsPath(q(path));
     showMessage("Saved " + paramsPath_);
     return true;
 }
@@ -484,6 +547,8 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (export_) export_->cancel();
+    // Saved or discarded as the user said: nothing is left to recover.
+    if (recovery_) recovery_->drop();
     event->accept();
 }
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "host/FramePattern.h"
+#include "host/common/FramePattern.h"
 
 class EditorPages;
 class EditorSession;
@@ -28,6 +28,7 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTabWidget;
+class RecoveryKeeper;
 class SequenceExport;
 class ViewerWidget;
 struct ExportPlan;
@@ -42,8 +43,15 @@ public:
     // Loads the module (the effect and its parameter list); false with the
     // reason, and the window is of no use.
     bool openModule(const std::string& modulePath, std::string& error);
-    // An image or a sequence (see EditorSession::setInput).
+    // An image or a sequence (see EditorSession::setInput).  With recovery
+    // kept, offers the work an editor that ended without closing left for
+    // it (Restore or Discard).
     bool openInput(const std::string& in, std::optional<FrameRange> frames, std::string& error);
+    // Keeps the unsaved parameters of each input in a recovery file in
+    // `folder` (RecoveryKeeper.h) from now on; colbalance-editor does,
+    // tools and tests that show the window need not.
+    void keepRecovery(const std::string& folder);
+    RecoveryKeeper* recovery() const { return recovery_.get(); }
     // Replaces every parameter with a params file's (one undo step); the
     // file becomes the one Save writes, and the parameters count as saved.
     bool loadParams(const std::string& path, std::string& error);
@@ -69,6 +77,9 @@ public:
 
     // A message in the status bar, and the last one shown.
     void showMessage(const QString& message);
+    // The same, also on standard error: what must reach a user who looks
+    // at the terminal only (a recovery file set aside).
+    void say(const QString& message);
     const QString& lastMessage() const { return lastMessage_; }
 
 protected:
@@ -93,6 +104,10 @@ private:
     bool saveAs();
     void exportDialog();
     void setFrameControls(long frame);
+    // The file Save writes, as the title and the recovery file name it.
+    void setParamsPath(const QString& path);
+    // Asks whether to restore the work left for the input just opened.
+    void offerRecovery();
 
     EditorWindowSystem& system_;
     std::unique_ptr<EditorSession> session_;
@@ -109,6 +124,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPointer<SequenceExport> export_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     QString paramsPath_;
     QString lastMessage_;
 };

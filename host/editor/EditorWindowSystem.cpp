@@ -2,20 +2,15 @@
 #include "host/editor/EditorWindowSystem.h"
 
 #include <algorithm>
-#include <cstdlib>
+
+#include "host/common/HeadlessDisplay.h"
 
 EditorWindowSystem::~EditorWindowSystem() {
     if (installed_) FnWindowSystem::Install(nullptr);
 }
 
 bool EditorWindowSystem::open(std::string& error) {
-    // Before the first EGL call; a driver the caller chose is kept.
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
-    setenv("GALLIUM_DRIVER", "llvmpipe", 0);
-    if (!headless_.Open()) {
-        error = "no OpenGL to draw with: " + headless_.Error();
-        return false;
-    }
+    if (!HeadlessDisplay::openSystem(headless_, error)) return false;
     FnWindowSystem::Install(this);
     installed_ = true;
     return true;

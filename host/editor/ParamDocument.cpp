@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/StagedFile.h"
+#include "host/common/OutputBatch.h"
 
 namespace {
 
@@ -38,6 +38,7 @@ public:
         for (auto it = changes_.rbegin(); it != changes_.rend(); ++it)
             doc_.put(it->before, nullptr);
     }
+    const std::vector<Change>& changes() const { return changes_; }
 
 private:
     ParamDocument& doc_;
@@ -165,11 +166,17 @@ bool ParamDocument::setKey(size_t index, double time, bool on, std::string* erro
     return ok;
 }
 
-bool ParamDocument::load(const ParamValues& values, const QString& label, std::string& error) {
+std::vector<ParamSetting> ParamDocument::overDefaults(
+    const std::vector<ParamSetting>& values) const {
     std::vector<ParamSetting> next(settings_.size());
     for (size_t i = 0; i < next.size(); ++i) next[i] = {i, params()[i].defaultValue, {}};
-    for (const ParamSetting& s : values.settings())
+    for (const ParamSetting& s : values)
         if (s.index < next.size()) next[s.index] = s;
+    return next;
+}
+
+bool ParamDocument::load(const ParamValues& values, const QString& label, std::string& error) {
+    const std::vector<ParamSetting> next = overDefaults(values.settings());
     beginEdit(label);
     bool ok = true;
     for (const ParamSetting& s : next) {
@@ -188,11 +195,68 @@ bool ParamDocument::load(const ParamValues& values, const QString& label, std::s
     return ok;
 }
 
+ParamHistory ParamDocument::history() const {
+    ParamHistory h;
+    // Every command on the stack is a Step: nothing else is pushed.
+    for (int i = 0; i < undo_.count(); ++i) {
+        const auto* step = static_cast<const Step*>(undo_.command(i));
+        h.steps.push_back({step->text(), step->changes()});
+    }
+    h.index = undo_.index();
+    h.clean = undo_.cleanIndex();
+    return h;
+}
+
+bool ParamDocument::putAll(const std::vector<ParamSetting>& next, std::string& error) {
+    const std::vector<ParamSetting> before = settings_;
+    for (const ParamSetting& s : next)
+        if (!put(s, &error)) {
+            for (const ParamSetting& b : before) put(b, nullptr);
+            return false;
+        }
+    return true;
+}
+
+bool ParamDocument::restore(const std::vector<ParamSetting>& current, const ParamHistory& history,
+                            std::string& error) {
+    const int count = int(history.steps.size());
+    if (history.index < 0 || history.index > count || history.clean < -1 || history.clean > count) {
+        error = "the undo position lies outside its steps";
+        return false;
+    }
+    for (const ParamHistory::Step& step : history.steps)
+        for (const Change& c : step.changes)
+            if (c.index >= settings_.size() || c.before.index != c.index ||
+                c.after.index != c.index) {
+                error = "an undo step names no parameter of the effect";
+                return false;
+            }
+    if (depth_ > 0) {
+        error = "an edit is in progress";
+        return false;
+    }
+    if (!putAll(overDefaults(current), error)) return false;
+    // The steps are pushed as done (a step's first redo does nothing), then
+    // the ones past the position are undone, which leaves every parameter
+    // they touch as it was at the position: the settings restored above.
+    undo_.clear();
+    for (int i = 0; i < count; ++i) {
+        if (i == history.clean) undo_.setClean();
+        undo_.push(
+            new Step(*this, history.steps[size_t(i)].label, history.steps[size_t(i)].changes));
+    }
+    if (history.clean == count)
+        undo_.setClean();
+    else if (history.clean < 0)
+        undo_.resetClean();
+    undo_.setIndex(history.index);
+    return true;
+}
+
 std::string ParamDocument::toJson() const { return ParamValues::toJson(params(), settings_); }
 
 bool ParamDocument::save(const std::string& path, std::string& error) {
-    StagedFile file;
-    if (!file.stage(path, toJson(), error) || !file.commit(error)) return false;
+    if (!writeTextFile(path, toJson(), error)) return false;
     undo_.setClean();
     return true;
 }

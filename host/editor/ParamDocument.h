@@ -22,8 +22,27 @@
 #include <string>
 #include <vector>
 
-#include "host/ModuleSession.h"
-#include "host/ParamValues.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/ParamValues.h"
+
+// One parameter's setting before and after an undo step.
+struct ParamChange {
+    size_t index;
+    ParamSetting before, after;
+};
+
+// The undo stack as it can be kept outside the editor: each step's name and
+// changes, the position (steps done) and the step count at which the
+// parameters were last saved or opened (-1 when no position is).
+struct ParamHistory {
+    struct Step {
+        QString label;
+        std::vector<ParamChange> changes;
+    };
+    std::vector<Step> steps;
+    int index = 0;
+    int clean = 0;
+};
 
 class ParamDocument : public QObject {
     Q_OBJECT
@@ -35,6 +54,7 @@ public:
     const std::vector<ParamInfo>& params() const { return session_.params(); }
     size_t count() const { return settings_.size(); }
     const ParamSetting& setting(size_t index) const { return settings_[index]; }
+    const std::vector<ParamSetting>& settings() const { return settings_; }
     // The value a frame at `time` renders with, as the effect tells it.
     double valueAt(size_t index, double time) const;
     bool hasKeys(size_t index) const { return !settings_[index].keys.empty(); }
@@ -59,6 +79,16 @@ public:
     // params file).  One step.
     bool load(const ParamValues& values, const QString& label, std::string& error);
 
+    // The undo stack as it stands.
+    ParamHistory history() const;
+    // Replaces every parameter with `current` (over the defaults) and the
+    // undo stack with `history`, whose steps lead to those settings: what
+    // an editor that ended without closing kept.  No step of its own; false
+    // with the reason, and nothing changed, when they do not fit the
+    // parameters.
+    bool restore(const std::vector<ParamSetting>& current, const ParamHistory& history,
+                 std::string& error);
+
     // The settings as a params file (every parameter, keys included).
     std::string toJson() const;
     // Writes toJson() atomically and marks the document saved.
@@ -74,13 +104,15 @@ signals:
 private:
     class Step;
     friend class Step;
-    struct Change {
-        size_t index;
-        ParamSetting before, after;
-    };
+    using Change = ParamChange;
 
     // Writes a setting to the effect and the model; no undo record.
     bool put(const ParamSetting& s, std::string* error);
+    // Every parameter at its default, `values` over them.
+    std::vector<ParamSetting> overDefaults(const std::vector<ParamSetting>& values) const;
+    // Writes every setting; on a refusal puts back what was there.  No
+    // undo record.
+    bool putAll(const std::vector<ParamSetting>& next, std::string& error);
     // Records the setting's state before a change in the open bracket.
     void remember(size_t index);
 

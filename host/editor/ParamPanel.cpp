@@ -96,6 +96,7 @@ void ParamPanel::build() {
             auto* h = new QHBoxLayout(line);
             h->setContentsMargins(0, 0, 0, 0);
             row.key = new QToolButton;
+            row.key->setObjectName("key:" + name);
             row.key->setCheckable(true);
             row.key->setAutoRaise(true);
             row.key->setToolTip("Key " + name + " at this frame (click again to remove the key)");

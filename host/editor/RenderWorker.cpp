@@ -3,7 +3,8 @@
 
 #include <chrono>
 
-#include "host/ModuleSession.h"
+#include "host/common/FrameConvert.h"
+#include "host/common/ModuleSession.h"
 
 RenderWorker::RenderWorker(Deliver deliver)
     : deliver_(std::move(deliver)), context_(DsExecutionContext::create()) {
@@ -103,7 +104,7 @@ RenderResult RenderWorker::render(RenderJob& job) {
     view->width = output.width;
     view->height = output.height;
     if (output.depth == PixelDepth::Eight)
-        view->rgba = std::move(output.rgba8);
+        view->rgba = std::move(output.bytes);
     else
         view->rgba = displayPixels(output);
     r.after = std::move(view);

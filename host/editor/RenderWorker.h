@@ -21,7 +21,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/ImageFile.h"
+#include "host/common/FrameImage.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
 #include "platform/dssdk/DSEffect.h"

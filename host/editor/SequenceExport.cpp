@@ -3,9 +3,10 @@
 
 #include <QMetaObject>
 
-#include "host/CommandArgs.h"
-#include "host/ImageFile.h"
-#include "host/ModuleSession.h"
+#include "host/common/ImageFile.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/OutputBatch.h"
+#include "host/common/UserText.h"
 
 bool SequenceExport::check(const ExportPlan& plan, std::string& error) {
     if (plan.output.empty()) {
@@ -14,6 +15,12 @@ bool SequenceExport::check(const ExportPlan& plan, std::string& error) {
     }
     if (plan.frames.last > plan.frames.first && !hasFramePattern(plan.output)) {
         error = "the output needs a frame pattern (%04d or ####) to hold several frames";
+        return false;
+    }
+    const std::string first = expandFramePattern(plan.output, plan.frames.first);
+    if (!checkOutputTarget(first, "the output " + quotedText(first), error)) return false;
+    if (!canWriteImage(first)) {
+        error = "no image format has the file name ending of " + quotedText(first);
         return false;
     }
     for (long f = plan.frames.first; f <= plan.frames.last; ++f)

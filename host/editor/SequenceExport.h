@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "host/FramePattern.h"
+#include "host/common/FramePattern.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
 #include "platform/dssdk/DSEffect.h"

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "host/ModuleSession.h"
+#include "host/common/ModuleSession.h"
 
 namespace {
 

@@ -8,10 +8,11 @@
 
 #include <cstdio>
 
-#include "host/ImageFile.h"
-#include "host/ModuleSession.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/OutputBatch.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"
+#include "host/editor/RecoveryFile.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     const QStringList rest = args.positionalArguments();
     if (rest.size() > 1) return fail("one IN at most; see --help");
 
-    installInterruptCleanup();
+    installOutputCleanup("colbalance-editor");
     EditorWindowSystem system;
     std::string error;
     if (!system.open(error)) return fail(QString::fromStdString(error));
@@ -50,9 +51,12 @@ int main(int argc, char** argv) {
     if (!window.openModule(defaultModulePath(), error)) return fail(QString::fromStdString(error));
     window.show();
     // Problems with the files given are said in the window, which stays.
-    if (!rest.isEmpty() && !window.openInput(rest[0].toStdString(), range, error))
-        QMessageBox::warning(&window, "Open", QString::fromStdString(error));
+    // The parameters file first: work an editor left unsaved for IN is
+    // newer, and is offered over it.
     if (args.isSet(params) && !window.loadParams(args.value(params).toStdString(), error))
         QMessageBox::warning(&window, "Open Parameters", QString::fromStdString(error));
+    window.keepRecovery(RecoveryFile::defaultFolder());
+    if (!rest.isEmpty() && !window.openInput(rest[0].toStdString(), range, error))
+        QMessageBox::warning(&window, "Open", QString::fromStdString(error));
     return app.exec();
 }

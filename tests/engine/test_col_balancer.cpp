@@ -13,8 +13,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/FnColBalancer.h"
-#include "engine/FnParallel.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
 
@@ -53,40 +52,6 @@ bool samePixels(const std::vector<P>& a, const std::vector<P>& b) {
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(P)) == 0;
 }
 
-FnBalanceParams randomParams(std::mt19937& rng) {
-    std::uniform_real_distribution<double> hue(-720, 720), sat(0, 250), lum(-100, 100), pct(0, 100);
-    std::uniform_int_distribution<int> coin(0, 3);
-    FnBalanceParams p;
-    for (double* h : {&p.masterHue, &p.lowHue, &p.midHue, &p.highHue}) *h = hue(rng);
-    for (double* s : {&p.masterSaturation, &p.lowSaturation, &p.midSaturation, &p.highSaturation})
-        *s = coin(rng) ? sat(rng) : 0;
-    for (double* l : {&p.masterLum, &p.lowLum, &p.midLum, &p.highLum})
-        *l = coin(rng) == 0 ? lum(rng) : 0;
-    for (double* t : {&p.lowlights, &p.highlights, &p.lowlightsEase, &p.highlightsEase})
-        *t = pct(rng);
-    p.preserveLuminance = coin(rng) & 1;
-    p.maskAlpha = coin(rng) >= 2 ? 2 : 1;
-    return p;
-}
-
-// Runs a freshly set-up balancer (heap: the 16-bit one is large).
-template <class B, class Img>
-void balance(const FnBalanceParams& p, Img& src, Img& dst,
-             FnBalancePath path = FnBalancePath::kAuto, int fieldMode = 0) {
-    auto b = std::make_unique<B>();
-    SetupBalancer(*b, p);
-    b->setBalancePath(path);
-    b->setFieldMode(fieldMode);
-    b->run(&src, &dst);
-}
-
-FnRGBA8 px8(int r, int g, int b, int a = 255) {
-    return FnRGBA8{{uint8_t(r), uint8_t(g), uint8_t(b), uint8_t(a)}};
-}
-FnRGBA16 px16(int r, int g, int b, int a = 16384) {
-    return FnRGBA16{{short(r), short(g), short(b), short(a)}};
-}
-
 template <class B, class P>
 P balanceOne(const FnBalanceParams& p, P in, FnBalancePath path = FnBalancePath::kAuto) {
     FnTexture<P, FnRGBAf> src(1, 1), dst(1, 1);
@@ -94,10 +59,6 @@ P balanceOne(const FnBalanceParams& p, P in, FnBalancePath path = FnBalancePath:
     balance<B>(p, src, dst, path);
     return *dst.at(0, 0);
 }
-
-struct ThreadCountGuard {
-    ~ThreadCountGuard() { fnSetThreadCountForTesting(0); }
-};
 
 }  // namespace
 
@@ -254,7 +215,7 @@ TEST(ColBalancer, VectorPathsMatchScalar) {
     FnImage8 s8(203, 24), r8(203, 24), v8(203, 24);
     FnImage16 s16(203, 24), r16(203, 24), v16(203, 24);
     for (int set = 0; set < 400; ++set) {
-        FnBalanceParams p = randomParams(rng);
+        FnBalanceParams p = randomBalanceParams(rng);
         if (set % 10 == 9) {  // extreme offsets: means beyond the edges
             p.masterLum = set % 20 == 9 ? 1e30 : -500;
             p.highSaturation = 1e6;
@@ -331,7 +292,7 @@ TEST(ColBalancer, VectorPathsMatchScalarOnEveryColour) {
     }
     std::mt19937 rng(99);
     for (int pl : {0, 1}) {
-        FnBalanceParams p = randomParams(rng);
+        FnBalanceParams p = randomBalanceParams(rng);
         p.preserveLuminance = pl;
         p.maskAlpha = 2;
         p.masterLum = 7;
@@ -344,7 +305,7 @@ TEST(ColBalancer, VectorPathsMatchScalarOnEveryColour) {
 TEST(ColBalancer, BandsFieldsAndRegions) {
     ThreadCountGuard guard;
     std::mt19937 rng(5);
-    FnBalanceParams p = randomParams(rng);
+    FnBalanceParams p = randomBalanceParams(rng);
     p.masterSaturation = 80;
     FnImage16 src(53, 41), dst(53, 41);
     fillRandom(src, rng, -1000, 20000);
@@ -401,7 +362,7 @@ TEST(ColBalancer, BandsFieldsAndRegions) {
 // what the edge rule puts at each position, balanced.
 TEST(ColBalancer, EdgeModeRuns) {
     std::mt19937 rng(8);
-    FnBalanceParams p = randomParams(rng);
+    FnBalanceParams p = randomBalanceParams(rng);
     p.masterSaturation = 60;
     FnImage8 src(23, 6);
     fillRandom(src, rng, 0, 255);

@@ -12,8 +12,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/FnColBalancerF32.h"
-#include "engine/FnParallel.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
 
@@ -42,8 +41,6 @@ const std::vector<float>& trickyValues() {
     return v;
 }
 
-FnRGBAF32 pxf(float r, float g, float b, float a = 1.0f) { return FnRGBAF32{{r, g, b, a}}; }
-
 std::vector<FnRGBAF32> pixelsOf(const FnImageF32& img) {
     std::vector<FnRGBAF32> v;
     for (int y = 0; y < img.height(); ++y)
@@ -57,38 +54,12 @@ bool sameBits(const FnImageF32& a, const FnImageF32& b) {
     return pa.size() == pb.size() && std::memcmp(pa.data(), pb.data(), pa.size() * 16) == 0;
 }
 
-template <class B, class Img>
-void balance(const FnBalanceParams& p, Img& src, Img& dst,
-             FnBalancePath path = FnBalancePath::kAuto) {
-    auto b = std::make_unique<B>();
-    SetupBalancer(*b, p);
-    b->setBalancePath(path);
-    b->run(&src, &dst);
-}
-
 FnRGBAF32 balanceOne(const FnBalanceParams& p, FnRGBAF32 in,
                      FnBalancePath path = FnBalancePath::kScalar) {
     FnImageF32 src(1, 1), dst(1, 1);
     *src.at(0, 0) = in;
     balance<FnColBalancerF32>(p, src, dst, path);
     return *dst.at(0, 0);
-}
-
-FnBalanceParams randomParams(std::mt19937& rng, double maxSat) {
-    std::uniform_real_distribution<double> hue(-720, 720), sat(0, maxSat), lum(-60, 60),
-        pct(0, 100);
-    std::uniform_int_distribution<int> coin(0, 3);
-    FnBalanceParams p;
-    for (double* h : {&p.masterHue, &p.lowHue, &p.midHue, &p.highHue}) *h = hue(rng);
-    for (double* s : {&p.masterSaturation, &p.lowSaturation, &p.midSaturation, &p.highSaturation})
-        *s = coin(rng) ? sat(rng) : 0;
-    for (double* l : {&p.masterLum, &p.lowLum, &p.midLum, &p.highLum})
-        *l = coin(rng) == 0 ? lum(rng) : 0;
-    for (double* t : {&p.lowlights, &p.highlights, &p.lowlightsEase, &p.highlightsEase})
-        *t = pct(rng);
-    p.preserveLuminance = coin(rng) & 1;
-    p.maskAlpha = coin(rng) >= 2 ? 2 : 1;
-    return p;
 }
 
 }  // namespace
@@ -197,7 +168,7 @@ TEST(ColBalancerF32, NonFiniteSamplesPassAndStayContained) {
     std::uniform_real_distribution<float> unit(-0.2f, 1.5f);
     std::uniform_int_distribution<int> pick(0, int(t.size()) - 1), chan(0, 3);
     for (int set = 0; set < 24; ++set) {
-        FnBalanceParams p = randomParams(rng, 250);
+        FnBalanceParams p = randomBalanceParams(rng, 250, 60);
         p.preserveLuminance = set & 1;
         p.maskAlpha = set & 2 ? 2 : 1;
         for (int y = 0; y < 8; ++y)
@@ -256,7 +227,7 @@ TEST(ColBalancerF32, AgreesWithSixteenBitWithinItsQuantisation) {
         const bool preserve = set & 1;
         // With Preserve Luminance the 16-bit clamp also desaturates above
         // 32767; saturations below 45 % keep every sum under it.
-        FnBalanceParams p = randomParams(rng, preserve ? 45 : 250);
+        FnBalanceParams p = randomBalanceParams(rng, preserve ? 45 : 250, 60);
         p.preserveLuminance = preserve;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
@@ -317,7 +288,7 @@ TEST(ColBalancerF32, VectorPathsMatchScalar) {
     std::uniform_real_distribution<float> wide(-0.5f, 3.5f);
     std::uniform_int_distribution<int> pick(0, int(t.size()) - 1), often(0, 7);
     for (int set = 0; set < 400; ++set) {
-        FnBalanceParams p = randomParams(rng, 250);
+        FnBalanceParams p = randomBalanceParams(rng, 250, 60);
         if (set % 10 == 9) {  // extreme settings
             p.masterLum = set % 20 == 9 ? 1e30 : -500;
             p.highSaturation = 1e6;
@@ -335,7 +306,7 @@ TEST(ColBalancerF32, VectorPathsMatchScalar) {
         }
     }
     // In place: source and destination are the same image.
-    FnBalanceParams p = randomParams(rng, 100);
+    FnBalanceParams p = randomBalanceParams(rng, 100, 60);
     p.preserveLuminance = 1;
     p.masterSaturation = 80;
     balance<FnColBalancerF32>(p, src, ref, FnBalancePath::kScalar);
@@ -345,7 +316,7 @@ TEST(ColBalancerF32, VectorPathsMatchScalar) {
 
 TEST(ColBalancerF32, BandsAndFillRuns) {
     std::mt19937 rng(6);
-    FnBalanceParams p = randomParams(rng, 100);
+    FnBalanceParams p = randomBalanceParams(rng, 100, 60);
     p.masterSaturation = 60;
     FnImageF32 src(29, 37), first(29, 37), dst(29, 37);
     std::uniform_real_distribution<float> unit(0.0f, 2.0f);

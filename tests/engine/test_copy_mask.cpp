@@ -7,15 +7,11 @@
 
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
 
 constexpr int kBandCounts[] = {1, 2, 7};
-
-struct ThreadCountGuard {
-    explicit ThreadCountGuard(int n) { fnSetThreadCountForTesting(n); }
-    ~ThreadCountGuard() { fnSetThreadCountForTesting(0); }
-};
 
 FnFrameContext frame(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t field = 0,
                      FnInterruptState* interrupt = nullptr) {

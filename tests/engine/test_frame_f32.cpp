@@ -12,28 +12,15 @@
 
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
-#include "engine/FnToneRender.h"
-#include "engine/FnToneRenderF32.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 const float kNaN = std::bit_cast<float>(0x7fc0beefu);
 
-FnRGBAF32 pxf(float r, float g, float b, float a = 1.0f) { return FnRGBAF32{{r, g, b, a}}; }
-
 bool sameBits(float a, float b) { return std::memcmp(&a, &b, 4) == 0; }
 bool sameBits(const FnRGBAF32& a, const FnRGBAF32& b) { return std::memcmp(&a, &b, 16) == 0; }
-
-template <class R, class P>
-P matteOf(const FnBalanceParams& p, P in) {
-    FnTexture<P, FnRGBAf> src(1, 1), dst(1, 1);
-    *src.at(0, 0) = in;
-    auto t = std::make_unique<R>();
-    setupToneRender(*t, p);
-    t->run(&src, &dst);
-    return *dst.at(0, 0);
-}
 
 FnBalanceParams matteParams(int renderTone) {
     FnBalanceParams p;

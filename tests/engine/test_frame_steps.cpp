@@ -12,17 +12,11 @@
 #include <vector>
 
 #include "engine/FnColBalancer.h"
-#include "engine/FnColBalancerF32.h"
 #include "engine/FnFrameSteps.h"
 #include "engine/FnToneRender.h"
-#include "engine/FnToneRenderF32.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
-
-struct ThreadCountGuard {
-    explicit ThreadCountGuard(int n) { fnSetThreadCountForTesting(n); }
-    ~ThreadCountGuard() { fnSetThreadCountForTesting(0); }
-};
 
 template <class Img>
 void fillBytes(Img& img, std::mt19937& rng) {

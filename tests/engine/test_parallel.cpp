@@ -9,13 +9,9 @@
 #include <vector>
 
 #include "engine/FnParallel.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
-
-struct ThreadCountGuard {
-    explicit ThreadCountGuard(int n) { fnSetThreadCountForTesting(n); }
-    ~ThreadCountGuard() { fnSetThreadCountForTesting(0); }
-};
 
 std::vector<int> bandSizes(int32_t rows, int n) {
     std::vector<int> sizes;

@@ -8,13 +8,9 @@
 
 #include "engine/FnImgProc.h"
 #include "engine/Imager.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
-
-struct ThreadCountGuard {
-    explicit ThreadCountGuard(int n) { fnSetThreadCountForTesting(n); }
-    ~ThreadCountGuard() { fnSetThreadCountForTesting(0); }
-};
 
 // Adds 1 to red and counts visits in alpha; records each band's rows.
 class Bump : public FnImgProc2<FnImage8, FnImage8>,

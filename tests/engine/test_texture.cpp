@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "engine/FnTexture.h"
@@ -116,6 +118,47 @@ TEST(Texture, OwnedWrappedAndSharedPixels) {
     flipped.flipRows();
     EXPECT_EQ(flipped.at(0, 0)->r, 77);
     flipped.allocate();
+}
+
+// Hosts hand rows with padding, or running upwards in memory; a stride
+// that cannot hold a row, or would misalign or overflow, is refused.
+TEST(Texture, WrapsRowsAnyStrideApart) {
+    // 3 x 4 pixels of 16-bit RGBA, rows 40 bytes apart (24 of pixels).
+    std::vector<FnRGBA16> host(5 * 4);
+    for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 5; ++i) host[size_t(j * 5 + i)].r = short(10 * j + i);
+    FnImage16 down;
+    ASSERT_TRUE(down.wrap(3, 4, host.data(), 40));
+    EXPECT_EQ(down.stride(), 40);
+    EXPECT_EQ(down.at(2, 3)->r, 32);
+    // Upwards: row 0 is the last row in memory.
+    FnImage16 up;
+    ASSERT_TRUE(up.wrap(3, 4, host.data() + 15, -40));
+    EXPECT_EQ(up.at(0, 0)->r, 30);
+    EXPECT_EQ(up.at(2, 3)->r, 2);
+    const FnByteRange r = up.byteRange();
+    EXPECT_EQ(r.begin, reinterpret_cast<const unsigned char*>(host.data()));
+    EXPECT_EQ(r.end, reinterpret_cast<const unsigned char*>(host.data() + 15 + 3));
+    // Exactly a row, and a zero-sized image, are fine.
+    EXPECT_TRUE(down.wrap(5, 4, host.data(), 40));
+    EXPECT_TRUE(down.wrap(0, 0, nullptr, 0));
+
+    // Refused: the texture is left without pixels and without size.
+    auto refused = [](FnImage16& t) {
+        return t.pixels() == nullptr && t.width() == 0 && t.height() == 0;
+    };
+    for (ptrdiff_t stride : {ptrdiff_t(23), ptrdiff_t(-16), ptrdiff_t(0), ptrdiff_t(41),
+                             PTRDIFF_MIN, PTRDIFF_MAX - 1}) {
+        FnImage16 t;
+        EXPECT_FALSE(t.wrap(3, 4, host.data(), stride)) << stride;
+        EXPECT_TRUE(refused(t)) << stride;
+    }
+    FnImage16 t(2, 2);  // an owned block is released first
+    EXPECT_FALSE(t.wrap(3, 4, reinterpret_cast<char*>(host.data()) + 1, 40));  // misaligned
+    EXPECT_TRUE(refused(t));
+    EXPECT_FALSE(t.wrap(-1, 4, host.data(), 40));
+    EXPECT_FALSE(t.wrap(3, -4, host.data(), 40));
+    EXPECT_TRUE(refused(t));
 }
 
 TEST(Texture, BilinearSamplesBlendInteriorPixels) {

@@ -5,8 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "engine/FnParallel.h"
-#include "engine/FnToneRender.h"
+#include "tests/engine/EngineTesting.h"
 
 namespace {
 
@@ -18,23 +17,6 @@ FnBalanceParams matteParams(int renderTone, double lowEase = 100, double highEas
     p.highlightsEase = highEase;
     p.renderTone = renderTone;
     return p;
-}
-
-template <class R, class P>
-P matteOf(const FnBalanceParams& p, P in) {
-    FnTexture<P, FnRGBAf> src(1, 1), dst(1, 1);
-    *src.at(0, 0) = in;
-    auto t = std::make_unique<R>();
-    setupToneRender(*t, p);
-    t->run(&src, &dst);
-    return *dst.at(0, 0);
-}
-
-FnRGBA8 px8(int r, int g, int b, int a = 255) {
-    return FnRGBA8{{uint8_t(r), uint8_t(g), uint8_t(b), uint8_t(a)}};
-}
-FnRGBA16 px16(int r, int g, int b, int a = 16384) {
-    return FnRGBA16{{short(r), short(g), short(b), short(a)}};
 }
 
 }  // namespace

@@ -15,11 +15,9 @@
 #include <vector>
 
 #include "engine/FnColBalancer.h"
-#include "engine/FnColBalancerF32.h"
 #include "engine/FnDsMaskFixer.h"
 #include "engine/FnDsPaintCombiner.h"
 #include "engine/FnToneRender.h"
-#include "engine/FnToneRenderF32.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "host/FrameConvert.h"
-#include "host/ImageFile.h"
+#include "host/common/FrameConvert.h"
+#include "host/common/ImageFile.h"
 
 using OIIO::TypeDesc;
 
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FileInfo like;
         like.spec = s;
         unpackFrame(s, t, raw.data(), frame, like.extra);
-        if (frame.rgba8.size() + frame.rgba16.size() + frame.rgbaF.size() != px * 4) std::abort();
+        if (frame.bytes.size() != px * 4 * frame.facts().sampleBytes) std::abort();
         std::vector<uint8_t> buf;
         const void* out = nullptr;
         TypeDesc type;

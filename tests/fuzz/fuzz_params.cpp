@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "host/CommandArgs.h"
-#include "host/CommandLine.h"
-#include "host/FramePattern.h"
-#include "host/ModuleSession.h"
-#include "host/ParamValues.h"
+#include "host/cli/CommandArgs.h"
+#include "host/cli/CommandLine.h"
+#include "host/common/FramePattern.h"
+#include "host/common/ModuleSession.h"
+#include "host/common/ParamValues.h"
 
 namespace {
 

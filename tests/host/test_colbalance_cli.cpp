@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "host/PixelConvert.h"
+#include "host/common/PixelConvert.h"
+#include "tests/host/CaseFolder.h"
 
 namespace fs = std::filesystem;
 using OIIO::TypeDesc;
@@ -27,13 +28,7 @@ namespace {
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("colbalance-cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = caseFolder("colbalance-cli"); }
     void TearDown() override { fs::remove_all(dir); }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }

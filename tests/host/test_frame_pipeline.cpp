@@ -12,13 +12,14 @@
 #include <cstdio>
 #include <mutex>
 #include <new>
+#include <numeric>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "host/FramePipeline.h"
-#include "host/StderrCapture.h"
+#include "host/common/FramePipeline.h"
+#include "host/common/StderrCapture.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ struct Recorder {
                 return false;
             }
             in.source.width = int(f);
-            in.source.rgba8.assign(16, uint8_t(f));
+            in.source.bytes.assign(16, uint8_t(f));
             in.info.extra.assign(1, float(f));
             // Uneven stage times, so that the hand-overs are exercised.
             if (f % 3 == 0) std::this_thread::sleep_for(std::chrono::microseconds(300));
@@ -68,7 +69,7 @@ struct Recorder {
                 return false;
             }
             out.image = in.source;
-            for (uint8_t& v : out.image.rgba8) v = uint8_t(v + 1);
+            for (uint8_t& v : out.image.bytes) v = uint8_t(v + 1);
             out.info = std::move(in.info);
             return true;
         };
@@ -76,8 +77,8 @@ struct Recorder {
             if (f % 4 == 1) std::this_thread::sleep_for(std::chrono::microseconds(500));
             std::lock_guard<std::mutex> lock(m);
             encoded.push_back(f);
-            if (out.image.width != int(f) || out.image.rgba8.size() != 16 ||
-                out.image.rgba8[0] != uint8_t(f + 1) || out.info.extra.size() != 1 ||
+            if (out.image.width != int(f) || out.image.bytes.size() != 16 ||
+                out.image.bytes[0] != uint8_t(f + 1) || out.info.extra.size() != 1 ||
                 out.info.extra[0] != float(f))
                 mismatch = true;
             --inFlight;
@@ -92,9 +93,9 @@ struct Recorder {
 };
 
 std::vector<long> range(long a, long b) {
-    std::vector<long> v;
-    for (long f = a; f <= b; ++f) v.push_back(f);
-    return v;
+    std::vector<long> frames(size_t(b - a + 1));
+    std::iota(frames.begin(), frames.end(), a);
+    return frames;
 }
 
 }  // namespace

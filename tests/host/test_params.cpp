@@ -1,4 +1,4 @@
-#include "host/ParamValues.h"
+#include "host/common/ParamValues.h"
 
 #include <gtest/gtest.h>
 

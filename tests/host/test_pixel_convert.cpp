@@ -1,5 +1,5 @@
-#include "host/FramePattern.h"
-#include "host/PixelConvert.h"
+#include "host/common/FramePattern.h"
+#include "host/common/PixelConvert.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "effect/ColBalanceParams.h"
-#include "host/ParamValues.h"
 #include "resources/FnStrings.h"
 #include "tests/openfx/OfxTestHost.h"
 
@@ -34,11 +33,7 @@ std::vector<std::string> strings(const Set& props, const char* name) {
 }
 
 // The command line's alias, with '_' for '-'.
-std::string ofxName(const ColBalanceParamSpec& p) {
-    std::string name = ParamValues::alias(fnLoadString(p.nameId));
-    std::replace(name.begin(), name.end(), '-', '_');
-    return name;
-}
+std::string ofxName(const ColBalanceParamSpec& p) { return fnNameAlias(fnLoadString(p.nameId), '_'); }
 
 std::shared_ptr<OfxTestFrame> frame(const char* depth, const char* components, OfxRectI bounds) {
     return std::make_shared<OfxTestFrame>(depth, components, bounds);

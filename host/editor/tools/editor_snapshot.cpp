@@ -13,7 +13,7 @@
 
 #include <cstdio>
 
-#include "host/ModuleSession.h"
+#include "host/common/ModuleSession.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
 #include "host/editor/EditorWindowSystem.h"

@@ -12,7 +12,7 @@
 #include <mutex>
 #include <vector>
 
-#include "host/ModuleSession.h"
+#include "host/common/ModuleSession.h"
 #include "host/editor/RenderWorker.h"
 
 namespace {
@@ -20,13 +20,10 @@ namespace {
 // A frame with every kind of tone in it.
 FrameImage gradient(int w, int h) {
     FrameImage f;
-    f.width = w;
-    f.height = h;
-    f.depth = PixelDepth::Eight;
-    f.rgba8.resize(size_t(w) * h * 4);
+    f.reshape(w, h, PixelDepth::Eight);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            uint8_t* p = &f.rgba8[(size_t(y) * w + x) * 4];
+            uint8_t* p = &f.u8()[(size_t(y) * w + x) * 4];
             p[0] = uint8_t(x * 255 / (w - 1));
             p[1] = uint8_t(y * 255 / (h - 1));
             p[2] = uint8_t((x + y) * 127 / (w + h));
@@ -112,7 +109,7 @@ protected:
         FrameImage in = source, out = source;
         std::string error;
         EXPECT_TRUE(session.render(in, out, nullptr, {}, error)) << error;
-        return out.rgba8;
+        return out.bytes;
     }
 
     ModuleSession session;
@@ -152,7 +149,7 @@ TEST_F(RenderWorkerTest, RendersOnlyTheNewestWaitingJobAndReadsTheSourceOnce) {
     for (const RenderResult& r : got) {
         ASSERT_TRUE(r.ok) << r.error;
         ASSERT_TRUE(r.before && r.after);
-        EXPECT_EQ(r.before->rgba, frame.rgba8);
+        EXPECT_EQ(r.before->rgba, frame.bytes);
         EXPECT_EQ(r.after->width, 256);
     }
     EXPECT_EQ(got[0].after->rgba, direct(frame, 10));

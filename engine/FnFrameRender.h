@@ -1,0 +1,181 @@
+// FnFrameRender: one frame of the effect, host-neutral.
+//
+// This is what every front end calls to render a frame: the plug-in module
+// (effect/ColBalanceRender.cpp) after it has wrapped the host's images, and
+// any other host binding that hands over images of one storage format.
+// Given the parameter values at the frame time, the frame's region, field
+// and interruption, and the output, source and mask images, it runs the
+// frame's steps in the frame's order:
+//
+//  1. the colour step: with params.renderTone set (1 lowlights, 2 midtones,
+//     3 highlights) the tone matte (FnToneRender) of that range, otherwise
+//     the colour balancer (FnColBalancer) set up from the params
+//     (SetupBalancer; field mode from the frame);
+//  2. the channel-mask step, when options.channelMask: the channels the
+//     params switch off (maskRed, maskGreen, maskBlue 0; maskAlpha 0 only
+//     after the matte, which writes alpha) copied back from the source
+//     over frame.region (FnDsMaskFixer);
+//  3. the paint combiner, when options.paint: the result blended with the
+//     source through the mask over frame.region (FnDsPaintCombiner).
+//
+// Where steps 2 or 3 run, the steps go row by row in one pass over the
+// frame (fnRunStepsTogether) when that gives the same bytes; otherwise, or
+// when its scratch rows cannot be had, one after the other.  An interrupt
+// stops the processors between rows and skips the steps not yet begun;
+// rows not yet written keep what they held.
+//
+// Usage from a front end that has raw buffers of a format chosen at run
+// time (the buffers outlive the call):
+//
+//     const FnFrameContext frame{.region = {.x0 = 0, .y0 = 0, .x1 = w, .y1 = h}};
+//     const bool done = fnDispatchFormat(format, [&]<class Traits>() {
+//         typename Traits::Image output, source;
+//         typename Traits::MaskImage mask;  // no pixels: no mask
+//         if (!output.wrap(w, h, outPixels, outRowBytes) ||
+//             !source.wrap(w, h, srcPixels, srcRowBytes))
+//             return false;
+//         return fnRenderFrame(params, frame, FnFrameOptions{}, output, source, mask).ok();
+//     });
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <new>
+
+#include "engine/FnBalanceParams.h"
+#include "engine/FnColBalancer.h"
+#include "engine/FnDsMaskFixer.h"
+#include "engine/FnDsPaintCombiner.h"
+#include "engine/FnFrameContext.h"
+#include "engine/FnFrameSteps.h"
+#include "engine/FnStorageTraits.h"
+#include "engine/FnToneRender.h"
+
+// Which steps besides the colour step a frame runs, and where.
+struct FnFrameOptions {
+    // Run the channel-mask step.
+    bool channelMask = true;
+    // Blend the result with the source through the mask (the pixel-mask
+    // family of hosts).
+    bool paint = false;
+    // The colour step covers frame.region (true) or the output's whole
+    // extent (false: a host that set no region of interest).  The other
+    // steps cover frame.region either way.
+    bool colourInRegion = true;
+};
+
+enum class FnFrameStatus : int32_t {
+    kRendered = 0,     // the steps ran (an interrupt may have cut them short)
+    kNoOutput = 1,     // the output has no pixels: nothing was done
+    kOutOfMemory = 2,  // a processor could not be had: nothing was written
+};
+
+struct FnFrameResult {
+    FnFrameStatus status = FnFrameStatus::kRendered;
+    // What the colour step left for the others: the channel-mask step may
+    // restore alpha (the matte ran, which writes alpha; the balancer copies
+    // it from the source), and whether the balancer mixed by alpha.
+    bool alphaRestore = true;
+    bool alphaWeighted = false;
+
+    bool ok() const { return status != FnFrameStatus::kOutOfMemory; }
+};
+
+// The channel-mask step's component bits (0 red .. 3 alpha): the channels
+// switched off, alpha only when the step may restore it.
+inline uint32_t fnChannelMaskBits(const FnBalanceParams& p, bool alphaRestore) {
+    uint32_t bits = 0;
+    if (p.maskRed == 0) bits |= 1;
+    if (p.maskGreen == 0) bits |= 2;
+    if (p.maskBlue == 0) bits |= 4;
+    if (alphaRestore && p.maskAlpha == 0) bits |= 8;
+    return bits;
+}
+
+namespace fndetail {
+// The colour step, set up and run alone or with the other steps.
+template <class Colour, class Image, class MaskImage>
+void renderSteps(const FnFrameContext& frame, Colour& colour, int32_t colourFieldMode,
+                 Image& output, Image& source, MaskImage& mask, uint32_t bits, bool paint) {
+    if (bits || paint) {
+        output.resetRegion();
+        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
+        if (fnRunStepsTogether(frame, colour, colourFieldMode, output, source, mask, bits, paint))
+            return;
+    }
+    // One step after the other.
+    colour.run(&source, &output);
+    if (!frame.interrupted() && bits) {
+        output.resetRegion();
+        runMaskFixer(frame, output, source, bits);
+    }
+    if (!frame.interrupted() && paint) {
+        output.resetRegion();
+        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
+        runPaintCombiner(frame, output, source, mask);
+    }
+}
+}  // namespace fndetail
+
+// Renders one frame into `output` (see above).
+//
+//  - params: the parameter values at the frame time.
+//  - frame: region (map coordinates, far edges exclusive), field mode (0
+//    every row, 1 even, 2 odd rows; the balancer, the channel-mask step
+//    and the paint combiner honour it, the matte writes every row) and the
+//    interruption record (may be null).
+//  - output, source, mask: one storage format (Traits::Image,
+//    Traits::MaskImage), placed by their offsets and data origins.  A
+//    source or mask without pixels reads as its fill value (zero)
+//    everywhere.  The output must share no memory with the mask; it may
+//    share it with the source (the steps then run one after the other).
+//  - The call changes the output's and the source's regions and edge
+//    modes as the steps need them (each to its whole image, fill edges).
+//
+// Returns kNoOutput when the output has no pixels, kOutOfMemory when the
+// colour step's processor cannot be allocated (nothing written), and
+// otherwise kRendered with what the colour step left for the others.
+template <class Image, class MaskImage>
+FnFrameResult fnRenderFrame(const FnBalanceParams& params, const FnFrameContext& frame,
+                            const FnFrameOptions& options, Image& output, Image& source,
+                            MaskImage& mask) {
+    using Traits = FnStorageOf<typename Image::StorageColour>;
+    static_assert(std::is_same_v<Image, typename Traits::Image> &&
+                      std::is_same_v<MaskImage, typename Traits::MaskImage>,
+                  "the images of one storage format");
+    FnFrameResult result;
+    if (!output.pixels()) {
+        result.status = FnFrameStatus::kNoOutput;
+        return result;
+    }
+    // The processors are large (a 16-bit balancer holds 1.2 MB of tables):
+    // on the heap, and a refused allocation is an answer, not a crash.
+    if (params.renderTone != 0) {
+        std::unique_ptr<FnToneRender<Traits>> tone(new (std::nothrow) FnToneRender<Traits>);
+        if (!tone) {
+            result.status = FnFrameStatus::kOutOfMemory;
+            return result;
+        }
+        setupToneRender(*tone, params);
+        if (options.colourInRegion) tone->setRegion(frame.region);
+        tone->setInterrupt(frame.interrupt);
+        const uint32_t bits = options.channelMask ? fnChannelMaskBits(params, true) : 0;
+        fndetail::renderSteps(frame, *tone, 0, output, source, mask, bits, options.paint);
+    } else {
+        std::unique_ptr<FnColBalancer<Traits>> balancer(new (std::nothrow) FnColBalancer<Traits>);
+        if (!balancer) {
+            result.status = FnFrameStatus::kOutOfMemory;
+            return result;
+        }
+        SetupBalancer(*balancer, params);
+        result.alphaWeighted = params.maskAlpha == 2;
+        result.alphaRestore = false;
+        balancer->setFieldMode(frame.fieldMode);
+        if (options.colourInRegion) balancer->setRegion(frame.region);
+        balancer->setInterrupt(frame.interrupt);
+        const uint32_t bits = options.channelMask ? fnChannelMaskBits(params, false) : 0;
+        fndetail::renderSteps(frame, *balancer, balancer->fieldMode(), output, source, mask, bits,
+                              options.paint);
+    }
+    return result;
+}
