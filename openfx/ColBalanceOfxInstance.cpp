@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <new>
+#include <string>
 #include <string_view>
 
 #include "openfx/ColBalanceOfxDescriptor.h"
+#include "openfx/ColBalanceOfxImage.h"
+#include "openfx/ColBalanceOfxRender.h"
 #include "openfx/FnOfxProps.h"
 #include "openfx/FnOfxSuites.h"
 
@@ -144,11 +147,73 @@ OfxStatus ColBalanceOfxInstance::isIdentity(OfxPropertySetHandle inArgs,
     return written(out, "K_ColBalance: the host refused the identity answer");
 }
 
-// The pixel path (the engine's frame render over the host's images) is not
-// in yet: until it is, a render fails cleanly rather than leave the output
-// unwritten.
-OfxStatus ColBalanceOfxInstance::render(OfxPropertySetHandle /*inArgs*/) const {
-    return fail(kOfxStatFailed, "K_ColBalance: rendering is not built yet");
+namespace {
+
+// The host's abort flag, polled by the engine's bands.
+int32_t pollAbort(void* effect, std::atomic<int32_t>*) {
+    return fnOfxSuites().effect->abort(static_cast<OfxImageEffectHandle>(effect)) ? 1 : 0;
+}
+
+bool connected(OfxImageClipHandle clip) {
+    int on = 0;
+    return clip && FnOfxProps(propsOf(clip)).get(kOfxImageClipPropConnected, on) && on;
+}
+
+bool inside(const OfxRectI& w, const OfxRectI& b) {
+    return w.x1 >= b.x1 && w.y1 >= b.y1 && w.x2 <= b.x2 && w.y2 <= b.y2;
+}
+
+}  // namespace
+
+OfxStatus ColBalanceOfxInstance::render(OfxPropertySetHandle inArgs) const {
+    const FnOfxProps in(inArgs);
+    double t = 0;
+    int window[4] = {};
+    if (!in.get(kOfxPropTime, t) || !in.get(kOfxImageEffectPropRenderWindow, window, 4))
+        return fail(kOfxStatErrValue, "K_ColBalance: no time or render window to render");
+    ColBalanceOfxRenderArgs args;
+    args.window = {window[0], window[1], window[2], window[3]};
+    if (const OfxStatus st = params_.valuesAt(t, args.params); st != kOfxStatOK)
+        return fail(st, "K_ColBalance: the parameters cannot be read");
+
+    const OfxRectD region{double(window[0]), double(window[1]), double(window[2]),
+                          double(window[3])};
+    ColBalanceOfxImage output, source, mask;
+    const auto refuse = [&](const char* what, const char* why) {
+        return fail(kOfxStatFailed, (std::string("K_ColBalance: ") + what + ": " + why).c_str());
+    };
+    if (const char* why = output.fetch(output_, t, nullptr)) return refuse("output", why);
+    if (const char* why = source.fetch(source_, t, &region)) return refuse("source", why);
+    const bool masked = connected(mask_);
+    if (masked)
+        if (const char* why = mask.fetch(mask_, t, &region)) return refuse("mask", why);
+
+    // What the clips say the images are.
+    const char* clipDepth = nullptr;
+    ColBalanceOfxImage::Depth declared{};
+    if (!FnOfxProps(propsOf(output_)).get(kOfxImageEffectPropPixelDepth, clipDepth) ||
+        !ColBalanceOfxImage::depthOf(clipDepth, declared) || output.depth() != declared)
+        return refuse("output", "the image's depth is not the clip's");
+    if (source.depth() != output.depth() || (masked && mask.depth() != output.depth()))
+        return refuse("source", "the images' depths differ");
+    if (output.channels() == 1 || source.channels() != output.channels())
+        return refuse("output", "the image's components are not the source's RGBA or RGB");
+    if (masked && mask.channels() != 1) return refuse("mask", "the image is not Alpha");
+    if (args.window.x2 > args.window.x1 && args.window.y2 > args.window.y1 &&
+        !inside(args.window, output.bounds()))
+        return refuse("output", "the render window is outside the image");
+
+    FnInterruptState interrupt;
+    interrupt.context = effect_;
+    interrupt.poll = pollAbort;
+    args.output = &output;
+    args.source = &source;
+    args.mask = masked ? &mask : nullptr;
+    args.interrupt = &interrupt;
+    std::string why;
+    if (const OfxStatus st = ColBalanceOfxRender::run(args, why); st != kOfxStatOK)
+        return fail(st, ("K_ColBalance: " + why).c_str());
+    return kOfxStatOK;
 }
 
 // No colour shift (saturations at or below 0 shift nothing whatever the

@@ -71,3 +71,7 @@ bool FnOfxProps::get(const char* name, void*& value, int index) const {
 bool FnOfxProps::get(const char* name, double* values, int count) const {
     return set_ && suite_ && suite_->propGetDoubleN(set_, name, count, values) == kOfxStatOK;
 }
+
+bool FnOfxProps::get(const char* name, int* values, int count) const {
+    return set_ && suite_ && suite_->propGetIntN(set_, name, count, values) == kOfxStatOK;
+}

@@ -31,6 +31,7 @@ public:
     bool get(const char* name, double& value, int index = 0) const;
     bool get(const char* name, void*& value, int index = 0) const;
     bool get(const char* name, double* values, int count) const;
+    bool get(const char* name, int* values, int count) const;
 
     // kOfxStatOK, or the first failure of a write.
     OfxStatus status() const { return status_; }

@@ -81,7 +81,11 @@ void OfxTestFrame::fill(uint8_t byte) { std::memset(bytes_.data(), byte, bytes_.
 
 OfxTestFrame OfxTestFrame::read(const std::string& path, const std::string& depth,
                                 std::string& error) {
-    auto in = OIIO::ImageInput::open(path);
+    // Values as stored: no alpha association applied either way, as
+    // colbalance reads and writes them.
+    OIIO::ImageSpec config;
+    config.attribute("oiio:UnassociatedAlpha", 1);
+    auto in = OIIO::ImageInput::open(path, &config);
     if (!in) {
         error = "cannot read " + path + ": " + OIIO::geterror();
         return {};
@@ -116,7 +120,8 @@ bool OfxTestFrame::write(const std::string& path, std::string& error) const {
         return false;
     }
     out->threads(1);
-    const OIIO::ImageSpec spec(width(), height(), channels(), typeOf(depth_));
+    OIIO::ImageSpec spec(width(), height(), channels(), typeOf(depth_));
+    spec.attribute("oiio:UnassociatedAlpha", 1);
     // The top row first, as files hold it.
     const auto* top = static_cast<const unsigned char*>(pixel(bounds_.x1, bounds_.y2 - 1));
     if (!out->open(path, spec) ||

@@ -33,7 +33,9 @@ std::vector<std::string> strings(const Set& props, const char* name) {
 }
 
 // The command line's alias, with '_' for '-'.
-std::string ofxName(const ColBalanceParamSpec& p) { return fnNameAlias(fnLoadString(p.nameId), '_'); }
+std::string ofxName(const ColBalanceParamSpec& p) {
+    return fnNameAlias(fnLoadString(p.nameId), '_');
+}
 
 std::shared_ptr<OfxTestFrame> frame(const char* depth, const char* components, OfxRectI bounds) {
     return std::make_shared<OfxTestFrame>(depth, components, bounds);
