@@ -1,18 +1,23 @@
 // The plug-in bundle as a host sees it, loaded from the build tree by the
 // test host: what it says about itself (checked against the parameter and
-// string tables), the answers of its instance actions, and a render that
-// fails cleanly while the pixel path is not in.
+// string tables), the answers of its instance actions, and renders on
+// several threads, in tiles, aborted and with bad images (the pixels
+// against colbalance's are test_ofx_render's).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "effect/ColBalanceParams.h"
 #include "resources/FnStrings.h"
 #include "tests/openfx/OfxTestHost.h"
+#include "tests/openfx/OfxTestRandom.h"
 
 namespace {
 
@@ -287,22 +292,203 @@ TEST(OfxInstance, OutputTakesTheSourcesComponentsAndPremultiplication) {
     }
 }
 
-TEST(OfxInstance, RenderFailsCleanlyUntilThePixelPathIsIn) {
-    auto effect = host().create(kId, kOfxImageEffectContextFilter);
-    ASSERT_NE(effect, nullptr);
-    effect->connect("Source", frame(kOfxBitDepthByte, kOfxImageComponentRGBA, {0, 0, 16, 8}));
-    ASSERT_TRUE(effect->setValue("master_saturation", 20));
-    EXPECT_EQ(effect->render(0, {0, 0, 16, 8}, {5, 3}, 3), kOfxStatFailed);
+namespace {
 
-    const std::vector<OfxTestMessage> messages = effect->messages();
-    ASSERT_FALSE(messages.empty());
-    for (const OfxTestMessage& m : messages) {
-        EXPECT_EQ(m.type, kOfxMessageError);
-        EXPECT_NE(m.text.find("not built yet"), std::string::npos) << m.text;
+// What a render wrote over `w`, byte for byte.
+std::vector<unsigned char> bytesIn(const OfxTestFrame& f, const OfxRectI& w) {
+    std::vector<unsigned char> out;
+    for (int y = w.y1; y < w.y2; ++y) {
+        const auto* p = static_cast<const unsigned char*>(f.pixel(w.x1, y));
+        out.insert(out.end(), p, p + (w.x2 - w.x1) * f.bytesPerPixel());
     }
-    const std::vector<unsigned char>& out = effect->outputFrame()->bytes();
-    ASSERT_EQ(out.size(), 16u * 8u * 4u);
-    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](unsigned char b) { return b == 0xCD; }));
-    EXPECT_EQ(effect->clip("Source")->outstandingImages(), 0);
-    EXPECT_EQ(effect->clip("Output")->outstandingImages(), 0);
+    return out;
+}
+
+std::unique_ptr<OfxTestEffect> randomEffect(
+    std::mt19937& rng, const char* depth, const char* components, OfxRectI bounds,
+    OfxTestFrame::Rows rows = OfxTestFrame::Rows::BottomUp) {
+    auto effect = host().create(kId, kOfxImageEffectContextGeneral);
+    if (!effect) return effect;
+    effect->connect("Source", ofxRandomFrame(depth, components, bounds, rng, rows));
+    effect->connect("Mask", ofxRandomFrame(depth, kOfxImageComponentAlpha, bounds, rng, rows));
+    for (const OfxTestSetting& s : ofxRandomSettings(rng)) effect->setValue(s.name, s.value);
+    effect->setValue("master_saturation", 40);  // never the identity
+    return effect;
+}
+
+const char* const kDepths[] = {kOfxBitDepthByte, kOfxBitDepthShort, kOfxBitDepthFloat};
+
+}  // namespace
+
+// Two instances at once, each cut into tiles rendered on four threads, give
+// what each gives alone in one piece.
+TEST(OfxInstance, ConcurrentAndTiledRendersEqualOneWholeRender) {
+    const OfxRectI bounds{0, 0, 61, 37};
+    for (const char* depth : kDepths) {
+        SCOPED_TRACE(depth);
+        std::mt19937 rng(7);
+        auto a = randomEffect(rng, depth, kOfxImageComponentRGBA, bounds);
+        auto b = randomEffect(rng, depth, kOfxImageComponentRGBA, bounds);
+        ASSERT_TRUE(a && b);
+        ASSERT_EQ(a->render(0, bounds), kOfxStatOK);
+        ASSERT_EQ(b->render(0, bounds), kOfxStatOK);
+        const auto wantA = bytesIn(*a->outputFrame(), bounds);
+        const auto wantB = bytesIn(*b->outputFrame(), bounds);
+        OfxStatus stA = kOfxStatFailed, stB = kOfxStatFailed;
+        std::thread other([&] { stB = b->render(0, bounds, {13, 9}, 4); });
+        stA = a->render(0, bounds, {11, 7}, 4);
+        other.join();
+        ASSERT_EQ(stA, kOfxStatOK);
+        ASSERT_EQ(stB, kOfxStatOK);
+        EXPECT_EQ(bytesIn(*a->outputFrame(), bounds), wantA);
+        EXPECT_EQ(bytesIn(*b->outputFrame(), bounds), wantB);
+    }
+}
+
+// Images whose rows lie top row first (negative row bytes), and RGB images,
+// render the same colours as bottom-up RGBA ones.
+TEST(OfxInstance, RowOrderAndComponentsChangeNoColour) {
+    const OfxRectI bounds{-5, 3, 20, 17};
+    for (const char* depth : kDepths) {
+        SCOPED_TRACE(depth);
+        std::mt19937 rng(11), same(11);
+        auto up = randomEffect(rng, depth, kOfxImageComponentRGBA, bounds);
+        auto down =
+            randomEffect(same, depth, kOfxImageComponentRGBA, bounds, OfxTestFrame::Rows::TopDown);
+        ASSERT_TRUE(up && down);
+        ASSERT_EQ(up->render(0, bounds), kOfxStatOK);
+        ASSERT_EQ(down->render(0, bounds, {6, 5}, 2), kOfxStatOK);
+        const OfxTestFrame& a = *up->outputFrame();
+        const OfxTestFrame& b = *down->outputFrame();
+        int wrong = 0;
+        for (int y = bounds.y1; y < bounds.y2; ++y)
+            for (int x = bounds.x1; x < bounds.x2; ++x)
+                if (std::memcmp(a.pixel(x, y), b.pixel(x, y), size_t(a.bytesPerPixel())) != 0)
+                    ++wrong;
+        EXPECT_EQ(wrong, 0);
+
+        // RGB: the RGBA source's colours with full alpha.
+        auto opaque = std::make_shared<OfxTestFrame>(*up->sourceFrame());
+        auto rgb = std::make_shared<OfxTestFrame>(depth, kOfxImageComponentRGB, bounds);
+        const double full = std::string(depth) == kOfxBitDepthFloat   ? 1.0
+                            : std::string(depth) == kOfxBitDepthShort ? 65535
+                                                                      : 255;
+        for (int y = bounds.y1; y < bounds.y2; ++y)
+            for (int x = bounds.x1; x < bounds.x2; ++x) {
+                opaque->setChannel(x, y, 3, full);
+                for (int c = 0; c < 3; ++c) rgb->setChannel(x, y, c, opaque->channel(x, y, c));
+            }
+        up->connect("Source", opaque);
+        ASSERT_EQ(up->render(0, bounds), kOfxStatOK);
+        const OfxTestFrame want = *up->outputFrame();
+        up->connect("Source", rgb);
+        ASSERT_EQ(up->render(0, bounds, {7, 4}, 3), kOfxStatOK);
+        ASSERT_EQ(up->outputFrame()->components(), kOfxImageComponentRGB);
+        wrong = 0;
+        for (int y = bounds.y1; y < bounds.y2; ++y)
+            for (int x = bounds.x1; x < bounds.x2; ++x)
+                for (int c = 0; c < 3; ++c)
+                    if (up->outputFrame()->channel(x, y, c) != want.channel(x, y, c)) ++wrong;
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
+// A premultiplied source: where alpha is 0 the output is transparent black
+// even under a lift that brightens black; elsewhere the colour is the
+// unpremultiplied render's times alpha.
+TEST(OfxInstance, PremultipliedAlphaZeroStaysTransparentBlack) {
+    const OfxRectI bounds{0, 0, 4, 1};
+    for (const char* depth : kDepths) {
+        SCOPED_TRACE(depth);
+        const bool fl = std::string(depth) == kOfxBitDepthFloat;
+        const double half = fl ? 0.5 : std::string(depth) == kOfxBitDepthShort ? 32768 : 128;
+        auto src = std::make_shared<OfxTestFrame>(depth, kOfxImageComponentRGBA, bounds);
+        // Transparent black, transparent "colour" (not premultiplied data
+        // a compositor makes, but seen), half-transparent grey, opaque black.
+        const double px[4][4] = {{0, 0, 0, 0},
+                                 {half, half, half, 0},
+                                 {half / 2, half / 2, half / 2, half},
+                                 {0, 0, 0, 2 * half - (fl ? 0 : 1)}};
+        for (int x = 0; x < 4; ++x)
+            for (int c = 0; c < 4; ++c) src->setChannel(x, 0, c, px[x][c]);
+        auto effect = host().create(kId, kOfxImageEffectContextFilter);
+        ASSERT_NE(effect, nullptr);
+        effect->connect("Source", src, kOfxImagePreMultiplied);
+        ASSERT_TRUE(effect->setValue("master_luminance", 40));
+        ASSERT_EQ(effect->render(0, bounds), kOfxStatOK);
+        const OfxTestFrame& out = *effect->outputFrame();
+        for (int x = 0; x < 2; ++x)
+            for (int c = 0; c < 4; ++c) EXPECT_EQ(out.channel(x, 0, c), 0) << x << " " << c;
+        EXPECT_GT(out.channel(3, 0, 0), 0);  // the lift shows where alpha is full
+        EXPECT_GT(out.channel(2, 0, 0), 0);
+        EXPECT_LE(out.channel(2, 0, 0), out.channel(2, 0, 3));  // still premultiplied
+    }
+}
+
+// The host's abort flag stops the bands before they write: the output is
+// left as it was, and the render is not an error.
+TEST(OfxInstance, AbortStopsTheRender) {
+    const OfxRectI bounds{0, 0, 64, 48};
+    for (const char* depth : kDepths) {
+        SCOPED_TRACE(depth);
+        std::mt19937 rng(3);
+        auto effect = randomEffect(rng, depth, kOfxImageComponentRGBA, bounds);
+        ASSERT_NE(effect, nullptr);
+        effect->setAbort(true);
+        EXPECT_EQ(effect->render(0, bounds, {32, 24}, 2), kOfxStatOK);
+        const std::vector<unsigned char>& out = effect->outputFrame()->bytes();
+        EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](unsigned char b) { return b == 0xCD; }));
+        effect->setAbort(false);
+        EXPECT_EQ(effect->render(0, bounds), kOfxStatOK);
+        EXPECT_NE(effect->outputFrame()->bytes()[0] | effect->outputFrame()->bytes()[1], 0xCD);
+    }
+}
+
+// A missing image, an image whose depth or components are not the clip's,
+// one that does not cover the render window, and a mask that is not alpha:
+// an error status with a message, the output untouched, every image
+// released.
+TEST(OfxInstance, BadImagesAreRefusedWithAMessage) {
+    const OfxRectI bounds{0, 0, 16, 8};
+    struct Fault {
+        const char* clip;
+        OfxTestFetchFaults faults;
+        const char* says;
+    };
+    std::vector<Fault> faults(8);
+    faults[0] = {"Source", {}, "source: the host gave no image"};
+    faults[0].faults.noImage = true;
+    faults[1] = {"Output", {}, "output: the host gave no image"};
+    faults[1].faults.noImage = true;
+    faults[2] = {"Source", {}, "depths differ"};
+    faults[2].faults.depth = kOfxBitDepthByte;
+    faults[3] = {"Output", {}, "not the clip's"};
+    faults[3].faults.depth = kOfxBitDepthByte;
+    faults[4] = {"Source", {}, "depth other than"};
+    faults[4].faults.depth = "OfxBitDepthHalf";
+    faults[5] = {"Source", {}, "components"};
+    faults[5].faults.components = kOfxImageComponentRGB;
+    // Four channels do not fit an alpha image's rows.
+    faults[6] = {"Mask", {}, "mask: the image's row bytes"};
+    faults[6].faults.components = kOfxImageComponentRGBA;
+    faults[7] = {"Output", {}, "render window is outside"};
+    faults[7].faults.crop = OfxRectI{2, 1, 9, 7};
+    for (const Fault& f : faults) {
+        SCOPED_TRACE(f.says);
+        std::mt19937 rng(1);
+        auto effect = randomEffect(rng, kOfxBitDepthShort, kOfxImageComponentRGBA, bounds);
+        ASSERT_NE(effect, nullptr);
+        effect->clip(f.clip)->setFaults(f.faults);
+        EXPECT_EQ(effect->render(0, bounds), kOfxStatFailed);
+        const std::vector<OfxTestMessage> messages = effect->messages();
+        ASSERT_FALSE(messages.empty());
+        for (const OfxTestMessage& m : messages) {
+            EXPECT_EQ(m.type, kOfxMessageError);
+            EXPECT_NE(m.text.find(f.says), std::string::npos) << m.text;
+        }
+        const std::vector<unsigned char>& out = effect->outputFrame()->bytes();
+        EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](unsigned char b) { return b == 0xCD; }));
+        for (const char* clip : {"Source", "Mask", "Output"})
+            EXPECT_EQ(effect->clip(clip)->outstandingImages(), 0) << clip;
+    }
 }

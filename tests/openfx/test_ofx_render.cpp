@@ -145,4 +145,3 @@ TEST(OfxRender, EqualsColbalanceAtEachDepthMaskedOrNotPremultipliedOrNot) {
     }
     fs::remove_all(dir);
 }
-
