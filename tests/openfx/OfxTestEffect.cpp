@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 #include "tests/openfx/OfxTestParams.h"
@@ -60,7 +61,7 @@ bool OfxTestEffect::setKey(const std::string& name, double time, double value) {
 }
 
 OfxStatus OfxTestEffect::render(double time, const OfxRectI& window, OfxTestTiles tiles,
-                                int threads, uint8_t fill) {
+                                int threads, int fill) {
     if (areClipPrefsDirty() && !getClipPreferences()) return kOfxStatFailed;
     const OfxPointD scale{1, 1};
     OfxRectD rod{};
@@ -69,10 +70,15 @@ OfxStatus OfxTestEffect::render(double time, const OfxRectI& window, OfxTestTile
         return st;
 
     OfxTestClip* out = clip(kOfxImageEffectOutputClipName);
-    output_ = std::make_shared<OfxTestFrame>(
-        out->getPixelDepth(), out->getComponents(),
-        OfxRectI{int(rod.x1), int(rod.y1), int(rod.x2), int(rod.y2)});
-    output_->fill(fill);
+    const OfxRectI bounds{int(rod.x1), int(rod.y1), int(rod.x2), int(rod.y2)};
+    const bool reuse = fill < 0 && output_ && output_->depth() == out->getPixelDepth() &&
+                       output_->components() == out->getComponents() &&
+                       std::memcmp(&output_->bounds(), &bounds, sizeof bounds) == 0;
+    if (!reuse) {
+        output_ =
+            std::make_shared<OfxTestFrame>(out->getPixelDepth(), out->getComponents(), bounds);
+        output_->fill(uint8_t(fill < 0 ? 0 : fill));
+    }
     out->setFrame(output_, getOutputPreMultiplication());
 
     std::vector<OfxRectI> cut;

@@ -49,10 +49,12 @@ public:
     // Renders `window` at `time` into a fresh output frame over the source's
     // region of definition, its bytes first set to `fill` so that what the
     // plug-in did not write shows.  With a tile size, the window is cut into
-    // tiles rendered on `threads` threads at once.  Returns the first
-    // failure of any render call, or kOfxStatOK.
+    // tiles rendered on `threads` threads at once.  A negative `fill`
+    // renders into the previous output frame as it is when it fits (as a
+    // host reuses its buffers; the benchmark).  Returns the first failure of
+    // any render call, or kOfxStatOK.
     OfxStatus render(double time, const OfxRectI& window, OfxTestTiles tiles = {}, int threads = 1,
-                     uint8_t fill = 0xCD);
+                     int fill = 0xCD);
     const std::shared_ptr<OfxTestFrame>& outputFrame() const { return output_; }
 
     // The identity answer at `time` over `window`: kOfxStatOK with the clip
