@@ -34,7 +34,10 @@ TEST(OfxTestFrame, FilesKeepTheTopRowOnTop) {
             std::string error;
             ASSERT_TRUE(f.write(path, error)) << error;
 
-            auto in = OIIO::ImageInput::open(path);
+            // As stored: the marker's alpha is 0.
+            OIIO::ImageSpec config;
+            config.attribute("oiio:UnassociatedAlpha", 1);
+            auto in = OIIO::ImageInput::open(path, &config);
             ASSERT_TRUE(in);
             in->threads(1);
             std::vector<float> first(3 * 4);  // the file's top scanline
