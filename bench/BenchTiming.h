@@ -66,12 +66,14 @@ inline void timeMemcpy(benchmark::State& state, const std::string& key, size_t b
 
 // Times `frame` per iteration and reports it against the memcpy of `key`.
 template <class F>
-void timeFrames(benchmark::State& state, const std::string& key, int64_t pixels, F&& frame) {
+double timeFrames(benchmark::State& state, const std::string& key, int64_t pixels, F&& frame) {
     const double seconds = timeIterations(state, frame);
     state.SetItemsProcessed(int64_t(state.iterations()) * pixels);
+    if (state.iterations() == 0) return 0;
+    const double perFrame = seconds / double(state.iterations());
     const auto it = memcpyTimes().find(key);
-    if (it != memcpyTimes().end() && state.iterations() > 0)
-        state.counters["x_memcpy"] = seconds / double(state.iterations()) / it->second;
+    if (it != memcpyTimes().end()) state.counters["x_memcpy"] = perFrame / it->second;
+    return perFrame;
 }
 
 }  // namespace fnbench

@@ -3,31 +3,57 @@
 // a painted mask and the red channel switched off, so that every step of
 // the frame runs (the balance, the channel-mask step, the paint combiner),
 // polled for interruption by a host execution context.  Next to it, in the
-// same run, a memcpy of the same frame (counters: bench/BenchTiming.h).
+// same run, a memcpy of the same frame (counters: bench/BenchTiming.h), and
+// with the OpenFX test host, the same frame through the OpenFX plug-in
+// (General context, the mask connected), with x_module = its time over the
+// module's.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "bench/BenchTiming.h"
 #include "effect/ColBalanceApi.h"
+#include "effect/ColBalanceParams.h"
+#include "host/common/PixelConvert.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
 #include "platform/dshost/DsHostServices.h"
 #include "platform/dshost/DsImage.h"
 #include "platform/dshost/DsModuleLoader.h"
+#include "resources/FnStrings.h"
+#include "tests/openfx/OfxTestHost.h"
 
 namespace {
 
 struct Format {
     const char* name;
     DsImageKind rgba, mask;
+    const char* ofxDepth;
 };
 
-const Format kFormats[] = {{"8bit", DsImageKind::Rgba8, DsImageKind::Mask8},
-                           {"16bit", DsImageKind::Rgba16, DsImageKind::Mask16},
-                           {"float", DsImageKind::RgbaF32, DsImageKind::MaskF32}};
+const Format kFormats[] = {
+    {"8bit", DsImageKind::Rgba8, DsImageKind::Mask8, kOfxBitDepthByte},
+    {"16bit", DsImageKind::Rgba16, DsImageKind::Mask16, kOfxBitDepthShort},
+    {"float", DsImageKind::RgbaF32, DsImageKind::MaskF32, kOfxBitDepthFloat}};
+
+// The bundled warm-highlights look; the red channel is switched off too.
+namespace P = ColBalanceParam;
+const std::pair<const ColBalanceParamSpec*, double> kLook[] = {
+    {&P::HighlightHue, 40},     {&P::HighlightSaturation, 35},
+    {&P::LowlightHue, 215},     {&P::LowlightSaturation, 30},
+    {&P::MidtonesHue, 20},      {&P::MidtonesSaturation, 10},
+    {&P::MidtonesLuminance, 4}, {&P::Lowlights, 5},
+    {&P::Highlights, 90}};
+
+// The module's seconds per frame, by format, for the OpenFX cases' ratio.
+std::map<std::string, double>& moduleTimes() {
+    static std::map<std::string, double> m;
+    return m;
+}
 
 void BM_Memcpy(benchmark::State& state, Format f, int w, int h) {
     fnbench::timeMemcpy(state, f.name, size_t(w) * h * DsImage::pixelSize(f.rgba), int64_t(w) * h);
@@ -93,15 +119,7 @@ void BM_Frame(benchmark::State& state, Format f, int w, int h) {
             state.SkipWithError("the module would not create the effect");
             return;
         }
-        // The bundled warm-highlights look, with the red channel off.
-        namespace P = ColBalanceParam;
-        const std::pair<const ColBalanceParamSpec*, double> values[] = {
-            {&P::HighlightHue, 40},     {&P::HighlightSaturation, 35},
-            {&P::LowlightHue, 215},     {&P::LowlightSaturation, 30},
-            {&P::MidtonesHue, 20},      {&P::MidtonesSaturation, 10},
-            {&P::MidtonesLuminance, 4}, {&P::Lowlights, 5},
-            {&P::Highlights, 90}};
-        for (const auto& [spec, v] : values) props->SetValue(*spec, v);
+        for (const auto& [spec, v] : kLook) props->SetValue(*spec, v);
         props->SetValue(DSPARAM_MASK_RED, 0);
 
         ComPtr<DsImage> src = DsImage::create(f.rgba, w, h), out = DsImage::create(f.rgba, w, h);
@@ -114,14 +132,61 @@ void BM_Frame(benchmark::State& state, Format f, int w, int h) {
         fx->SetImage(DS_IMAGE_OUTPUT, out.get());
         fx->SetPixelMask(mask.get(), 0, 0);
         fx->SetExecutionContext(context.get());
-        fnbench::timeFrames(state, f.name, int64_t(w) * h,
-                            [&] { return fx->Render(nullptr, 0) == S_OK; });
+        moduleTimes()[f.name] = fnbench::timeFrames(state, f.name, int64_t(w) * h,
+                                                    [&] { return fx->Render(nullptr, 0) == S_OK; });
+
         fx->SetImage(DS_IMAGE_SOURCE, nullptr);
         fx->SetImage(DS_IMAGE_OUTPUT, nullptr);
         fx->SetPixelMask(nullptr, 0, 0);
         fx->SetExecutionContext(nullptr);
     }
     module.unload();
+}
+
+// The same frame through the OpenFX plug-in in the test host: the module's
+// picture and mask as the host's images (16-bit through its file value),
+// one render call over the whole frame into an output kept between calls.
+void BM_Ofx(benchmark::State& state, Format f, int w, int h) {
+    ComPtr<DsImage> src = DsImage::create(f.rgba, w, h), mask = DsImage::create(f.mask, w, h);
+    fillSource(*src.get());
+    paintMask(*mask.get());
+    const OfxRectI bounds{0, 0, w, h};
+    auto source = std::make_shared<OfxTestFrame>(f.ofxDepth, kOfxImageComponentRGBA, bounds);
+    auto alpha = std::make_shared<OfxTestFrame>(f.ofxDepth, kOfxImageComponentAlpha, bounds);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < 4; ++c) {
+                switch (f.rgba) {
+                case DsImageKind::Rgba8: source->setChannel(x, y, c, src->rgba8(x, y)[c]); break;
+                case DsImageKind::Rgba16:
+                    source->setChannel(x, y, c, pixconv::toU16(src->rgba16(x, y)[c]));
+                    break;
+                default: source->setChannel(x, y, c, src->rgbaF32(x, y)[c]); break;
+                }
+            }
+            switch (f.mask) {
+            case DsImageKind::Mask8: alpha->setChannel(x, y, 0, *mask->mask8(x, y)); break;
+            case DsImageKind::Mask16: alpha->setChannel(x, y, 0, *mask->mask16(x, y) * 2); break;
+            default: alpha->setChannel(x, y, 0, *mask->maskF32(x, y)); break;
+            }
+        }
+    static OfxTestHost host(FN_OFX_PLUGIN_DIR);
+    auto effect = host.create("com.quorrel.kestro.ColBalance", kOfxImageEffectContextGeneral);
+    if (!effect) {
+        state.SkipWithError("the OpenFX plug-in would not load");
+        return;
+    }
+    effect->connect("Source", source);
+    effect->connect("Mask", alpha);
+    for (const auto& [spec, v] : kLook)
+        effect->setValue(fnParamAlias(*spec, '_'), v);
+    effect->setValue(fnParamAlias(P::MaskRed, '_'), 0);
+    const double seconds = fnbench::timeFrames(state, f.name, int64_t(w) * h, [&] {
+        return effect->render(0, bounds, {}, 1, -1) == kOfxStatOK;
+    });
+    const auto module = moduleTimes().find(f.name);
+    if (seconds > 0 && module != moduleTimes().end() && module->second > 0)
+        state.counters["x_module"] = seconds / module->second;
 }
 
 }  // namespace
@@ -139,6 +204,11 @@ int main(int argc, char** argv) {
         name = "frame/";
         name.append(f.name).append("/3840x2160");
         benchmark::RegisterBenchmark(name.c_str(), BM_Frame, f, w, h)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        name = "ofx/";
+        name.append(f.name).append("/3840x2160");
+        benchmark::RegisterBenchmark(name.c_str(), BM_Ofx, f, w, h)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     }

@@ -246,23 +246,24 @@ constexpr const ColBalanceParamSpec* fnFindParam(const GUID& id) {
 
 // The name every front end gives a parameter (the command line's --set and
 // parameter files, plug-in and filter wrappers): its display name lower-
-// cased, each run of other characters one hyphen, none at the ends
-// ("Master Hue" is "master-hue", "Mask red channel." "mask-red-channel").
-inline std::string fnAliasOf(std::string_view name) {
+// cased, each run of other characters one `separator`, none at the ends
+// ("Master Hue" is "master-hue", "Mask red channel." "mask-red-channel";
+// hosts whose names take no '-' ask for '_').
+inline std::string fnAliasOf(std::string_view name, char separator = '-') {
     std::string out;
     for (char c : name) {
         const auto u = static_cast<unsigned char>(c);
         if (std::isalnum(u))
             out += char(std::tolower(u));
-        else if (!out.empty() && out.back() != '-')
-            out += '-';
+        else if (!out.empty() && out.back() != separator)
+            out += separator;
     }
-    while (!out.empty() && out.back() == '-') out.pop_back();
+    while (!out.empty() && out.back() == separator) out.pop_back();
     return out;
 }
-inline std::string fnParamAlias(const ColBalanceParamSpec& p) {
+inline std::string fnParamAlias(const ColBalanceParamSpec& p, char separator = '-') {
     const char* name = fnLoadString(p.nameId);
-    return name ? fnAliasOf(name) : std::string();
+    return name ? fnAliasOf(name, separator) : std::string();
 }
 
 // What each property page edits, in the order of its control map.  A

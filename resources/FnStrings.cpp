@@ -1,6 +1,7 @@
 #include "resources/FnStrings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace {

@@ -8,7 +8,7 @@ pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libopenimageio-dev openimageio-tools nlohmann-json3-dev libcli11-dev
   libegl-dev libgl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
-  libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
+  libexpat1-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   qt6-base-dev xvfb xauth
   # installs: the man page, the Debian package and its check

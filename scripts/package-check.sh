@@ -24,6 +24,9 @@ man -w colbalance
 (cd "$work" && env -i PATH=/usr/bin:/bin HOME="$work" ffmpeg -v error -i "$OLDPWD/resources/samples/chart.png" \
   -vf "frei0r=k_colbalance:0.6" -frames:v 1 -y graded.png)
 [ -s "$work/graded.png" ] || { echo "ffmpeg did not load the installed frei0r filter"; exit 1; }
+ofx=/usr/OFX/Plugins/ColBalance.ofx.bundle/Contents/Linux-x86-64/ColBalance.ofx
+plugins=$(python3 -c "import ctypes, sys; print(ctypes.CDLL(sys.argv[1]).OfxGetNumberOfPlugins())" "$ofx")
+[ "$plugins" = 1 ] || { echo "the installed OpenFX bundle does not load: $plugins"; exit 1; }
 DEBIAN_FRONTEND=noninteractive apt-get remove -y k-colbalance >/dev/null
 left=()
 while read -r f; do

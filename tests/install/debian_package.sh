@@ -12,7 +12,8 @@ deb=$(ls "$work"/k-colbalance_*_amd64.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || fail "cpack made no k-colbalance_<version>_amd64.deb"
 files=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/colbalance ./usr/bin/colbalance-submit ./usr/lib/k-colbalance/ColBalance.so \
-         ./usr/share/man/man1/colbalance.1 ./usr/lib/frei0r-1/k_colbalance.so ./usr/share/doc/k-colbalance/copyright; do
+         ./usr/share/man/man1/colbalance.1 ./usr/lib/frei0r-1/k_colbalance.so \
+         ./usr/OFX/Plugins/ColBalance.ofx.bundle/Contents/Linux-x86-64/ColBalance.ofx ./usr/share/doc/k-colbalance/copyright; do
   grep -qF " $f" <<<"$files" || fail "no $f in the package"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
