@@ -55,9 +55,18 @@ void convertChunk(const OCIO::CPUProcessor& cpu, float* rgba, size_t pixels) {
     }
 }
 
-bool made(const std::function<void()>& make, std::string& error) {
+using ProcessorPtr = std::shared_ptr<const SpaceConversion::Processor>;
+
+// The CPU processor of what `make` returns (null for one that changes
+// nothing); false with the library's reason when it cannot be made.
+bool cpuProcessor(const std::function<OCIO::ConstProcessorRcPtr()>& make, ProcessorPtr& out,
+                  std::string& error) {
     try {
-        make();
+        const OCIO::ConstProcessorRcPtr p = make();
+        out = p->isNoOp() ? nullptr
+                          : std::make_shared<SpaceConversion::Processor>(
+                                SpaceConversion::Processor{p->getOptimizedCPUProcessor(
+                                    OCIO::BIT_DEPTH_F32, OCIO::BIT_DEPTH_F32, kOptimisation)});
         return true;
     } catch (const std::exception& e) {
         error = oneLine(e.what());
@@ -112,10 +121,11 @@ bool ColourSpaces::load(const std::string& path, std::string& error) {
         return false;
     }
     OCIO::ConstConfigRcPtr config;
-    std::string why;
-    if (!made([&] { config = OCIO::Config::CreateFromFile(file.c_str()); }, why) ||
-        !made([&] { config->validate(); }, why)) {
-        error = "colour config " + quotedText(file) + ": " + why;
+    try {
+        config = OCIO::Config::CreateFromFile(file.c_str());
+        config->validate();
+    } catch (const std::exception& e) {
+        error = "colour config " + quotedText(file) + ": " + oneLine(e.what());
         return false;
     }
     config_ = std::make_unique<Config>(Config{config});
@@ -177,22 +187,12 @@ bool ColourSpaces::conversion(const std::string& from, const std::string& to, Sp
     const std::string src = resolve(from), dst = resolve(to);
     for (const auto& [name, space] : {std::pair{from, src}, std::pair{to, dst}})
         if (space.empty()) return (error = unknownSpace(name)), false;
-    SpaceConversion made_;
     std::string why;
-    const bool ok = made(
-        [&] {
-            const auto p = config_->config->getProcessor(src.c_str(), dst.c_str());
-            if (p->isNoOp()) return;
-            made_.processor_ = std::make_shared<SpaceConversion::Processor>(
-                SpaceConversion::Processor{p->getOptimizedCPUProcessor(
-                    OCIO::BIT_DEPTH_F32, OCIO::BIT_DEPTH_F32, kOptimisation)});
-        },
-        why);
-    if (!ok) {
+    if (!cpuProcessor([&] { return config_->config->getProcessor(src.c_str(), dst.c_str()); },
+                      out.processor_, why)) {
         error = "cannot convert " + quotedText(src) + " to " + quotedText(dst) + ": " + why;
         return false;
     }
-    out = std::move(made_);
     return true;
 }
 
@@ -210,9 +210,8 @@ bool ColourSpaces::viewConversion(const ViewSettings& v, SpaceConversion& out,
     }
     const std::string display = v.display.empty() ? defaultDisplay() : v.display;
     const std::string view = v.view.empty() ? defaultView(display) : v.view;
-    SpaceConversion made_;
     std::string why;
-    const bool ok = made(
+    const bool ok = cpuProcessor(
         [&] {
             auto dvt = OCIO::DisplayViewTransform::Create();
             dvt->setSrc(input.c_str());
@@ -233,18 +232,13 @@ bool ColourSpaces::viewConversion(const ViewSettings& v, SpaceConversion& out,
             const double exponent[4] = {g, g, g, 1.0};
             gamma->setValue(exponent);
             pipeline->setDisplayCC(gamma);
-            const auto p = pipeline->getProcessor(config_->config);
-            if (p->isNoOp()) return;
-            made_.processor_ = std::make_shared<SpaceConversion::Processor>(
-                SpaceConversion::Processor{p->getOptimizedCPUProcessor(
-                    OCIO::BIT_DEPTH_F32, OCIO::BIT_DEPTH_F32, kOptimisation)});
+            return pipeline->getProcessor(config_->config);
         },
-        why);
+        out.processor_, why);
     if (!ok) {
         error = "cannot show " + quotedText(input) + " on " + quotedText(display) + " / " +
                 quotedText(view) + ": " + why;
         return false;
     }
-    out = std::move(made_);
     return true;
 }
