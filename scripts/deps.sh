@@ -7,6 +7,7 @@ pkgs=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libopenimageio-dev openimageio-tools nlohmann-json3-dev libcli11-dev
+  libopencolorio-dev opencolorio-tools
   libegl-dev libgl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
   libexpat1-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   clang libclang-rt-14-dev libfuzzer-14-dev

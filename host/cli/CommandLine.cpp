@@ -53,6 +53,16 @@ const std::vector<CommandOption> kOptions = {
      "force the 8-bit, 16-bit or float path (default: 8-bit files on the 8-bit path, half, "
      "float and double files on the float path, others on the 16-bit)",
      &CommandLine::depth, bits({M::Render}), M::None, Out::None},
+    {"--working-space", "--working-space", "NAME", false,
+     "grade float images in this colour space of the colour config: converted into it for the "
+     "effect, the histogram and the tone report, and back (default: the params file's, else none)",
+     &CommandLine::workingSpace, bits({M::Render, M::Count, M::Report}), M::None, Out::None},
+    {"--input-space", "--input-space", "NAME", false,
+     "the colour space of IN for --working-space (default: the config's scene_linear role)",
+     &CommandLine::inputSpace, bits({M::Render, M::Count, M::Report}), M::None, Out::None},
+    {"--ocio", "--ocio", "CONFIG", false,
+     "the OpenColorIO colour config (default: $OCIO, else the one installed with colbalance)",
+     &CommandLine::ocio, bits({M::Render, M::Count, M::Report}), M::None, Out::None},
     {"--histogram", "--histogram", "COUNTS.csv", false,
      "write IN's histogram, as the tone-curves page counts it, to a CSV file "
      "(bin,red,green,blue,alpha,grey); without -o nothing is rendered",
@@ -185,7 +195,8 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& cl, std::s
                       std::string& help) {
     CLI::App app{"Colour-balances images through the effect module, or counts their histogram."};
     app.formatter(std::make_shared<UsageFormatter>());
-    if (const std::string manual = manualPath(); !manual.empty()) app.footer("The manual: " + manual);
+    if (const std::string manual = manualPath(); !manual.empty())
+        app.footer("The manual: " + manual);
     std::vector<std::pair<const CLI::Option*, const CommandOption*>> options;
     for (const CommandOption& row : kOptions) {
         CLI::Option* o = std::visit(

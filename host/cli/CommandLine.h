@@ -23,18 +23,18 @@
 // names every mode it goes with.
 enum class CommandMode : unsigned {
     None = 0,
-    Render = 1,  // -o OUT and/or --overlay-snapshot: the effect renders (--histogram may count)
-    Count = 2,   // --histogram alone: counts, renders nothing
-    Report = 4,  // --tone-report
-    Page = 8,    // --page with --snapshot
-    List = 16,   // --list-params
+    Render = 1,    // -o OUT and/or --overlay-snapshot: the effect renders (--histogram may count)
+    Count = 2,     // --histogram alone: counts, renders nothing
+    Report = 4,    // --tone-report
+    Page = 8,      // --page with --snapshot
+    List = 16,     // --list-params
     Version = 32,  // --version
 };
 
 struct CommandLine {
     // As given.
     std::string in, out, params, mask, roi, frames, histogram, overlaySnapshot, toneReport;
-    std::string depth, page, pageSnapshot;
+    std::string depth, page, pageSnapshot, workingSpace, inputSpace, ocio;
     std::vector<std::string> sets;
     double frame = 0, zoom = 1;
     int field = 0;

@@ -4,6 +4,7 @@
 
 #include "analysis/FnHistogramAnalyser.h"
 #include "host/cli/CommandArgs.h"
+#include "host/common/FrameConvert.h"
 #include "host/common/ImageFile.h"
 #include "host/common/UserText.h"
 
@@ -25,9 +26,20 @@ void countFrame(int w, int h, Elem* rgba, const std::optional<DSRect>& roi,
 }  // namespace
 
 bool countFile(const std::string& path, const std::optional<DSRect>& roi,
-               const std::string& roiText, FnDynamicHistogram& counts, std::string& error) {
+               const std::string& roiText, const WorkingSpace& working, FnDynamicHistogram& counts,
+               std::string& error) {
     UnsignedFrame img;
-    if (!readUnsigned(path, img, error)) return false;
+    if (working.active()) {
+        FrameImage frame;
+        FileInfo info;
+        if (!readFrame(path, PixelDepth::Auto, frame, info, error) ||
+            !working.accepts(frame, path, error))
+            return false;
+        working.into().apply(frame);
+        unsignedFromFloat(frame, img);
+    } else if (!readUnsigned(path, img, error)) {
+        return false;
+    }
     std::optional<DSRect> region;
     if (roi && !(region = clipRoi(*roi, img.width, img.height))) {
         error = "--roi " + quotedText(roiText) + " lies wholly outside " + quotedText(path);

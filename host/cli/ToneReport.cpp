@@ -105,9 +105,10 @@ private:
 
 // The input's grey channel in 256 bins: 16-bit files fold 256 of their
 // values into each bin.
-bool greyCounts(const std::string& path, std::vector<uint32_t>& grey, std::string& error) {
+bool greyCounts(const std::string& path, const WorkingSpace& working, std::vector<uint32_t>& grey,
+                std::string& error) {
     FnDynamicHistogram h;
-    if (!countFile(path, std::nullopt, "", h, error)) return false;
+    if (!countFile(path, std::nullopt, "", working, h, error)) return false;
     grey.assign(256, 0);
     const uint32_t fold = h.binCount() / 256;
     for (uint32_t b = 0; b < h.binCount(); ++b) grey[b / fold] += h.bins(4)[b];
@@ -116,10 +117,11 @@ bool greyCounts(const std::string& path, std::vector<uint32_t>& grey, std::strin
 
 }  // namespace
 
-bool writeToneReport(const std::string& inPath, const ToneReportSettings& settings,
-                     const std::string& outPath, std::string& error) {
+bool writeToneReport(const std::string& inPath, const WorkingSpace& working,
+                     const ToneReportSettings& settings, const std::string& outPath,
+                     std::string& error) {
     std::vector<uint32_t> grey;
-    if (!greyCounts(inPath, grey, error)) return false;
+    if (!greyCounts(inPath, working, grey, error)) return false;
     const uint32_t largest = *std::max_element(grey.begin(), grey.end());
     const uint32_t smallest = *std::min_element(grey.begin(), grey.end());
 

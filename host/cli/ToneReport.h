@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "host/cli/WorkingSpace.h"
+
 struct ToneReportSettings {
     // Degrees and percent, as the parameters hold them: Overall (master),
     // Lowlights, Midtones, Highlights.
@@ -17,7 +19,9 @@ struct ToneReportSettings {
     double lowlights = 0, highlights = 100, lowlightsEase = 30, highlightsEase = 30;
 };
 
-// Reads `inPath`, counts its grey histogram and writes the report to
-// `outPath` (PNG or any format the image library writes, atomically).
-bool writeToneReport(const std::string& inPath, const ToneReportSettings& settings,
-                     const std::string& outPath, std::string& error);
+// Reads `inPath`, counts its grey histogram (in the working space when it
+// is active) and writes the report to `outPath` (PNG or any format the
+// image library writes, atomically).
+bool writeToneReport(const std::string& inPath, const WorkingSpace& working,
+                     const ToneReportSettings& settings, const std::string& outPath,
+                     std::string& error);

@@ -21,14 +21,15 @@
 #include "host/cli/HistogramCsv.h"
 #include "host/cli/PageSnapshot.h"
 #include "host/cli/ToneReport.h"
+#include "host/cli/WorkingSpace.h"
 #include "host/common/FramePattern.h"
 #include "host/common/FramePipeline.h"
 #include "host/common/HeadlessDisplay.h"
 #include "host/common/ImageFile.h"
 #include "host/common/ModuleSession.h"
-#include "host/common/ProgramFolder.h"
 #include "host/common/OutputBatch.h"
 #include "host/common/ParamValues.h"
+#include "host/common/ProgramFolder.h"
 #include "host/common/StderrCapture.h"
 #include "host/common/UserText.h"
 #include "host/common/Version.h"
@@ -129,7 +130,7 @@ ParamSources sourcesOf(const CommandLine& cl) { return {cl.params, cl.sets}; }
 
 // The settings at the frame time, read back from the effect as a frame
 // would read them, drawn over the input's histogram.
-int toneReport(const CommandLine& cl) {
+int toneReport(const CommandLine& cl, const WorkingSpace& working) {
     std::string error;
     ModuleSession session;
     if (!session.open(defaultModulePath(), false, sourcesOf(cl), error)) return fail(error);
@@ -150,7 +151,7 @@ int toneReport(const CommandLine& cl) {
          session.valueAt(P::LowlightsEase, time, t.lowlightsEase) &&
          session.valueAt(P::HighlightsEase, time, t.highlightsEase);
     if (!ok) return fail("the effect would not tell its settings");
-    if (!writeToneReport(cl.in, t, cl.toneReport, error)) return fail(error);
+    if (!writeToneReport(cl.in, working, t, cl.toneReport, error)) return fail(error);
     return 0;
 }
 
@@ -177,8 +178,18 @@ int dryRun(const CommandLine& cl) {
     return 0;
 }
 
+// Renders `source`, already in the working space when there is one, into
+// `output` and brings `output` back into the input space.
+bool renderGraded(ModuleSession& session, const WorkingSpace& working, FrameImage& source,
+                  FrameImage& output, MaskImage* mask, const RenderRequest& request,
+                  std::string& error) {
+    if (!session.render(source, output, mask, request, error)) return false;
+    working.back().apply(output);
+    return true;
+}
+
 // Renders or counts the frames of the command line.
-int renderFrames(const CommandLine& cl) {
+int renderFrames(const CommandLine& cl, const WorkingSpace& working) {
     const bool rendering = cl.mode == CommandMode::Render;
     std::string error;
     ModuleSession session;
@@ -217,10 +228,13 @@ int renderFrames(const CommandLine& cl) {
         };
         stages.render = [&](long f, DecodedFrame& in, RenderedFrame& out, std::string& why) {
             const std::string inPath = expandFramePattern(cl.in, f);
-            if (!frameRequest(f, in.source, inPath, why)) return false;
+            if (!frameRequest(f, in.source, inPath, why) ||
+                !working.accepts(in.source, inPath, why))
+                return false;
+            working.into().apply(in.source);
             prepareOutput(in.source, out.image, whole);
-            if (!session.render(in.source, out.image, cl.mask.empty() ? nullptr : &in.mask, request,
-                                why)) {
+            if (!renderGraded(session, working, in.source, out.image,
+                              cl.mask.empty() ? nullptr : &in.mask, request, why)) {
                 why = inPath + ": " + why;
                 return false;
             }
@@ -267,14 +281,17 @@ int renderFrames(const CommandLine& cl) {
         OutputBatch outputs;
         if (cl.counting) {
             FnDynamicHistogram h;
-            if (!countFile(inPath, cl.region, cl.roi, h, error)) return failFrame(cl, f, error);
+            if (!countFile(inPath, cl.region, cl.roi, working, h, error))
+                return failFrame(cl, f, error);
             if (!outputs.stageText(countsPath, countsCsv(h), error)) return failFrame(cl, f, error);
         }
         if (rendering) {
             FrameImage source;
             FileInfo info;
-            if (!readFrame(inPath, cl.forcedDepth, source, info, error))
+            if (!readFrame(inPath, cl.forcedDepth, source, info, error) ||
+                !working.accepts(source, inPath, error))
                 return failFrame(cl, f, error);
+            working.into().apply(source);
             MaskImage mask;
             if (!cl.mask.empty() &&
                 !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
@@ -283,7 +300,8 @@ int renderFrames(const CommandLine& cl) {
             const bool overlay = !cl.overlaySnapshot.empty();
             // Rows and columns the effect does not write keep the source.
             FrameImage output = source;
-            if (!session.render(source, output, cl.mask.empty() ? nullptr : &mask, request, error))
+            if (!renderGraded(session, working, source, output, cl.mask.empty() ? nullptr : &mask,
+                              request, error))
                 return failFrame(cl, f, inPath + ": " + error);
             if (!cl.out.empty() && !stageFrame(outputs, outPath, info, output, error))
                 return failFrame(cl, f, error);
@@ -320,14 +338,16 @@ int run(int argc, char** argv) {
     // Outputs refused before any work; a frame left out is not refused.
     if (!skipped(cl, cl.range.first) && !checkOutputPaths(cl, error))
         return failFrame(cl, cl.range.first, error);
+    WorkingSpace working;
+    if (cl.mode != CommandMode::Page && !working.setUp(cl, error)) return fail(error);
     installOutputCleanup("colbalance");
     switch (cl.mode) {
     case CommandMode::Page:
         return writePageSnapshot({cl.page, cl.pageSnapshot, cl.in, sourcesOf(cl), cl.frame}, error)
                    ? 0
                    : fail(error);
-    case CommandMode::Report: return toneReport(cl);
-    default: return renderFrames(cl);
+    case CommandMode::Report: return toneReport(cl, working);
+    default: return renderFrames(cl, working);
     }
 }
 

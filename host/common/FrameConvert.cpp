@@ -228,6 +228,18 @@ void unpackUnsigned(int nch, const void* raw, UnsignedFrame& out) {
             [](uint16_t v) { return v; }, none);
 }
 
+void unsignedFromFloat(const FrameImage& f, UnsignedFrame& out) {
+    out.width = f.width;
+    out.height = f.height;
+    out.eightBit = false;
+    out.rgba8.clear();
+    out.rgba16.resize(f.f32().size());
+    const size_t row = size_t(f.width) * 4;
+    for (size_t at = 0; at < out.rgba16.size(); at += row)
+        OIIO::convert_pixel_values(TypeDesc::FLOAT, f.f32().data() + at, TypeDesc::UINT16,
+                                   out.rgba16.data() + at, int(row));
+}
+
 void packFrame(const FileInfo& like, const FrameImage& img, std::vector<uint8_t>& buf,
                const void*& data, TypeDesc& type) {
     const int nch = like.spec.nchannels;

@@ -36,6 +36,10 @@ void unpackMask(int width, int height, OIIO::TypeDesc t, const void* raw, MaskIm
 // The same for counting: unsigned 8-bit or 16-bit RGBA, rows top-down; `raw`
 // holds min(nchannels, 4) elements a pixel.
 void unpackUnsigned(int nch, const void* raw, UnsignedFrame& out);
+// A float frame counted as a float file is: 16-bit unsigned RGBA, rows
+// top-down, each value converted as the image library converts float to
+// UINT16 when it reads a float file for counting (readUnsigned).
+void unsignedFromFloat(const FrameImage& f, UnsignedFrame& out);
 
 // A frame as the elements to write into a file like `like`: `data` points
 // into the frame itself where its layout is the file's, else into `buf`.

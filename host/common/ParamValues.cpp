@@ -1,5 +1,6 @@
 #include "host/common/ParamValues.h"
 
+#include "host/common/GradingSpace.h"
 #include "host/common/UserText.h"
 #include "effect/ColBalanceParams.h"
 
@@ -162,6 +163,7 @@ bool ParamValues::addJsonText(const std::string& text, std::string& error) {
         return std::nullopt;
     };
     for (const auto& [name, j] : doc.items()) {
+        if (name == kHostSettingsKey) continue;  // the host's own (GradingSpace.h)
         const auto idx = find(name);
         if (!idx) {
             error = "unknown parameter " + quotedText(name) + "; " + validNames();

@@ -14,6 +14,10 @@ namespace {
 // (its HTML rendering: the PDF is not shipped).
 constexpr const char* kManual = "Quorrel/Kestro 4.3 for DS10 (64bit)/Documentation/Kestro4.3.html";
 
+// The shipped colour config, beside the program or under the installed
+// data folder.
+constexpr const char* kColourConfig = "ocio/config.ocio";
+
 std::optional<fs::path> programFolder() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -34,7 +38,10 @@ fs::path found(const fs::path& folder, const fs::path& installed, const fs::path
 std::optional<fs::path> programFilesFolder() {
     const auto folder = programFolder();
     if (!folder) return std::nullopt;
-    return found(*folder, FN_BIN_TO_DOC, kManual).parent_path().parent_path().parent_path()
+    return found(*folder, FN_BIN_TO_DOC, kManual)
+        .parent_path()
+        .parent_path()
+        .parent_path()
         .parent_path();
 }
 
@@ -54,8 +61,7 @@ void recordProgramFolder() {
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software\\Microsoft\\Windows\\CurrentVersion", 0,
                         nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(value.c_str()),
+    RegSetValueExW(key, u"ProgramFilesDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    DWORD((value.size() + 1) * sizeof(WCHAR)));
     RegCloseKey(key);
 }
@@ -65,4 +71,10 @@ std::string manualPath() {
     std::error_code ec;
     if (!folder || !fs::is_regular_file(*folder / kManual, ec)) return {};
     return (*folder / kManual).string();
+}
+
+std::string shippedColourConfig() {
+    const fs::path found_ = found(programFolder().value_or("."), FN_BIN_TO_DATA, kColourConfig);
+    std::error_code ec;
+    return fs::is_regular_file(found_, ec) ? found_.string() : std::string();
 }

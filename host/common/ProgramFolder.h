@@ -19,6 +19,10 @@ std::string defaultModulePath();
 // the program's folder cannot be found.
 void recordProgramFolder();
 
+// The colour config shipped with the programs (ocio/config.ocio beside the
+// program, else the installed one); empty when neither is there.
+std::string shippedColourConfig();
+
 // The manual the help page's Online Help opens, as a local file; empty
 // when it is not there.
 std::string manualPath();

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 
 EditorSession::EditorSession(QObject* parent) : QObject(parent) {}
 
@@ -84,6 +85,39 @@ void EditorSession::setMatte(int range) {
     requestRender();
 }
 
+bool EditorSession::loadColourConfig(const std::string& path, std::string& error) {
+    ColourSpaces spaces;
+    if (!spaces.load(path, error)) return false;
+    spaces_ = std::move(spaces);
+    const GradingSpace kept = document_ ? document_->gradingSpace() : GradingSpace{};
+    return setGradingSpace(kept, error) && setView(view_, error);
+}
+
+bool EditorSession::setGradingSpace(const GradingSpace& space, std::string& error) {
+    SpaceConversion into, back;
+    const std::string input = space.input.empty() ? spaces_.sceneLinear() : space.input;
+    if (!space.working.empty() && !(spaces_.conversion(input, space.working, into, error) &&
+                                    spaces_.conversion(space.working, input, back, error)))
+        return false;
+    into_ = std::move(into);
+    back_ = std::move(back);
+    if (document_) document_->setGradingSpace(space);
+    requestRender();
+    return true;
+}
+
+bool EditorSession::setView(const ViewSettings& view, std::string& error) {
+    SpaceConversion through;
+    if (spaces_.loaded() && !spaces_.viewConversion(view, through, error)) return false;
+    shownThrough_ = std::move(through);
+    view_ = view;
+    char key[96];
+    std::snprintf(key, sizeof key, "%a/%a/", view.exposure, view.gamma);
+    viewKey_ = key + view.inputSpace + "/" + view.display + "/" + view.view;
+    requestRender();
+    return true;
+}
+
 uint64_t EditorSession::requestRender(bool reload) {
     if (!worker_ || input_.empty()) return serial_;
     std::string why;
@@ -100,6 +134,10 @@ uint64_t EditorSession::requestRender(bool reload) {
     job.sourceKey = path;
     job.reload = reload;
     job.time = time();
+    job.into = into_;
+    job.back = back_;
+    job.view = shownThrough_;
+    job.viewKey = viewKey_;
     job.load = [path](FrameImage& frame, std::string& error) {
         FileInfo info;
         return readFrame(path, PixelDepth::Auto, frame, info, error);

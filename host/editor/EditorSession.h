@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "host/common/ColourSpaces.h"
 #include "host/common/FramePattern.h"
 #include "host/common/ModuleSession.h"
 #include "host/editor/ParamDocument.h"
@@ -52,6 +53,22 @@ public:
     void setMatte(int range);
     int matte() const { return matte_; }
 
+    // The colour config (ColourSpaces::load: `path`, else $OCIO, else the
+    // shipped one).  Without one, float frames are shown and rendered with
+    // their values as they are.
+    bool loadColourConfig(const std::string& path, std::string& error);
+    const ColourSpaces& colourSpaces() const { return spaces_; }
+    // The working space float frames render in (none when empty), from
+    // their input space (the config's scene_linear role when empty); kept
+    // in the document, saved with the look.
+    bool setGradingSpace(const GradingSpace& space, std::string& error);
+    // How float frames are shown; the rendered frames do not change.
+    bool setView(const ViewSettings& view, std::string& error);
+    const ViewSettings& view() const { return view_; }
+    // Into the working space and back (identity without one).
+    const SpaceConversion& intoWorking() const { return into_; }
+    const SpaceConversion& backFromWorking() const { return back_; }
+
     // Asks for the current frame with the current parameters; the serial
     // of the request.  `reload` reads the source file again.
     uint64_t requestRender(bool reload = false);
@@ -71,6 +88,10 @@ private:
     FrameRange frames_{0, 0};
     long frame_ = 0;
     int matte_ = 0;
+    ColourSpaces spaces_;
+    SpaceConversion into_, back_, shownThrough_;
+    ViewSettings view_;
+    std::string viewKey_;
     uint64_t serial_ = 0;
     bool renderQueued_ = false;
 };

@@ -25,9 +25,11 @@
 
 #include <filesystem>
 
+#include "host/common/GradingSpace.h"
 #include "host/common/ProgramFolder.h"
 #include "host/common/StderrCapture.h"
 #include "host/common/Version.h"
+#include "host/editor/ColourBar.h"
 #include "host/editor/EditorPages.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/PageView.h"
@@ -55,6 +57,8 @@ EditorWindow::EditorWindow(EditorWindowSystem& system, QWidget* parent)
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
+    colourBar_ = new ColourBar(*session_);
+    leftLayout->addWidget(colourBar_);
     viewer_ = new ViewerWidget(system_);
     leftLayout->addWidget(viewer_, 1);
     buildTimeBar(left);
@@ -126,6 +130,11 @@ bool EditorWindow::openModule(const std::string& modulePath, std::string& error)
     tabs_->insertTab(0, scroll, "All parameters");
     tabs_->setCurrentIndex(0);
     viewer_->setEffect(&session_->module());
+    connect(colourBar_, &ColourBar::failed, this, &EditorWindow::showMessage);
+    std::string why;
+    if (!session_->loadColourConfig("", why))
+        showMessage(q("No colour config, float images are shown as they are: " + why));
+    colourBar_->refresh();
     openPages();
     connect(&doc, &ParamDocument::changed, this, [this](int i) {
         if (session_->module().paramId(size_t(i)) == ColBalanceParam::HideOverlayControls.id)
@@ -434,6 +443,11 @@ bool EditorWindow::loadParams(const std::string& path, std::string& error) {
     if (!values.addJsonFile(path, error)) return false;
     ParamDocument& doc = session_->document();
     if (!doc.load(values, "Open " + QFileInfo(q(path)).fileName(), error)) return false;
+    GradingSpace space;
+    std::string why;
+    if (!readGradingSpaceFile(path, space, why) || !session_->setGradingSpace(space, why))
+        showMessage(q("The look's working space is not used: " + why));
+    colourBar_->refresh();
     doc.undoStack()->setClean();
     setParamsPath(q(path));
     return true;
@@ -541,6 +555,8 @@ void EditorWindow::exportDialog() {
     plan.output = s(path);
     plan.frames = session_->frames();
     plan.sequence = session_->isSequence();
+    plan.into = session_->intoWorking();
+    plan.back = session_->backFromWorking();
     std::string error;
     if (!startExport(plan, error)) QMessageBox::warning(this, "Render to Files", q(error));
 }

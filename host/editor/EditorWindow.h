@@ -16,6 +16,7 @@
 
 #include "host/common/FramePattern.h"
 
+class ColourBar;
 class EditorPages;
 class EditorSession;
 class EditorWindowSystem;
@@ -63,6 +64,7 @@ public:
 
     EditorSession& session() { return *session_; }
     ViewerWidget* viewer() const { return viewer_; }
+    ColourBar* colourBar() const { return colourBar_; }
     ParamPanel* panel() const { return panel_; }
     // The property pages (null when they could not open) and the view of
     // each, in tab order.
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<EditorPages> pages_;
     std::vector<PageView*> pageViews_;
     ViewerWidget* viewer_ = nullptr;
+    ColourBar* colourBar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     ParamPanel* panel_ = nullptr;
     QWidget* timeBar_ = nullptr;

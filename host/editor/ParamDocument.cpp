@@ -253,7 +253,9 @@ bool ParamDocument::restore(const std::vector<ParamSetting>& current, const Para
     return true;
 }
 
-std::string ParamDocument::toJson() const { return ParamValues::toJson(params(), settings_); }
+std::string ParamDocument::toJson() const {
+    return withGradingSpace(ParamValues::toJson(params(), settings_), grading_);
+}
 
 bool ParamDocument::save(const std::string& path, std::string& error) {
     if (!writeTextFile(path, toJson(), error)) return false;

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "host/common/GradingSpace.h"
 #include "host/common/ModuleSession.h"
 #include "host/common/ParamValues.h"
 
@@ -89,7 +90,13 @@ public:
     bool restore(const std::vector<ParamSetting>& current, const ParamHistory& history,
                  std::string& error);
 
-    // The settings as a params file (every parameter, keys included).
+    // The colour spaces the look is graded in, saved with it under the
+    // host's key (GradingSpace.h).  Not an effect parameter: no undo step.
+    void setGradingSpace(const GradingSpace& space) { grading_ = space; }
+    const GradingSpace& gradingSpace() const { return grading_; }
+
+    // The settings as a params file (every parameter, keys included, and
+    // the grading space when there is one).
     std::string toJson() const;
     // Writes toJson() atomically and marks the document saved.
     bool save(const std::string& path, std::string& error);
@@ -122,4 +129,5 @@ private:
     int depth_ = 0;
     QString label_;
     std::vector<Change> pending_;
+    GradingSpace grading_;
 };

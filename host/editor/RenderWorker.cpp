@@ -68,6 +68,26 @@ void RenderWorker::run() {
     source_ = {};
 }
 
+namespace {
+
+// A frame as the viewer shows it: float frames through the view, any other
+// as it is.
+std::shared_ptr<const ViewImage> shown(const FrameImage& f, const SpaceConversion& view) {
+    auto out = std::make_shared<ViewImage>();
+    out->width = f.width;
+    out->height = f.height;
+    if (f.depth == PixelDepth::Float && !view.isIdentity()) {
+        FrameImage viewed = f;
+        view.apply(viewed);
+        out->rgba = displayPixels(viewed);
+    } else {
+        out->rgba = f.depth == PixelDepth::Eight ? f.bytes : displayPixels(f);
+    }
+    return out;
+}
+
+}  // namespace
+
 RenderResult RenderWorker::render(RenderJob& job) {
     const auto start = std::chrono::steady_clock::now();
     RenderResult r;
@@ -81,33 +101,35 @@ RenderResult RenderWorker::render(RenderJob& job) {
             if (r.error.empty()) r.error = "nothing to read for \"" + job.sourceKey + "\"";
             return r;
         }
-        auto view = std::make_shared<ViewImage>();
-        view->width = s.image.width;
-        view->height = s.image.height;
-        view->rgba = displayPixels(s.image);
-        s.view = std::move(view);
+        s.view = shown(s.image, job.view);
+        s.viewKey = job.viewKey;
         source_ = std::move(s);
+    } else if (source_.viewKey != job.viewKey) {
+        source_.view = shown(source_.image, job.view);
+        source_.viewKey = job.viewKey;
     }
     r.before = source_.view;
     if (!job.effect) {
         r.error = "no effect to render with";
         return r;
     }
+    const bool grading = source_.image.depth == PixelDepth::Float && !job.into.isIdentity();
+    FrameImage working;
+    if (grading) {
+        working = source_.image;
+        job.into.apply(working);
+    }
+    FrameImage& input = grading ? working : source_.image;
     // Pixels the effect does not write keep the source.
-    FrameImage output = source_.image;
+    FrameImage output = input;
     RenderRequest request;
     request.time = job.time;
-    if (!ModuleSession::renderWith(*job.effect.get(), *context_.get(), source_.image, output,
-                                   nullptr, request, r.error))
+    if (!ModuleSession::renderWith(*job.effect.get(), *context_.get(), input, output, nullptr,
+                                   request, r.error))
         return r;
-    auto view = std::make_shared<ViewImage>();
-    view->width = output.width;
-    view->height = output.height;
-    if (output.depth == PixelDepth::Eight)
-        view->rgba = std::move(output.bytes);
-    else
-        view->rgba = displayPixels(output);
-    r.after = std::move(view);
+    if (grading) job.back.apply(output);
+    r.after = shown(output, job.view);
+    r.output = std::make_shared<const FrameImage>(std::move(output));
     r.ok = true;
     r.milliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "host/common/ColourSpaces.h"
 #include "host/common/FrameImage.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
@@ -42,6 +43,14 @@ struct RenderJob {
     SourceLoader load;              // called when the worker does not hold that frame
     bool reload = false;            // read it again even when held
     double time = 0;
+    // A float frame renders in the working space: converted into it, and
+    // the rendered frame back (identity: none).  Integer frames never are.
+    SpaceConversion into, back;
+    // What float frames are shown through (identity: their values as they
+    // are), named by `viewKey` so that a held source is shown anew when
+    // the view changes.
+    SpaceConversion view;
+    std::string viewKey;
 };
 
 struct RenderResult {
@@ -49,9 +58,10 @@ struct RenderResult {
     std::string sourceKey;
     bool ok = false;
     std::string error;
-    std::shared_ptr<const ViewImage> before;  // the source as read (null when unread)
-    std::shared_ptr<const ViewImage> after;   // the rendered frame (null on failure)
-    double milliseconds = 0;                  // reading, rendering and converting
+    std::shared_ptr<const ViewImage> before;   // the source as read (null when unread)
+    std::shared_ptr<const ViewImage> after;    // the rendered frame (null on failure)
+    std::shared_ptr<const FrameImage> output;  // the rendered frame itself, as saved
+    double milliseconds = 0;                   // reading, rendering and converting
 };
 
 class RenderWorker {
@@ -78,6 +88,7 @@ private:
         std::string key;
         FrameImage image;
         std::shared_ptr<const ViewImage> view;
+        std::string viewKey;
     };
 
     void run();

@@ -68,6 +68,8 @@ void SequenceExport::run() {
             ok = false;
             break;
         }
+        const bool grading = source.depth == PixelDepth::Float;
+        if (grading) plan_.into.apply(source);
         FrameImage output = source;
         RenderRequest request;
         request.time = plan_.sequence ? double(f) : 0.0;
@@ -82,6 +84,7 @@ void SequenceExport::run() {
             break;
         }
         if (cancelled_.load()) break;
+        if (grading) plan_.back.apply(output);
         if (!writeFrame(out, info, output, error)) {
             ok = false;
             break;

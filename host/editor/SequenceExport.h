@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "host/common/ColourSpaces.h"
 #include "host/common/FramePattern.h"
 #include "platform/com/ComPtr.h"
 #include "platform/dshost/DsExecutionContext.h"
@@ -23,6 +24,8 @@ struct ExportPlan {
     std::string output;  // needs one when several frames are written
     FrameRange frames{0, 0};
     bool sequence = false;  // frame numbers are the render times
+    // Float frames render in the working space (RenderJob's), if any.
+    SpaceConversion into, back;
 };
 
 class SequenceExport final : public QObject {

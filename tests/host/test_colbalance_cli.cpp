@@ -855,3 +855,181 @@ TEST_F(Cli, DryRunChecksEveryFrameAndWritesNothing) {
                 << err;
         }
 }
+
+namespace {
+
+// colbalance with a colour working space: the shipped config (beside the
+// program in the build tree), never one the environment names.
+class Grading : public Cli {
+protected:
+    void SetUp() override {
+        Cli::SetUp();
+        ::unsetenv("OCIO");
+    }
+
+    // A scene-linear grey ramp over 14 stops, 0.001 .. 16.384, `perStop`
+    // pixels a stop, as one row of float RGBA.
+    static constexpr int kStops = 14, kPerStop = 32, kRampWidth = kStops * kPerStop + 1;
+    void writeRamp(const std::string& name) {
+        std::vector<float> px;
+        for (int i = 0; i < kRampWidth; ++i) {
+            const float v = 0.001f * std::exp2(float(i) / kPerStop);
+            px.insert(px.end(), {v, v, v, 1.0f});
+        }
+        write(name, kRampWidth, 1, 4, TypeDesc::FLOAT, px);
+    }
+
+    // The stops over which each range's matte (Lowlights, Midtones,
+    // Highlights) is the largest of the three, with `extra` options.
+    std::array<double, 3> leadingStops(const std::string& extra) {
+        writeRamp("ramp.exr");
+        std::vector<float> matte[3];
+        const char* tones[3] = {"Lowlights", "Midtones", "Highlights"};
+        for (int t = 0; t < 3; ++t) {
+            const std::string out = std::string("matte-") + tones[t] + ".exr";
+            EXPECT_EQ(run(path("ramp.exr") + " -o " + path(out) + " --set render-tone=" + tones[t] +
+                          " " + extra),
+                      0)
+                << err;
+            matte[t] = read<float>(out, TypeDesc::FLOAT);
+            if (matte[t].size() != size_t(kRampWidth) * 4) return {};
+        }
+        std::array<double, 3> stops{};
+        for (int i = 0; i < kRampWidth; ++i) {
+            int lead = 0;
+            for (int t = 1; t < 3; ++t)
+                if (matte[t][size_t(i) * 4] > matte[lead][size_t(i) * 4]) lead = t;
+            stops[size_t(lead)] += 1.0 / kPerStop;
+        }
+        return stops;
+    }
+};
+
+}  // namespace
+
+// Keyed linear, the ranges divide a scene-linear ramp's stops very
+// unevenly; in the log working space each leads over a comparable share.
+// (The mattes come back into the input space, by a rising curve that keeps
+// which of them is largest.)
+TEST_F(Grading, RangesSpreadOverTheStopsInTheLogWorkingSpace) {
+    // Measured: linear 8.4 / 0.9 / 4.7 stops, ACEScct 6.2 / 5.6 / 2.2 (the
+    // ramp's top, 16.4, is 0.785 in ACEScct: the Highlights' share is the
+    // smallest).
+    const auto linear = leadingStops("");
+    EXPECT_GE(linear[0], 7.5);
+    EXPECT_LE(linear[1], 1.25);
+    const auto log = leadingStops("--working-space ACEScct");
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_GE(log[size_t(t)], 2.0) << "range " << t;
+        EXPECT_LE(log[size_t(t)], 7.0) << "range " << t;
+    }
+    const auto spread = [](const std::array<double, 3>& s) {
+        return *std::max_element(s.begin(), s.end()) / *std::min_element(s.begin(), s.end());
+    };
+    EXPECT_GE(spread(linear), 8.0);
+    EXPECT_LE(spread(log), 3.0);
+    // The same from the params file's host key, with the input space named.
+    std::ofstream(path("look.json"))
+        << R"({"Render Tone": "Midtones", "colbalance": {"workingSpace": "ACEScct",
+                                                         "inputSpace": "scene_linear"}})";
+    ASSERT_EQ(run(path("ramp.exr") + " -o " + path("file.exr") + " --params " + path("look.json")),
+              0)
+        << err;
+    EXPECT_EQ(read<float>("file.exr", TypeDesc::FLOAT),
+              read<float>("matte-Midtones.exr", TypeDesc::FLOAT));
+}
+
+// With default parameters a frame comes back through the working space
+// within the conversions' round trip (4e-6 of each value, or 1e-8 near
+// zero); NaN and infinite samples pass with their pixel as the float path
+// passes them.
+TEST_F(Grading, DefaultsComeBackAndNonFiniteValuesPass) {
+    const float nan = std::bit_cast<float>(0x7fc0abcdu);
+    const float inf = std::numeric_limits<float>::infinity();
+    std::vector<float> px;
+    for (int i = 0; i < 200; ++i) {
+        const float v = 0.0005f * std::exp2(float(i) / 12);
+        px.insert(px.end(), {v, v * 0.7f, v * 1.3f, i % 2 ? 1.0f : 0.5f});
+    }
+    px.insert(px.end(), {nan, 0.5f, 0.5f, 1.0f, 0.5f, -inf, inf, 1.0f, 0.0f, -0.01f, 0.2f, nan});
+    write("in.exr", int(px.size() / 4), 1, 4, TypeDesc::FLOAT, px);
+    ASSERT_EQ(run(path("in.exr") + " -o " + path("plain.exr")), 0) << err;
+    ASSERT_EQ(run(path("in.exr") + " -o " + path("graded.exr") + " --working-space ACEScct"), 0)
+        << err;
+    const auto plain = read<float>("plain.exr", TypeDesc::FLOAT);
+    const auto graded = read<float>("graded.exr", TypeDesc::FLOAT);
+    ASSERT_EQ(graded.size(), px.size());
+    for (size_t i = 0; i < px.size(); ++i) {
+        if (i >= 800) {  // pixels holding a non-finite value pass as a whole
+            EXPECT_EQ(std::memcmp(&graded[i], &plain[i], 4), 0) << i;
+            continue;
+        }
+        EXPECT_LE(std::abs(graded[i] - px[i]), std::max(4e-6 * std::abs(px[i]), 1e-8)) << i;
+    }
+    // The input space named as the working space converts nothing.
+    ASSERT_EQ(run(path("in.exr") + " -o " + path("same.exr") +
+                  " --working-space ACEScg --input-space scene_linear --set master-hue=40"
+                  " --set midtones-saturation=30"),
+              0)
+        << err;
+    ASSERT_EQ(run(path("in.exr") + " -o " + path("none.exr") +
+                  " --set master-hue=40 --set midtones-saturation=30"),
+              0)
+        << err;
+    const auto same = read<float>("same.exr", TypeDesc::FLOAT);
+    const auto none = read<float>("none.exr", TypeDesc::FLOAT);
+    EXPECT_EQ(std::memcmp(same.data(), none.data(), none.size() * 4), 0);
+}
+
+// The histogram counts the values the effect sees: middle grey at its
+// ACEScct value.
+TEST_F(Grading, HistogramCountsInTheWorkingSpace) {
+    write("grey.exr", 2, 1, 4, TypeDesc::FLOAT,
+          std::vector<float>{0.18f, 0.18f, 0.18f, 1.0f, 0.18f, 0.18f, 0.18f, 1.0f});
+    auto greyBin = [&](const std::string& extra) {
+        EXPECT_EQ(run(path("grey.exr") + " --histogram " + path("h.csv") + " " + extra), 0) << err;
+        std::ifstream in(path("h.csv"));
+        std::string line;
+        std::getline(in, line);
+        while (std::getline(in, line))
+            if (line.substr(line.rfind(',') + 1) == "2") return std::stol(line);
+        return -1L;
+    };
+    EXPECT_EQ(greyBin(""), std::lround(0.18 * 65535));
+    EXPECT_EQ(greyBin("--working-space ACEScct"),
+              std::lround((std::log2(0.18) + 9.72) / 17.52 * 65535));
+}
+
+TEST_F(Grading, RefusalsAreOneLineAndLeaveNoFile) {
+    write("a.png", 4, 2, 4, TypeDesc::UINT8, scatter8(4, 2, 4));
+    writeRamp("ramp.exr");
+    struct Case {
+        std::string args, says;
+    } cases[] = {
+        {path("a.png") + " -o " + path("o.png") + " --working-space ACEScct", "--depth float"},
+        {path("a.png") + " --histogram " + path("o.csv") + " --working-space ACEScct", "integer"},
+        {path("ramp.exr") + " -o " + path("o.exr") + " --working-space ACEScct --depth 16",
+         "--depth 16"},
+        {path("ramp.exr") + " -o " + path("o.exr") + " --input-space ACEScg", "working space"},
+        {path("ramp.exr") + " -o " + path("o.exr") + " --working-space Nope", "ACEScct"},
+        {path("ramp.exr") + " -o " + path("o.exr") + " --working-space ACEScct --ocio " +
+             path("none.ocio"),
+         "none.ocio"},
+        {path("ramp.exr") + " -o " + path("o.exr") + " --params " + path("bad.json"),
+         "\"colbalance\""},
+    };
+    std::ofstream(path("bad.json")) << R"({"colbalance": {"workingSpace": 3}})";
+    for (const Case& c : cases) {
+        EXPECT_EQ(run(c.args), 1) << c.args;
+        EXPECT_NE(err.find(c.says), std::string::npos) << c.args << "\n" << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_FALSE(fs::exists(path("o.exr")) || fs::exists(path("o.png")) ||
+                     fs::exists(path("o.csv")));
+    }
+    // An 8-bit picture on the float path is graded (from its own space).
+    EXPECT_EQ(run(path("a.png") + " -o " + path("f.png") +
+                  " --depth float --working-space ACEScct --input-space \"sRGB - Texture\""),
+              0)
+        << err;
+    EXPECT_EQ(read<uint8_t>("f.png", TypeDesc::UINT8), scatter8(4, 2, 4));
+}

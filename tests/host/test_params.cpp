@@ -1,5 +1,7 @@
 #include "host/common/ParamValues.h"
 
+#include "host/common/GradingSpace.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,5 +100,36 @@ TEST(ParamValues, SavedJsonReadsBackToTheSameBits) {
         if (wrote.keys.empty()) {
             EXPECT_EQ(read.value, wrote.value);
         }
+    }
+}
+
+// The host's own key in a params file: written beside the values, read
+// back, passed over by the parameter reader, and refused when malformed.
+TEST(GradingSpace, WrittenBesideTheValuesAndReadBack) {
+    ParamValues v = sampleParams();
+    std::string err;
+    ASSERT_TRUE(v.addAssignment("Master Hue=30", err)) << err;
+    const std::string plain = ParamValues::toJson(v.params(), v.settings());
+    const std::string graded = withGradingSpace(plain, {"ACEScct", "ACEScg"});
+    GradingSpace back;
+    ASSERT_TRUE(readGradingSpace(graded, back, err)) << err;
+    EXPECT_EQ(back, (GradingSpace{"ACEScct", "ACEScg"}));
+    EXPECT_LT(graded.find("Master Hue"), graded.find("colbalance"));  // values first
+
+    ParamValues again = sampleParams();
+    ASSERT_TRUE(again.addJsonText(graded, err)) << err;
+    ASSERT_EQ(again.settings().size(), 1u);
+    EXPECT_EQ(again.settings()[0].value, 30);
+
+    // None takes the key out; no key reads as none.
+    EXPECT_EQ(withGradingSpace(graded, {}), plain);
+    ASSERT_TRUE(readGradingSpace(plain, back, err));
+    EXPECT_EQ(back, GradingSpace{});
+
+    for (const char* bad :
+         {R"({"colbalance": "ACEScct"})", R"({"colbalance": {"workingSpace": 1}})",
+          R"({"colbalance": {"lookSpace": "x"}})", "[1]"}) {
+        EXPECT_FALSE(readGradingSpace(bad, back, err)) << bad;
+        EXPECT_FALSE(err.empty());
     }
 }

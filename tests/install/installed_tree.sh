@@ -38,6 +38,17 @@ idiff -q "$work/installed.png" "$work/built.png" >/dev/null || fail "the install
 
 # The farm submitter finds the colbalance beside it.
 run "$prefix/bin/colbalance-submit" --help >/dev/null || fail "colbalance-submit does not run"
+# The shipped colour config is found from the moved tree: a float image
+# graded in its log working space comes back as the build tree's does.
+[ -f "$prefix/share/k-colbalance/ocio/config.ocio" ] || fail "no colour config installed"
+oiiotool --pattern fill:topleft=0.01,0.01,0.01:topright=8,8,8:bottomleft=0.001,0.01,0.1:bottomright=4,2,1 \
+  64x16 4 -d float -o "$work/hdr.exr"
+run "$prefix/bin/colbalance" hdr.exr -o graded.exr --working-space ACEScct --set midtones-hue=40 \
+  --set midtones-saturation=20
+"$build/host/colbalance" "$work/hdr.exr" -o "$work/graded-built.exr" --working-space ACEScct \
+  --set midtones-hue=40 --set midtones-saturation=20
+idiff -q "$work/graded.exr" "$work/graded-built.exr" >/dev/null ||
+  fail "the installed working-space render differs"
 
 grep -q '^\.TH COLBALANCE' "$prefix/share/man/man1/colbalance.1" || fail "no man page"
 grep -q '^Exec=colbalance-editor %f$' "$prefix/share/applications/colbalance-editor.desktop" ||

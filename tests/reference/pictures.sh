@@ -20,7 +20,7 @@ bin="$build/host"
 chart="$root/resources/samples/chart.png"
 look="$root/resources/samples/warm-highlights.json"
 all=(page-main.png page-curves.png page-simple.png page-help.png tone-report.png
-     overlay-snapshot.png before-after.png)
+     overlay-snapshot.png before-after.png working-space.png)
 names=("$@")
 [ ${#names[@]} -gt 0 ] || names=("${all[@]}")
 # Software rendering keeps the GL-drawn widgets identical from run to run.
@@ -47,6 +47,30 @@ draw() {  # draw NAME OUTFILE
         local third=(--ch R,G,B --resize:filter=lanczos3 427x240)
         oiiotool "$chart" "${third[@]}" "$tmp/after.png" "${third[@]}" \
             "$tmp/matte.png" "${third[@]}" --mosaic:pad=4 3x1 -d uint8 -o "$out"
+        rm -rf "$tmp" ;;
+    working-space.png)
+        # A scene-linear HDR frame (the chart's colours in ACEScg times an
+        # exposure ramp of 2^-6 .. 2^6, left to right) as the sRGB display's
+        # ACES view shows it; its Highlights matte keyed linear; and keyed in
+        # ACEScct (the matte shown as the effect drew it, in ACEScct).
+        local tmp config="$root/resources/ocio/config.ocio"
+        tmp="$(mktemp -d)"
+        oiiotool "$chart" --ch R,G,B -d float --colorconfig "$config" \
+            --colorconvert "sRGB - Texture" ACEScg --resize 480x270 -o "$tmp/chart.exr"
+        # The ramp is even in ACEScct (0.2123 is 2^-6 there, 0.8973 is 2^6),
+        # so in ACEScg it doubles over every twelfth of the width.
+        oiiotool --pattern fill:left=0.21233,0.21233,0.21233:right=0.89726,0.89726,0.89726 \
+            480x270 3 --colorconfig "$config" --colorconvert ACEScct ACEScg -o "$tmp/gain.exr"
+        oiiotool "$tmp/chart.exr" "$tmp/gain.exr" --mul --ch R,G,B,A=1 -d half -o "$tmp/hdr.exr"
+        "$bin/colbalance" "$tmp/hdr.exr" -o "$tmp/linear.exr" --set "Render Tone=Highlights"
+        "$bin/colbalance" "$tmp/hdr.exr" -o "$tmp/log.exr" --set "Render Tone=Highlights" \
+            --working-space ACEScct --ocio "$config"
+        oiiotool --colorconfig "$config" "$tmp/hdr.exr" --iscolorspace ACEScg --ch R,G,B \
+            --ociodisplay sRGB "ACES 1.0 - SDR Video" -o "$tmp/shown.exr"
+        oiiotool --colorconfig "$config" "$tmp/log.exr" --ch R,G,B \
+            --colorconvert ACEScg ACEScct -o "$tmp/log-cct.exr"
+        oiiotool "$tmp/shown.exr" "$tmp/linear.exr" --ch R,G,B "$tmp/log-cct.exr" \
+            --mosaic:pad=4 3x1 -d uint8 -o "$out"
         rm -rf "$tmp" ;;
     editor.png)
         "$bin/editor_snapshot" "$chart" --params "$look" --tab "Tone Curves" --split -o "$out" ;;

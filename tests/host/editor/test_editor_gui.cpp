@@ -9,12 +9,15 @@
 // its pointer.  The property pages in their tabs: a drag on the colour
 // circle with the pointer, typing and scrubbing in a page's number field,
 // keys at the current frame, and the histogram of the tone-curves page.
+// The colour bar: the working space saved with the look, and the viewer's
+// exposure and gamma, which change only what is shown.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
@@ -27,6 +30,7 @@
 #include <QUndoStack>
 
 #include <GL/gl.h>
+#include <OpenImageIO/imageio.h>
 
 #include <cmath>
 #include <fstream>
@@ -34,6 +38,7 @@
 #include <nlohmann/json.hpp>
 
 #include "effect/ColBalanceApi.h"
+#include "host/editor/ColourBar.h"
 #include "host/editor/EditorPages.h"
 #include "host/editor/EditorSession.h"
 #include "host/editor/EditorWindow.h"
@@ -604,4 +609,97 @@ int main(int argc, char** argv) {
     }
     gSystem = &system;
     return RUN_ALL_TESTS();
+}
+
+// A scene-linear float frame (values up to 8) graded in the log working
+// space chosen beside the viewer: the look saved with it renders with
+// colbalance to the frame the editor rendered; the viewer's exposure and
+// gamma change the picture on screen and never the rendered frame.
+TEST_F(EditorGui, WorkingSpaceIsSavedWithTheLookAndExposureChangesOnlyTheShownFrame) {
+    const QString hdr = dir.filePath("hdr.exr");
+    {
+        std::vector<float> px;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const float v = 0.002f * std::exp2(float(x) / 20.0f);  // up to 8.5
+                px.insert(px.end(), {v, v * (0.5f + float(y) / 64), v * 0.8f, 1.0f});
+            }
+        auto out = OIIO::ImageOutput::create(hdr.toStdString());
+        ASSERT_TRUE(out);
+        ASSERT_TRUE(
+            out->open(hdr.toStdString(), OIIO::ImageSpec(256, 64, 4, OIIO::TypeDesc::FLOAT)));
+        ASSERT_TRUE(out->write_image(OIIO::TypeDesc::FLOAT, px.data()));
+        ASSERT_TRUE(out->close());
+    }
+    std::string error;
+    ASSERT_TRUE(
+        window->session().loadColourConfig(FN_SOURCE_DIR "/resources/ocio/config.ocio", error))
+        << error;
+    window->colourBar()->refresh();
+    std::shared_ptr<const RenderResult> last;
+    QObject::connect(&window->session(), &EditorSession::rendered, window.get(),
+                     [&](std::shared_ptr<const RenderResult> r) { last = std::move(r); });
+    ASSERT_TRUE(window->openInput(hdr.toStdString(), std::nullopt, error)) << error;
+    settle();
+    ASSERT_TRUE(last && last->output);
+    const FrameImage linear = *last->output;
+
+    auto* working = window->colourBar()->findChild<QComboBox*>("workingSpace");
+    auto* exposure = window->colourBar()->findChild<QDoubleSpinBox*>("exposure");
+    auto* gamma = window->colourBar()->findChild<QDoubleSpinBox*>("gamma");
+    ASSERT_TRUE(working && exposure && gamma);
+    EXPECT_EQ(working->currentText(), "None");
+    working->setCurrentText("ACEScct");
+    typeInto("Midtones Saturation", "40");
+    typeInto("Midtones Hue", "120");
+    settle();
+    const FrameImage graded = *last->output;
+    EXPECT_NE(graded.bytes, linear.bytes);
+    const QImage before = shown();
+
+    // Typed into the exposure: two stops brighter on screen only.
+    exposure->setFocus();
+    exposure->selectAll();
+    QTest::keyClicks(exposure, "2");
+    QTest::keyClick(exposure, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(last->output->bytes, graded.bytes);
+    const QImage brighter = shown();
+    ASSERT_EQ(brighter.size(), before.size());
+    long sumBefore = 0, sumBrighter = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            sumBefore += qGray(before.pixel(x, y));
+            sumBrighter += qGray(brighter.pixel(x, y));
+        }
+    EXPECT_GT(sumBrighter, sumBefore);
+    gamma->setValue(2.2);
+    settle();
+    EXPECT_EQ(last->output->bytes, graded.bytes);
+    EXPECT_NE(shown(), brighter);
+
+    // Saved with the look under the host's key; colbalance renders it alike.
+    const QString look = dir.filePath("look.json");
+    ASSERT_TRUE(window->saveParams(look.toStdString(), error)) << error;
+    std::ifstream in(look.toStdString());
+    const auto doc = nlohmann::json::parse(in);
+    EXPECT_EQ(doc["colbalance"]["workingSpace"], "ACEScct");
+    const QString out = dir.filePath("cli.exr");
+    QProcess p;
+    p.start(COLBALANCE_PATH, QStringList{hdr, "-o", out, "--params", look});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    auto file = OIIO::ImageInput::open(out.toStdString());
+    ASSERT_TRUE(file);
+    std::vector<float> cli(graded.f32().size());
+    ASSERT_TRUE(file->read_image(0, 0, 0, 4, OIIO::TypeDesc::FLOAT, cli.data()));
+    EXPECT_TRUE(std::equal(cli.begin(), cli.end(), graded.f32().begin()));
+
+    // The look read back chooses the working space again.
+    working->setCurrentText("None");
+    settle();
+    ASSERT_TRUE(window->loadParams(look.toStdString(), error)) << error;
+    settle();
+    EXPECT_EQ(working->currentText(), "ACEScct");
+    EXPECT_EQ(last->output->bytes, graded.bytes);
 }

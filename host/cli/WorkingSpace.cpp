@@ -1,0 +1,43 @@
+#include "host/cli/WorkingSpace.h"
+
+#include "host/common/GradingSpace.h"
+#include "host/common/UserText.h"
+
+bool WorkingSpace::setUp(const CommandLine& cl, std::string& error) {
+    GradingSpace space;
+    if (!cl.params.empty() && !readGradingSpaceFile(cl.params, space, error)) return false;
+    if (!cl.workingSpace.empty()) space.working = cl.workingSpace;
+    if (!cl.inputSpace.empty()) space.input = cl.inputSpace;
+    active_ = !space.working.empty();
+    if (!active_) {
+        for (const char* shown : {"--input-space", "--ocio"})
+            if (cl.has(shown))
+                return (error = std::string(shown) +
+                                " needs a working space: --working-space NAME, or one in the "
+                                "params file"),
+                       false;
+        return true;
+    }
+    if (cl.forcedDepth == PixelDepth::Eight || cl.forcedDepth == PixelDepth::Sixteen)
+        return (error = "a working space converts float images: it does not go with --depth " +
+                        cl.depth),
+               false;
+    ColourSpaces spaces;
+    if (!spaces.load(cl.ocio, error)) return false;
+    const std::string input = space.input.empty() ? spaces.sceneLinear() : space.input;
+    if (input.empty())
+        return (error = "colour config " + quotedText(spaces.file()) +
+                        " has no scene_linear role: give --input-space"),
+               false;
+    return spaces.conversion(input, space.working, into_, error) &&
+           spaces.conversion(space.working, input, back_, error);
+}
+
+bool WorkingSpace::accepts(const FrameImage& frame, const std::string& path,
+                           std::string& error) const {
+    if (!active_ || frame.depth == PixelDepth::Float) return true;
+    error = quotedText(path) +
+            " is an integer image, display-referred: a working space takes float images "
+            "(render it with --depth float to grade its values as scene values)";
+    return false;
+}

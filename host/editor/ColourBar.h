@@ -1,0 +1,39 @@
+// ColourBar: the colour controls above the viewer.  The working space float
+// frames are graded in (None by default: the effect sees the file's values,
+// and existing looks render as they did), saved with the look; and how
+// float frames are shown: exposure in stops, gamma, and the config's
+// display and view.  The showing changes only the picture on screen, never
+// the rendered frame.  Integer frames are shown as they are.
+#pragma once
+
+#include <QWidget>
+
+class EditorSession;
+class QComboBox;
+class QDoubleSpinBox;
+
+class ColourBar final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColourBar(EditorSession& session, QWidget* parent = nullptr);
+
+    // Fills the choices from the session's colour config and shows its
+    // working space (after a config or a params file is loaded).
+    void refresh();
+
+signals:
+    // A choice the session refused, worded for the status bar.
+    void failed(const QString& message);
+
+private:
+    void applyWorkingSpace();
+    void applyView();
+    void fillViews();
+
+    EditorSession& session_;
+    QComboBox* working_ = nullptr;
+    QDoubleSpinBox* exposure_ = nullptr;
+    QDoubleSpinBox* gamma_ = nullptr;
+    QComboBox* display_ = nullptr;
+    QComboBox* view_ = nullptr;
+};
