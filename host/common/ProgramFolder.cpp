@@ -11,8 +11,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The manual under the program files folder, as the help page names it
-// (its HTML rendering: the PDF is not shipped).
-constexpr const char* kManual = "Quorrel/Kestro 4.3 for DS10 (64bit)/Documentation/Kestro4.3.html";
+// (its HTML rendering: the PDF is not shipped); the build says where.
+constexpr const char* kManual = FN_MANUAL;
 
 // The shipped colour config, beside the program or under the installed
 // data folder.
@@ -25,24 +25,20 @@ std::optional<fs::path> programFolder() {
     return exe.parent_path();
 }
 
-// `name` beside the program, else under `installed` (relative to the
-// program's folder); the path beside the program when neither is there.
-fs::path found(const fs::path& folder, const fs::path& installed, const fs::path& name) {
+// The folder that holds `name`: the program's own, else `installed`
+// (relative to it); the program's own when neither holds it.
+fs::path holderOf(const fs::path& folder, const fs::path& installed, const fs::path& name) {
     std::error_code ec;
-    if (fs::exists(folder / name, ec)) return folder / name;
-    const fs::path other = (folder / installed / name).lexically_normal();
-    return fs::exists(other, ec) ? other : folder / name;
+    if (fs::exists(folder / name, ec)) return folder;
+    const fs::path other = (folder / installed).lexically_normal();
+    return fs::exists(other / name, ec) ? other : folder;
 }
 
 // The folder the help page reads as the program files folder.
 std::optional<fs::path> programFilesFolder() {
     const auto folder = programFolder();
     if (!folder) return std::nullopt;
-    return found(*folder, FN_BIN_TO_DOC, kManual)
-        .parent_path()
-        .parent_path()
-        .parent_path()
-        .parent_path();
+    return holderOf(*folder, FN_BIN_TO_DOC, kManual);
 }
 
 }  // namespace
@@ -50,7 +46,7 @@ std::optional<fs::path> programFilesFolder() {
 std::string defaultModulePath() {
     if (const char* env = std::getenv("COLBALANCE_MODULE"); env && *env) return env;
     const fs::path folder = programFolder().value_or(".");
-    return found(folder, FN_BIN_TO_LIB, "ColBalance.so").string();
+    return (holderOf(folder, FN_BIN_TO_LIB, "ColBalance.so") / "ColBalance.so").string();
 }
 
 void recordProgramFolder() {
@@ -74,7 +70,8 @@ std::string manualPath() {
 }
 
 std::string shippedColourConfig() {
-    const fs::path found_ = found(programFolder().value_or("."), FN_BIN_TO_DATA, kColourConfig);
+    const fs::path config =
+        holderOf(programFolder().value_or("."), FN_BIN_TO_DATA, kColourConfig) / kColourConfig;
     std::error_code ec;
-    return fs::is_regular_file(found_, ec) ? found_.string() : std::string();
+    return fs::is_regular_file(config, ec) ? config.string() : std::string();
 }

@@ -60,8 +60,8 @@ bool readSetting(const std::vector<ParamInfo>& params, const Json& j, ParamSetti
 
 std::string RecoveryFile::defaultFolder() {
     fs::path base;
-    // Only an absolute XDG_STATE_HOME counts, as the base directory
-    // specification says.
+    // Only an absolute XDG_STATE_HOME counts; a relative one is ignored, as
+    // desktop programs ignore it.
     if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
         base = state;
     else if (const char* home = std::getenv("HOME"); home && *home)
