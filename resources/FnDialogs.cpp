@@ -4,7 +4,9 @@
 // place, with the range the text gives.
 #include "resources/FnDialogs.h"
 
+#include <array>
 #include <iterator>
+#include <span>
 
 namespace {
 
@@ -58,35 +60,29 @@ constexpr FnDialogItem kMainItems[] = {
     Button(1014, "Reset", BS_PUSHBUTTON, 73, 148, 44, 10),
 };
 
-constexpr FnDialogItem kCurvesItems[] = {
-    Static(2016, "Lowlights", 10, 2, 39, 8),
-    Static(2017, "Highlights", 97, 2, 39, 8),
-    Number(1016, "Lowlights;class=dsnewnumberctrl;min=0;max=100", 10, 11),
-    Number(1017, "Highlights;class=dsnewnumberctrl;min=0;max=100", 97, 11),
-    Static(2018, "Lowlights Ease", 10, 24, 61, 8),
-    Static(2019, "Highlights Ease", 97, 24, 50, 8),
-    Number(1018, "Lowlights Ease;class=dsnewnumberctrl;min=0;max=100", 10, 33),
-    Number(1019, "Highlights Ease;class=dsnewnumberctrl;min=0;max=100", 97, 33),
-    Static(2020, "Render Tone", 54, 46, 80, 8),
-    Combo(1020, 54, 55),
-    Button(1022, "", BS_OWNERDRAW, 4, 68, 181, 76),
-    Button(1021, "Reset", BS_PUSHBUTTON, 73, 148, 44, 10),
-};
+// The two tone-curve pages share one layout: the second stands one unit
+// higher, its ids follow the first's, and the curves reach down to the same
+// line on both.
+constexpr std::array<FnDialogItem, 12> CurvesItems(int first, short top) {
+    const int label = first + 1000;
+    return {{
+        Static(label, "Lowlights", 10, top, 39, 8),
+        Static(label + 1, "Highlights", 97, top, 39, 8),
+        Number(first, "Lowlights;class=dsnewnumberctrl;min=0;max=100", 10, top + 9),
+        Number(first + 1, "Highlights;class=dsnewnumberctrl;min=0;max=100", 97, top + 9),
+        Static(label + 2, "Lowlights Ease", 10, top + 22, 61, 8),
+        Static(label + 3, "Highlights Ease", 97, top + 22, 50, 8),
+        Number(first + 2, "Lowlights Ease;class=dsnewnumberctrl;min=0;max=100", 10, top + 31),
+        Number(first + 3, "Highlights Ease;class=dsnewnumberctrl;min=0;max=100", 97, top + 31),
+        Static(label + 4, "Render Tone", 54, top + 44, 80, 8),
+        Combo(first + 4, 54, top + 53),
+        Button(first + 6, "", BS_OWNERDRAW, 4, top + 66, 181, 144 - (top + 66)),
+        Button(first + 5, "Reset", BS_PUSHBUTTON, 73, 148, 44, 10),
+    }};
+}
 
-constexpr FnDialogItem kSimpleCurvesItems[] = {
-    Static(2023, "Lowlights", 10, 1, 39, 8),
-    Static(2024, "Highlights", 97, 1, 39, 8),
-    Number(1023, "Lowlights;class=dsnewnumberctrl;min=0;max=100", 10, 10),
-    Number(1024, "Highlights;class=dsnewnumberctrl;min=0;max=100", 97, 10),
-    Static(2025, "Lowlights Ease", 10, 23, 61, 8),
-    Static(2026, "Highlights Ease", 97, 23, 50, 8),
-    Number(1025, "Lowlights Ease;class=dsnewnumberctrl;min=0;max=100", 10, 32),
-    Number(1026, "Highlights Ease;class=dsnewnumberctrl;min=0;max=100", 97, 32),
-    Static(2027, "Render Tone", 54, 45, 80, 8),
-    Combo(1027, 54, 54),
-    Button(1029, "", BS_OWNERDRAW, 4, 67, 181, 77),
-    Button(1028, "Reset", BS_PUSHBUTTON, 73, 148, 44, 10),
-};
+constexpr auto kCurvesItems = CurvesItems(1016, 2);
+constexpr auto kSimpleCurvesItems = CurvesItems(1023, 1);
 
 constexpr FnDialogItem kHelpItems[] = {
     {"BUTTON", "", 1031, BS_GROUPBOX | kShown, 4, 0, 181, 130},
@@ -100,9 +96,8 @@ constexpr FnDialogItem kHelpItems[] = {
     Button(1033, "Online Help", BS_PUSHBUTTON, 62, 145, 66, 14),
 };
 
-template <size_t N>
-constexpr FnDialogTemplate Page(const FnDialogItem (&items)[N]) {
-    return {kDialogStyle, 190, 160, "", "Arial", 11, items, WORD(N)};
+constexpr FnDialogTemplate Page(std::span<const FnDialogItem> items) {
+    return {kDialogStyle, 190, 160, "", "Arial", 11, items.data(), WORD(items.size())};
 }
 
 constexpr FnDialogTemplate kDialogs[] = {

@@ -14,6 +14,8 @@ pkgs=(
   qt6-base-dev xvfb xauth
   # installs: the man page, the Debian package and its check
   help2man dpkg-dev file man-db
+  # the manual, made from the README
+  cmark-gfm
   # the farm tests' single-node cluster (tests/farm)
   slurm-wlm slurmctld slurmd slurm-client munge procps
   # the frei0r filter, its description, and the programs that load it

@@ -10,7 +10,7 @@ EditorWindowSystem::~EditorWindowSystem() {
 }
 
 bool EditorWindowSystem::open(std::string& error) {
-    if (!HeadlessDisplay::openSystem(headless_, error)) return false;
+    if (!HeadlessDisplay::openSystem(*this, error)) return false;
     FnWindowSystem::Install(this);
     installed_ = true;
     return true;
@@ -43,43 +43,31 @@ void EditorWindowSystem::tellWatchers(HWND window) {
             w->controlChanged(window);
 }
 
-void EditorWindowSystem::WindowCreated(HWND window) { headless_.WindowCreated(window); }
-
 void EditorWindowSystem::WindowDestroyed(HWND window) {
     if (LayerWindowListener* l = listenerOf(window)) l->windowDestroyed(window);
     listeners_.erase(window);
-    headless_.WindowDestroyed(window);
+    FnHeadlessWindowSystem::WindowDestroyed(window);
     tellWatchers(window);
 }
 
 void EditorWindowSystem::WindowChanged(HWND window) {
-    headless_.WindowChanged(window);
+    FnHeadlessWindowSystem::WindowChanged(window);
     if (LayerWindowListener* l = listenerOf(window)) l->windowChanged(window);
     tellWatchers(window);
 }
 
 void EditorWindowSystem::ControlChanged(HWND window) {
-    headless_.ControlChanged(window);
+    FnHeadlessWindowSystem::ControlChanged(window);
     tellWatchers(window);
 }
 
 void EditorWindowSystem::WindowInvalidated(HWND window) {
-    headless_.WindowInvalidated(window);
+    FnHeadlessWindowSystem::WindowInvalidated(window);
     if (LayerWindowListener* l = listenerOf(window)) l->windowInvalidated(window);
 }
 
-FnGLContext* EditorWindowSystem::CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) {
-    return headless_.CreateContext(window, format);
-}
-
-bool EditorWindowSystem::MakeCurrent(HWND window, FnGLContext* context) {
-    return headless_.MakeCurrent(window, context);
-}
-
-void EditorWindowSystem::DeleteContext(FnGLContext* context) { headless_.DeleteContext(context); }
-
 bool EditorWindowSystem::SwapBuffers(HWND window) {
-    if (!headless_.SwapBuffers(window)) return false;
+    if (!FnHeadlessWindowSystem::SwapBuffers(window)) return false;
     if (LayerWindowListener* l = listenerOf(window)) l->framePresented(window);
     return true;
 }

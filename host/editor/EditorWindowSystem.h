@@ -1,7 +1,7 @@
 // EditorWindowSystem: the window system the editor installs under the
-// window layer.  Every GL context is the headless system's offscreen EGL
-// context, so the module draws exactly as in the headless tests; what it
-// adds is a listener per layer window, told when the window presents a
+// window layer.  It is the headless system (every GL context an offscreen
+// EGL context), so the module draws exactly as in the headless tests; what
+// it adds is a listener per layer window, told when the window presents a
 // frame, changes, is invalidated or goes away.  The Qt front end mirrors a
 // window by listening to it and showing its presented frames.
 //
@@ -42,7 +42,7 @@ protected:
     ~LayerControlWatcher() = default;
 };
 
-class EditorWindowSystem final : public FnWindowSystem {
+class EditorWindowSystem final : public FnHeadlessWindowSystem {
 public:
     EditorWindowSystem() = default;
     // Uninstalls itself when installed.
@@ -51,32 +51,28 @@ public:
     // Opens offscreen OpenGL (software rendering unless the caller chose a
     // driver) and installs the system; false with the reason.
     bool open(std::string& error);
-    const std::string& renderer() const { return headless_.Renderer(); }
+    const std::string& renderer() const { return Renderer(); }
 
     // One listener per window; null stops listening.
     void listen(HWND window, LayerWindowListener* listener);
     // The window's last presented frame (empty before the first).
-    FnFrame frame(HWND window) const { return headless_.Frame(window); }
-    unsigned frameCount(HWND window) const { return headless_.FrameCount(window); }
+    FnFrame frame(HWND window) const { return Frame(window); }
+    unsigned frameCount(HWND window) const { return FrameCount(window); }
     // Watchers of every control change, in the order they came.
     void watch(LayerControlWatcher* watcher);
     void unwatch(LayerControlWatcher* watcher);
 
-    void WindowCreated(HWND window) override;
+    // The headless system's work, then the listeners and watchers told.
     void WindowDestroyed(HWND window) override;
     void WindowChanged(HWND window) override;
     void WindowInvalidated(HWND window) override;
     void ControlChanged(HWND window) override;
-    FnGLContext* CreateContext(HWND window, const PIXELFORMATDESCRIPTOR& format) override;
-    bool MakeCurrent(HWND window, FnGLContext* context) override;
-    void DeleteContext(FnGLContext* context) override;
     bool SwapBuffers(HWND window) override;
 
 private:
     LayerWindowListener* listenerOf(HWND window) const;
     void tellWatchers(HWND window);
 
-    FnHeadlessWindowSystem headless_;
     std::map<HWND, LayerWindowListener*> listeners_;
     std::vector<LayerControlWatcher*> watchers_;
     bool installed_ = false;

@@ -10,7 +10,9 @@ namespace {
 // The window's instance: the predefined class serves any instance.
 int gInstanceTag = 0;
 
-PIXELFORMATDESCRIPTOR PixelFormat() {
+}  // namespace
+
+PIXELFORMATDESCRIPTOR DsWindowSurface::pixelFormat() {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof pfd;
     pfd.nVersion = 1;
@@ -20,8 +22,6 @@ PIXELFORMATDESCRIPTOR PixelFormat() {
     pfd.iLayerType = PFD_MAIN_PLANE;
     return pfd;
 }
-
-}  // namespace
 
 std::unique_ptr<DsWindowSurface> DsWindowSurface::create(int width, int height,
                                                          std::string* error) {
@@ -36,7 +36,7 @@ std::unique_ptr<DsWindowSurface> DsWindowSurface::create(int width, int height,
                                  nullptr, &gInstanceTag, nullptr);
     if (!s->window_) return fail("the window layer would not make the viewer's window");
     s->dc_ = GetDC(s->window_);
-    const PIXELFORMATDESCRIPTOR pfd = PixelFormat();
+    const PIXELFORMATDESCRIPTOR pfd = pixelFormat();
     if (!SetPixelFormat(s->dc_, ChoosePixelFormat(s->dc_, &pfd), &pfd))
         return fail("the viewer's window has no OpenGL pixel format");
     s->context_ = wglCreateContext(s->dc_);

@@ -17,6 +17,8 @@ public:
     // A shown top-level window of the size; null with the reason when the
     // size is not positive or no GL context can be had.
     static std::unique_ptr<DsWindowSurface> create(int width, int height, std::string* error);
+    // The pixel format its context is made with: double-buffered RGBA.
+    static PIXELFORMATDESCRIPTOR pixelFormat();
     ~DsWindowSurface() override;
 
     int width() const override;

@@ -50,6 +50,7 @@
 #include "host/editor/SequenceExport.h"
 #include "host/editor/ViewerWidget.h"
 #include "platform/dshost/DsNumberControl.h"
+#include "platform/dshost/DsWindowSurface.h"
 #include "ui/controls/FnTColDisk.h"
 
 namespace {
@@ -420,12 +421,7 @@ TEST_F(EditorGui, ALayerWindowShowsItsFramesAndTakesThePointer) {
                                nullptr, nullptr, &instance, nullptr);
     ASSERT_TRUE(c.window);
     c.dc = GetDC(c.window);
-    PIXELFORMATDESCRIPTOR pfd{};
-    pfd.nSize = sizeof pfd;
-    pfd.nVersion = 1;
-    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    pfd.iPixelType = PFD_TYPE_RGBA;
-    pfd.cColorBits = 8;
+    const PIXELFORMATDESCRIPTOR pfd = DsWindowSurface::pixelFormat();
     ASSERT_TRUE(SetPixelFormat(c.dc, ChoosePixelFormat(c.dc, &pfd), &pfd));
     c.gl = wglCreateContext(c.dc);
     ASSERT_TRUE(c.gl);
