@@ -43,11 +43,12 @@ ColourBar::ColourBar(EditorSession& session, QWidget* parent) : QWidget(parent),
     display_->setObjectName("display");
     view_ = new QComboBox;
     view_->setObjectName("view");
+    // Narrow gaps: the bar shares the viewer's width with the view's name.
     h->addWidget(config_);
-    h->addSpacing(16);
+    h->addSpacing(8);
     h->addWidget(new QLabel("Working space"));
     h->addWidget(working_);
-    h->addSpacing(16);
+    h->addSpacing(8);
     h->addWidget(new QLabel("Exposure"));
     h->addWidget(exposure_);
     h->addWidget(new QLabel("Gamma"));
@@ -70,7 +71,8 @@ void ColourBar::refresh() {
     const ColourSpaces& spaces = session_.colourSpaces();
     setEnabled(spaces.loaded());
     const QFileInfo file(q(spaces.file()));
-    config_->setText(spaces.loaded() ? "Config " + file.fileName() : "No colour config");
+    // The file's name only (a config's ends in .ocio); its path in the tip.
+    config_->setText(spaces.loaded() ? file.fileName() : "No colour config");
     config_->setToolTip(spaces.loaded() ? "Colour config " + file.absoluteFilePath() +
                                               " (File > Colour Config... chooses another)"
                                         : QString());
