@@ -372,11 +372,12 @@ bool checkFrameShape(const CommandLine& cl, const std::string& inPath, int width
     return false;
 }
 
-bool checkFrameInputs(const CommandLine& cl, long frame, std::string& error) {
+bool checkFrameInputs(const CommandLine& cl, long frame, std::string& error, PixelDepth* depth) {
     const std::string in = expandFramePattern(cl.in, frame);
     OIIO::ImageSpec spec, maskSpec;
-    return readImageHeader(in, spec, error) &&
-           (cl.mask.empty() ||
+    if (!readImageHeader(in, spec, error)) return false;
+    if (depth) *depth = cl.forcedDepth == PixelDepth::Auto ? naturalDepth(spec) : cl.forcedDepth;
+    return (cl.mask.empty() ||
             readImageHeader(expandFramePattern(cl.mask, frame), maskSpec, error)) &&
            checkFrameShape(cl, in, spec.width, spec.height, error);
 }

@@ -107,4 +107,6 @@ bool checkFrameShape(const CommandLine& cl, const std::string& inPath, int width
 // What --dry-run checks of a frame beyond its outputs, without reading its
 // pixels: its input (and mask) open as images whose header reads, and the
 // input's shape suits the run.  False with the error a run would give.
-bool checkFrameInputs(const CommandLine& cl, long frame, std::string& error);
+// `depth`, when given, receives the depth the frame would render at.
+bool checkFrameInputs(const CommandLine& cl, long frame, std::string& error,
+                      PixelDepth* depth = nullptr);

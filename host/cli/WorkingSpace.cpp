@@ -33,11 +33,28 @@ bool WorkingSpace::setUp(const CommandLine& cl, std::string& error) {
            spaces.conversion(space.working, input, back_, error);
 }
 
-bool WorkingSpace::accepts(const FrameImage& frame, const std::string& path,
-                           std::string& error) const {
-    if (!active_ || frame.depth == PixelDepth::Float) return true;
+bool WorkingSpace::accepts(PixelDepth depth, const std::string& path, std::string& error) const {
+    if (!active_ || depth == PixelDepth::Float) return true;
     error = quotedText(path) +
             " is an integer image, display-referred: a working space takes float images "
             "(render it with --depth float to grade its values as scene values)";
     return false;
+}
+
+namespace {
+
+FnRect renderedRegion(const FrameImage& frame, const RenderRequest& request) {
+    if (!request.roi) return {.x0 = 0, .y0 = 0, .x1 = frame.width, .y1 = frame.height};
+    const DSRect& r = *request.roi;
+    return {.x0 = r.x, .y0 = r.y, .x1 = r.x + r.width, .y1 = r.y + r.height};
+}
+
+}  // namespace
+
+void WorkingSpace::into(FrameImage& frame, const RenderRequest& request) const {
+    into_.apply(frame, renderedRegion(frame, request), request.field);
+}
+
+void WorkingSpace::back(FrameImage& frame, const RenderRequest& request) const {
+    back_.apply(frame, renderedRegion(frame, request), request.field);
 }

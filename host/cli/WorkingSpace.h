@@ -12,6 +12,7 @@
 #include "host/cli/CommandLine.h"
 #include "host/common/ColourSpaces.h"
 #include "host/common/FrameImage.h"
+#include "host/common/ModuleSession.h"
 
 class WorkingSpace {
 public:
@@ -23,10 +24,17 @@ public:
 
     // Refuses an integer frame: its values are display-referred, a working
     // space converts float frames only.
-    bool accepts(const FrameImage& frame, const std::string& path, std::string& error) const;
+    bool accepts(PixelDepth depth, const std::string& path, std::string& error) const;
+    bool accepts(const FrameImage& frame, const std::string& path, std::string& error) const {
+        return accepts(frame.depth, path, error);
+    }
     // Input space to working space, and back; nothing when not active.
     const SpaceConversion& into() const { return into_; }
     const SpaceConversion& back() const { return back_; }
+    // The same over only the pixels `request` renders (its region and its
+    // field's rows): the pixels the effect leaves alone keep their bits.
+    void into(FrameImage& frame, const RenderRequest& request) const;
+    void back(FrameImage& frame, const RenderRequest& request) const;
 
 private:
     bool active_ = false;

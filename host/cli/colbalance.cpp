@@ -160,14 +160,17 @@ bool skipped(const CommandLine& cl, long f) { return cl.skipExisting && frameOut
 
 // Checks every frame a run would render as far as it can without rendering
 // (its input and mask open as images of a shape the run takes, its outputs
-// can be written) and prints those frames on one line: "1-5,8", "none", or
-// for a command without --frames "still".
-int dryRun(const CommandLine& cl) {
+// can be written, a working space takes its depth) and prints those frames
+// on one line: "1-5,8", "none", or for a command without --frames "still".
+int dryRun(const CommandLine& cl, const WorkingSpace& working) {
     std::vector<long> frames;
     std::string error;
     for (long f = cl.range.first; f <= cl.range.last; ++f) {
         if (skipped(cl, f)) continue;
-        if (!checkFrameInputs(cl, f, error) || !checkOutputPaths(cl, f, error))
+        PixelDepth depth = PixelDepth::Auto;
+        if (!checkFrameInputs(cl, f, error, &depth) ||
+            !working.accepts(depth, expandFramePattern(cl.in, f), error) ||
+            !checkOutputPaths(cl, f, error))
             return failFrame(cl, f, error);
         frames.push_back(f);
     }
@@ -178,13 +181,16 @@ int dryRun(const CommandLine& cl) {
     return 0;
 }
 
-// Renders `source`, already in the working space when there is one, into
-// `output` and brings `output` back into the input space.
+// Renders `source` into `output` in the working space when there is one:
+// the pixels the request renders go into it and come back, the others keep
+// their bits (`output` holds the source's there, or is written whole).
 bool renderGraded(ModuleSession& session, const WorkingSpace& working, FrameImage& source,
-                  FrameImage& output, MaskImage* mask, const RenderRequest& request,
+                  FrameImage& output, MaskImage* mask, const RenderRequest& request, bool whole,
                   std::string& error) {
+    working.into(source, request);
+    prepareOutput(source, output, whole);
     if (!session.render(source, output, mask, request, error)) return false;
-    working.back().apply(output);
+    working.back(output, request);
     return true;
 }
 
@@ -197,7 +203,7 @@ int renderFrames(const CommandLine& cl, const WorkingSpace& working) {
     // run too.
     if (rendering && !session.open(defaultModulePath(), !cl.mask.empty(), sourcesOf(cl), error))
         return fail(error);
-    if (cl.dryRun) return dryRun(cl);
+    if (cl.dryRun) return dryRun(cl, working);
 
     RenderRequest request;
     request.field = cl.field;
@@ -231,10 +237,8 @@ int renderFrames(const CommandLine& cl, const WorkingSpace& working) {
             if (!frameRequest(f, in.source, inPath, why) ||
                 !working.accepts(in.source, inPath, why))
                 return false;
-            working.into().apply(in.source);
-            prepareOutput(in.source, out.image, whole);
             if (!renderGraded(session, working, in.source, out.image,
-                              cl.mask.empty() ? nullptr : &in.mask, request, why)) {
+                              cl.mask.empty() ? nullptr : &in.mask, request, whole, why)) {
                 why = inPath + ": " + why;
                 return false;
             }
@@ -291,17 +295,15 @@ int renderFrames(const CommandLine& cl, const WorkingSpace& working) {
             if (!readFrame(inPath, cl.forcedDepth, source, info, error) ||
                 !working.accepts(source, inPath, error))
                 return failFrame(cl, f, error);
-            working.into().apply(source);
             MaskImage mask;
             if (!cl.mask.empty() &&
                 !readMask(expandFramePattern(cl.mask, f), source.depth, mask, error))
                 return failFrame(cl, f, error);
             if (!frameRequest(f, source, inPath, error)) return failFrame(cl, f, error);
             const bool overlay = !cl.overlaySnapshot.empty();
-            // Rows and columns the effect does not write keep the source.
-            FrameImage output = source;
+            FrameImage output;
             if (!renderGraded(session, working, source, output, cl.mask.empty() ? nullptr : &mask,
-                              request, error))
+                              request, whole, error))
                 return failFrame(cl, f, inPath + ": " + error);
             if (!cl.out.empty() && !stageFrame(outputs, outPath, info, output, error))
                 return failFrame(cl, f, error);

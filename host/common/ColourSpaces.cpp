@@ -83,28 +83,64 @@ SpaceConversion& SpaceConversion::operator=(const SpaceConversion&) = default;
 
 bool SpaceConversion::isIdentity() const { return !processor_; }
 
-void SpaceConversion::apply(std::span<float> rgba) const {
-    if (!processor_) return;
-    const OCIO::CPUProcessor& cpu = *processor_->cpu;
-    const size_t pixels = rgba.size() / 4;
-    const size_t chunks = (pixels + kChunk - 1) / kChunk;
-    auto run = [&](size_t first, size_t end) {
-        for (size_t c = first; c < end; ++c) {
-            const size_t at = c * kChunk;
-            convertChunk(cpu, rgba.data() + 4 * at, std::min(kChunk, pixels - at));
+namespace {
+
+// Converts runs of pixels, `count` of them: run i starts at first(i) and is
+// `length` pixels long.  The runs are shared among the processors when
+// there are enough pixels.
+template <class First>
+void convertRuns(const OCIO::CPUProcessor& cpu, size_t count, size_t length, First first) {
+    auto run = [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            float* p = first(i);
+            for (size_t at = 0; at < length; at += kChunk)
+                convertChunk(cpu, p + 4 * at, std::min(kChunk, length - at));
         }
     };
-    if (pixels < kParallelPixels) {
-        run(0, chunks);
+    if (count * length < kParallelPixels || count < 2) {
+        run(0, count);
         return;
     }
     runParallel([&] {
-        const FnBandRange b = fnBandRows(int32_t(chunks), threadCount(), threadIndex());
+        const FnBandRange b = fnBandRows(int32_t(count), threadCount(), threadIndex());
         run(size_t(b.first), size_t(std::max(b.first, b.end)));
     });
 }
 
+}  // namespace
+
+void SpaceConversion::apply(std::span<float> rgba) const {
+    if (!processor_) return;
+    // One run of chunks: the chunks are the runs.
+    const size_t pixels = rgba.size() / 4;
+    const size_t chunks = (pixels + kChunk - 1) / kChunk;
+    float* base = rgba.data();
+    const size_t whole = pixels / kChunk;
+    convertRuns(*processor_->cpu, whole, kChunk, [&](size_t i) { return base + 4 * i * kChunk; });
+    if (chunks > whole)
+        convertChunk(*processor_->cpu, base + 4 * whole * kChunk, pixels - whole * kChunk);
+}
+
 void SpaceConversion::apply(FrameImage& frame) const { apply(frame.f32()); }
+
+void SpaceConversion::apply(FrameImage& frame, const FnRect& region, int32_t fieldMode) const {
+    if (!processor_ || frame.depth != PixelDepth::Float) return;
+    const FnRect r{.x0 = std::clamp(region.x0, 0, frame.width),
+                   .y0 = std::clamp(region.y0, 0, frame.height),
+                   .x1 = std::clamp(region.x1, 0, frame.width),
+                   .y1 = std::clamp(region.y1, 0, frame.height)};
+    const int32_t step = fnFieldStep(fieldMode), top = fnAlignToField(r.y0, fieldMode);
+    if (r.x1 <= r.x0 || top >= r.y1) return;
+    const size_t rows = size_t((r.y1 - top + step - 1) / step), width = size_t(frame.width);
+    float* base = frame.f32().data();
+    if (step == 1 && r.x0 == 0 && r.x1 == frame.width) {
+        apply(std::span<float>(base + 4 * size_t(top) * width, 4 * rows * width));
+        return;
+    }
+    convertRuns(*processor_->cpu, rows, size_t(r.width()), [&](size_t i) {
+        return base + 4 * ((size_t(top) + i * size_t(step)) * width + size_t(r.x0));
+    });
+}
 
 ColourSpaces::ColourSpaces() = default;
 ColourSpaces::~ColourSpaces() = default;

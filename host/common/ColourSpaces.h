@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/FnRegion.h"
 #include "host/common/FrameImage.h"
 
 // One conversion of a config: from a colour space to another, or through a
@@ -38,6 +39,10 @@ public:
     void apply(std::span<float> rgba) const;
     // The same over a float frame; frames of other depths are left alone.
     void apply(FrameImage& frame) const;
+    // Only the pixels an effect renders: those of `region` (clipped to the
+    // frame) on the rows of `fieldMode` (0 every row, 1 even, 2 odd rows).
+    // The others keep their bits.
+    void apply(FrameImage& frame, const FnRect& region, int32_t fieldMode) const;
 
 private:
     friend class ColourSpaces;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -21,6 +22,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 ColourBar::ColourBar(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     auto* h = new QHBoxLayout(this);
     h->setContentsMargins(8, 4, 8, 4);
+    config_ = new QLabel;
+    config_->setObjectName("colourConfig");
     working_ = new QComboBox;
     working_->setObjectName("workingSpace");
     working_->setToolTip("The colour space float images are graded in (None: their own values)");
@@ -40,9 +43,12 @@ ColourBar::ColourBar(EditorSession& session, QWidget* parent) : QWidget(parent),
     display_->setObjectName("display");
     view_ = new QComboBox;
     view_->setObjectName("view");
+    // Narrow gaps: the bar shares the viewer's width with the view's name.
+    h->addWidget(config_);
+    h->addSpacing(8);
     h->addWidget(new QLabel("Working space"));
     h->addWidget(working_);
-    h->addSpacing(16);
+    h->addSpacing(8);
     h->addWidget(new QLabel("Exposure"));
     h->addWidget(exposure_);
     h->addWidget(new QLabel("Gamma"));
@@ -64,20 +70,32 @@ ColourBar::ColourBar(EditorSession& session, QWidget* parent) : QWidget(parent),
 void ColourBar::refresh() {
     const ColourSpaces& spaces = session_.colourSpaces();
     setEnabled(spaces.loaded());
+    const QFileInfo file(q(spaces.file()));
+    // The file's name only (a config's ends in .ocio); its path in the tip.
+    config_->setText(spaces.loaded() ? file.fileName() : "No colour config");
+    config_->setToolTip(spaces.loaded() ? "Colour config " + file.absoluteFilePath() +
+                                              " (File > Colour Config... chooses another)"
+                                        : QString());
     {
         const QSignalBlocker a(working_), b(display_);
         working_->clear();
         working_->addItem(kNone);
         for (const std::string& s : spaces.spaces()) working_->addItem(q(s));
-        const std::string current =
-            spaces.loaded() ? session_.document().gradingSpace().working : std::string();
-        const int at = current.empty() ? 0 : working_->findText(q(spaces.resolve(current)));
-        working_->setCurrentIndex(std::max(at, 0));
+        showWorkingSpace();
         display_->clear();
         for (const std::string& d : spaces.displays()) display_->addItem(q(d));
         display_->setCurrentText(q(spaces.defaultDisplay()));
     }
     fillViews();
+}
+
+void ColourBar::showWorkingSpace() {
+    const ColourSpaces& spaces = session_.colourSpaces();
+    const std::string current =
+        spaces.loaded() ? session_.document().gradingSpace().working : std::string();
+    const int at = current.empty() ? 0 : working_->findText(q(spaces.resolve(current)));
+    const QSignalBlocker block(working_);
+    working_->setCurrentIndex(std::max(at, 0));
 }
 
 void ColourBar::fillViews() {
@@ -92,7 +110,9 @@ void ColourBar::applyWorkingSpace() {
     GradingSpace space = session_.document().gradingSpace();
     space.working = working_->currentIndex() <= 0 ? "" : working_->currentText().toStdString();
     std::string error;
-    if (!session_.setGradingSpace(space, error)) emit failed(q(error));
+    if (session_.setGradingSpace(space, error)) return;
+    showWorkingSpace();
+    emit failed(q(error));
 }
 
 void ColourBar::applyView() {

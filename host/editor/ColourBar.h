@@ -3,7 +3,8 @@
 // and existing looks render as they did), saved with the look; and how
 // float frames are shown: exposure in stops, gamma, and the config's
 // display and view.  The showing changes only the picture on screen, never
-// the rendered frame.  Integer frames are shown as they are.
+// the rendered frame.  Integer frames are shown as they are.  The colour
+// config in use is named at the bar's start.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 class EditorSession;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 
 class ColourBar final : public QWidget {
     Q_OBJECT
@@ -18,8 +20,10 @@ public:
     explicit ColourBar(EditorSession& session, QWidget* parent = nullptr);
 
     // Fills the choices from the session's colour config and shows its
-    // working space (after a config or a params file is loaded).
+    // working space (after a config is loaded).
     void refresh();
+    // Shows the document's working space (after an undo or a load).
+    void showWorkingSpace();
 
 signals:
     // A choice the session refused, worded for the status bar.
@@ -31,6 +35,7 @@ private:
     void fillViews();
 
     EditorSession& session_;
+    QLabel* config_ = nullptr;
     QComboBox* working_ = nullptr;
     QDoubleSpinBox* exposure_ = nullptr;
     QDoubleSpinBox* gamma_ = nullptr;

@@ -29,6 +29,8 @@ bool EditorSession::open(const std::string& modulePath, std::string& error) {
             requestRender();
         });
     });
+    connect(document_.get(), &ParamDocument::gradingSpaceChanged, this,
+            [this] { useDocumentSpace(); });
     worker_ = std::make_unique<RenderWorker>([this](RenderResult&& r) {
         auto shared = std::make_shared<const RenderResult>(std::move(r));
         QMetaObject::invokeMethod(
@@ -88,21 +90,41 @@ void EditorSession::setMatte(int range) {
 bool EditorSession::loadColourConfig(const std::string& path, std::string& error) {
     ColourSpaces spaces;
     if (!spaces.load(path, error)) return false;
+    // The displays and views are the new config's: its defaults.
+    ViewSettings view;
+    view.exposure = view_.exposure;
+    view.gamma = view_.gamma;
+    SpaceConversion through;
+    if (!spaces.viewConversion(view, through, error)) return false;
     spaces_ = std::move(spaces);
-    const GradingSpace kept = document_ ? document_->gradingSpace() : GradingSpace{};
-    return setGradingSpace(kept, error) && setView(view_, error);
+    setView(view, error);
+    useDocumentSpace();
+    return true;
+}
+
+bool EditorSession::conversions(const GradingSpace& space, SpaceConversion& into,
+                                SpaceConversion& back, std::string& error) const {
+    into = back = {};
+    if (space.working.empty()) return true;
+    const std::string input = space.input.empty() ? spaces_.sceneLinear() : space.input;
+    return spaces_.conversion(input, space.working, into, error) &&
+           spaces_.conversion(space.working, input, back, error);
+}
+
+void EditorSession::useDocumentSpace() {
+    const GradingSpace space = document_ ? document_->gradingSpace() : GradingSpace{};
+    std::string why;
+    if (!conversions(space, into_, back_, why)) {
+        into_ = back_ = {};
+        emit colourProblem(QString::fromStdString("The look's working space is not used: " + why));
+    }
+    requestRender();
 }
 
 bool EditorSession::setGradingSpace(const GradingSpace& space, std::string& error) {
     SpaceConversion into, back;
-    const std::string input = space.input.empty() ? spaces_.sceneLinear() : space.input;
-    if (!space.working.empty() && !(spaces_.conversion(input, space.working, into, error) &&
-                                    spaces_.conversion(space.working, input, back, error)))
-        return false;
-    into_ = std::move(into);
-    back_ = std::move(back);
+    if (!conversions(space, into, back, error)) return false;
     if (document_) document_->setGradingSpace(space);
-    requestRender();
     return true;
 }
 

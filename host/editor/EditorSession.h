@@ -55,12 +55,16 @@ public:
 
     // The colour config (ColourSpaces::load: `path`, else $OCIO, else the
     // shipped one).  Without one, float frames are shown and rendered with
-    // their values as they are.
+    // their values as they are.  A config that does not load changes
+    // nothing.  The view goes back to the new config's default display and
+    // view (exposure and gamma stay); a look's working space the config
+    // lacks is said by colourProblem().
     bool loadColourConfig(const std::string& path, std::string& error);
     const ColourSpaces& colourSpaces() const { return spaces_; }
     // The working space float frames render in (none when empty), from
     // their input space (the config's scene_linear role when empty); kept
-    // in the document, saved with the look.
+    // in the document (an undo step), saved with the look.  A space the
+    // config cannot convert is refused, and nothing changes.
     bool setGradingSpace(const GradingSpace& space, std::string& error);
     // How float frames are shown; the rendered frames do not change.
     bool setView(const ViewSettings& view, std::string& error);
@@ -78,8 +82,19 @@ signals:
     void rendered(std::shared_ptr<const RenderResult> result);
     void frameChanged(long frame);
     void inputChanged();
+    // The document's grading space cannot be used with the config (the
+    // frames render with their own values until it can), worded for the
+    // status bar.
+    void colourProblem(const QString& message);
 
 private:
+    // The conversions of `space` in the config; false with why.
+    bool conversions(const GradingSpace& space, SpaceConversion& into, SpaceConversion& back,
+                     std::string& error) const;
+    // Makes the document's grading space the one frames render in, or
+    // none with colourProblem() when the config cannot convert it.
+    void useDocumentSpace();
+
     ModuleSession module_;
     std::unique_ptr<ParamDocument> document_;
     std::unique_ptr<RenderWorker> worker_;

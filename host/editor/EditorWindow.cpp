@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
@@ -47,6 +48,11 @@ std::string s(const QString& q) { return q.toStdString(); }
 const char* kImageFilter =
     "Images (*.exr *.tif *.tiff *.png *.jpg *.jpeg *.dpx *.cin *.tga *.bmp *.hdr *.ppm *.psd "
     "*.sgi *.rgb *.webp *.jp2 *.heic *.avif);;All files (*)";
+
+// The user's settings: ~/.config/colbalance-editor/colbalance-editor.conf
+// (under $XDG_CONFIG_HOME when set).
+constexpr const char* kSettingsFolder = "colbalance-editor";
+constexpr const char* kColourConfigKey = "colour/config";
 
 }  // namespace
 
@@ -131,10 +137,9 @@ bool EditorWindow::openModule(const std::string& modulePath, std::string& error)
     tabs_->setCurrentIndex(0);
     viewer_->setEffect(&session_->module());
     connect(colourBar_, &ColourBar::failed, this, &EditorWindow::showMessage);
-    std::string why;
-    if (!session_->loadColourConfig("", why))
-        showMessage(q("No colour config, float images are shown as they are: " + why));
-    colourBar_->refresh();
+    connect(session_.get(), &EditorSession::colourProblem, this, &EditorWindow::showMessage);
+    connect(&doc, &ParamDocument::gradingSpaceChanged, colourBar_, &ColourBar::showWorkingSpace);
+    loadColourConfig();
     openPages();
     connect(&doc, &ParamDocument::changed, this, [this](int i) {
         if (session_->module().paramId(size_t(i)) == ColBalanceParam::HideOverlayControls.id)
@@ -238,6 +243,13 @@ void EditorWindow::buildMenus() {
     file->addSeparator();
     file->addAction(
         make("export", "&Render to Files...", QKeySequence("Ctrl+R"), [this] { exportDialog(); }));
+    file->addSeparator();
+    file->addAction(
+        make("colourConfig", "Colour &Config...", {}, [this] { colourConfigDialog(); }));
+    file->addAction(make("defaultColourConfig", "&Default Colour Config", {}, [this] {
+        std::string error;
+        if (!setColourConfig("", error)) QMessageBox::warning(this, "Colour Config", q(error));
+    }));
     file->addSeparator();
     file->addAction(make("quit", "&Quit", QKeySequence::Quit, [this] { close(); }));
 
@@ -420,7 +432,7 @@ void EditorWindow::offerRecovery() {
         std::string error;
         if (box.clickedButton() != restore) {
             recovery_->drop();
-        } else if (session_->document().restore(left.settings, left.history, error)) {
+        } else if (session_->document().restore(left.settings, left.grading, left.history, error)) {
             setParamsPath(q(left.paramsFile));
             showMessage("Restored the unsaved parameters");
         } else {
@@ -441,13 +453,12 @@ void EditorWindow::setParamsPath(const QString& path) {
 bool EditorWindow::loadParams(const std::string& path, std::string& error) {
     ParamValues values(session_->module().params());
     if (!values.addJsonFile(path, error)) return false;
-    ParamDocument& doc = session_->document();
-    if (!doc.load(values, "Open " + QFileInfo(q(path)).fileName(), error)) return false;
     GradingSpace space;
     std::string why;
-    if (!readGradingSpaceFile(path, space, why) || !session_->setGradingSpace(space, why))
+    if (!readGradingSpaceFile(path, space, why))
         showMessage(q("The look's working space is not used: " + why));
-    colourBar_->refresh();
+    ParamDocument& doc = session_->document();
+    if (!doc.load(values, space, "Open " + QFileInfo(q(path)).fileName(), error)) return false;
     doc.undoStack()->setClean();
     setParamsPath(q(path));
     return true;
@@ -500,6 +511,57 @@ void EditorWindow::openParamsDialog() {
     if (!settleChanges()) return;
     std::string error;
     if (!loadParams(s(path), error)) QMessageBox::warning(this, "Open Parameters", q(error));
+}
+
+void EditorWindow::loadColourConfig() {
+    const QString chosen =
+        QSettings(kSettingsFolder, kSettingsFolder).value(kColourConfigKey).toString();
+    std::string why;
+    if (!chosen.isEmpty() && session_->loadColourConfig(s(chosen), why)) {
+        colourBar_->refresh();
+        return;
+    }
+    // The choice stays: its file may be back by the next start.
+    const std::string unusable = why;
+    const bool loaded = session_->loadColourConfig("", why);
+    colourBar_->refresh();
+    const std::string shown = loaded
+                                  ? "this one is used: " + session_->colourSpaces().file()
+                                  : "no colour config, float images are shown as they are: " + why;
+    if (!unusable.empty())
+        say(q("The colour config chosen before is not used (" + unusable + "); " + shown));
+    else if (!loaded)
+        showMessage(q("No colour config, float images are shown as they are: " + why));
+}
+
+bool EditorWindow::setColourConfig(const std::string& path, std::string& error) {
+    if (!session_->loadColourConfig(path, error)) return false;
+    QSettings settings(kSettingsFolder, kSettingsFolder);
+    if (path.empty())
+        settings.remove(kColourConfigKey);
+    else
+        settings.setValue(kColourConfigKey, QFileInfo(q(path)).absoluteFilePath());
+    colourBar_->refresh();
+    showMessage(q("Colour config " + session_->colourSpaces().file()));
+    return true;
+}
+
+void EditorWindow::colourConfigDialog() {
+    const QString current = q(session_->colourSpaces().file());
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Colour Config", QFileInfo(current).absolutePath(),
+                                     "Colour configs (*.ocio);;All files (*)");
+    if (path.isEmpty()) return;
+    std::string error;
+    if (!setColourConfig(s(path), error)) {
+        showMessage(q("The colour config is not changed: " + error));
+        const ColourSpaces& spaces = session_->colourSpaces();
+        QMessageBox::warning(this, "Colour Config",
+                             q(error + "\n\n" +
+                               (spaces.loaded() ? "The colour config in use stays " + spaces.file()
+                                                : std::string("No colour config is in use")) +
+                               "."));
+    }
 }
 
 bool EditorWindow::startExport(const ExportPlan& plan, std::string& error) {

@@ -3,7 +3,8 @@
 // colour page in front, and "All parameters" last), the frame bar below for
 // sequences; File
 // (open an image or a sequence, open and save parameters, render to
-// files), Edit (undo, redo) and View (zoom, before/after, split, mattes).
+// files, the colour config), Edit (undo, redo) and View (zoom,
+// before/after, split, mattes).
 #pragma once
 
 #include <QMainWindow>
@@ -58,6 +59,11 @@ public:
     bool loadParams(const std::string& path, std::string& error);
     // Writes the params file colbalance --params reads, atomically.
     bool saveParams(const std::string& path, std::string& error);
+    // The colour config the editor uses from now on, and at its next starts
+    // (kept in the user's settings); empty: none of its own ($OCIO, else
+    // the shipped one).  A file that does not load is refused with the
+    // reason, and the config in use stays.
+    bool setColourConfig(const std::string& path, std::string& error);
     // Renders every frame of the input to `plan.output` in the background.
     bool startExport(const ExportPlan& plan, std::string& error);
     SequenceExport* runningExport() const;
@@ -102,6 +108,9 @@ private:
     bool saveTo(const QString& path);
     void openDialog();
     void openParamsDialog();
+    void colourConfigDialog();
+    // The config the settings name, else $OCIO's or the shipped one.
+    void loadColourConfig();
     bool save();
     bool saveAs();
     void exportDialog();

@@ -22,10 +22,12 @@ constexpr double kSameTime = 1e-6;
 }  // namespace
 
 // One undo step: the settings before and after every parameter it touched.
+// and of the grading space when it changed.
 class ParamDocument::Step final : public QUndoCommand {
 public:
-    Step(ParamDocument& doc, const QString& label, std::vector<Change> changes)
-        : QUndoCommand(label), doc_(doc), changes_(std::move(changes)) {}
+    Step(ParamDocument& doc, const QString& label, std::vector<Change> changes,
+         std::optional<SpaceChange> space)
+        : QUndoCommand(label), doc_(doc), changes_(std::move(changes)), space_(std::move(space)) {}
     // The changes are in force when the step is pushed.
     void redo() override {
         if (first_) {
@@ -33,16 +35,20 @@ public:
             return;
         }
         for (const Change& c : changes_) doc_.put(c.after, nullptr);
+        if (space_) doc_.putSpace(space_->after);
     }
     void undo() override {
         for (auto it = changes_.rbegin(); it != changes_.rend(); ++it)
             doc_.put(it->before, nullptr);
+        if (space_) doc_.putSpace(space_->before);
     }
     const std::vector<Change>& changes() const { return changes_; }
+    const std::optional<SpaceChange>& space() const { return space_; }
 
 private:
     ParamDocument& doc_;
     std::vector<Change> changes_;
+    std::optional<SpaceChange> space_;
     bool first_ = true;
 };
 
@@ -69,6 +75,7 @@ void ParamDocument::beginEdit(const QString& label) {
     if (depth_++ == 0) {
         label_ = label;
         pending_.clear();
+        pendingSpace_.reset();
     }
 }
 
@@ -80,9 +87,14 @@ void ParamDocument::endEdit() {
         if (!same(c.before, c.after)) changes.push_back(std::move(c));
     }
     pending_.clear();
-    if (changes.empty()) return;
+    std::optional<SpaceChange> space;
+    if (pendingSpace_ && *pendingSpace_ != grading_) space = SpaceChange{*pendingSpace_, grading_};
+    pendingSpace_.reset();
+    if (changes.empty() && !space) return;
     QString label = label_;
-    if (label.isEmpty()) {
+    if (label.isEmpty() && changes.empty()) {
+        label = "Change Working Space";
+    } else if (label.isEmpty()) {
         // A bracket that came without a name (a page's own) is named by
         // what it changed.
         QStringList names;
@@ -91,7 +103,20 @@ void ParamDocument::endEdit() {
                                                : names.first() + " and " +
                                                      QString::number(names.size() - 1) + " more");
     }
-    undo_.push(new Step(*this, label, std::move(changes)));
+    undo_.push(new Step(*this, label, std::move(changes), std::move(space)));
+}
+
+void ParamDocument::setGradingSpace(const GradingSpace& space) {
+    beginEdit("Change Working Space");
+    if (!pendingSpace_) pendingSpace_ = grading_;
+    putSpace(space);
+    endEdit();
+}
+
+void ParamDocument::putSpace(const GradingSpace& space) {
+    if (space == grading_) return;
+    grading_ = space;
+    emit gradingSpaceChanged();
 }
 
 void ParamDocument::remember(size_t index) {
@@ -175,7 +200,8 @@ std::vector<ParamSetting> ParamDocument::overDefaults(
     return next;
 }
 
-bool ParamDocument::load(const ParamValues& values, const QString& label, std::string& error) {
+bool ParamDocument::load(const ParamValues& values, const GradingSpace& space, const QString& label,
+                         std::string& error) {
     const std::vector<ParamSetting> next = overDefaults(values.settings());
     beginEdit(label);
     bool ok = true;
@@ -190,6 +216,8 @@ bool ParamDocument::load(const ParamValues& values, const QString& label, std::s
         // Nothing half-loaded: every parameter goes back.
         for (const Change& c : pending_) put(c.before, nullptr);
         pending_.clear();
+    } else {
+        setGradingSpace(space);
     }
     endEdit();
     return ok;
@@ -200,7 +228,7 @@ ParamHistory ParamDocument::history() const {
     // Every command on the stack is a Step: nothing else is pushed.
     for (int i = 0; i < undo_.count(); ++i) {
         const auto* step = static_cast<const Step*>(undo_.command(i));
-        h.steps.push_back({step->text(), step->changes()});
+        h.steps.push_back({step->text(), step->changes(), step->space()});
     }
     h.index = undo_.index();
     h.clean = undo_.cleanIndex();
@@ -217,8 +245,8 @@ bool ParamDocument::putAll(const std::vector<ParamSetting>& next, std::string& e
     return true;
 }
 
-bool ParamDocument::restore(const std::vector<ParamSetting>& current, const ParamHistory& history,
-                            std::string& error) {
+bool ParamDocument::restore(const std::vector<ParamSetting>& current, const GradingSpace& space,
+                            const ParamHistory& history, std::string& error) {
     const int count = int(history.steps.size());
     if (history.index < 0 || history.index > count || history.clean < -1 || history.clean > count) {
         error = "the undo position lies outside its steps";
@@ -236,14 +264,15 @@ bool ParamDocument::restore(const std::vector<ParamSetting>& current, const Para
         return false;
     }
     if (!putAll(overDefaults(current), error)) return false;
+    putSpace(space);
     // The steps are pushed as done (a step's first redo does nothing), then
     // the ones past the position are undone, which leaves every parameter
     // they touch as it was at the position: the settings restored above.
     undo_.clear();
     for (int i = 0; i < count; ++i) {
         if (i == history.clean) undo_.setClean();
-        undo_.push(
-            new Step(*this, history.steps[size_t(i)].label, history.steps[size_t(i)].changes));
+        const ParamHistory::Step& step = history.steps[size_t(i)];
+        undo_.push(new Step(*this, step.label, step.changes, step.space));
     }
     if (history.clean == count)
         undo_.setClean();

@@ -19,6 +19,7 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ struct ParamChange {
     ParamSetting before, after;
 };
 
+// The grading space before and after an undo step that changed it.
+struct SpaceChange {
+    GradingSpace before, after;
+};
+
 // The undo stack as it can be kept outside the editor: each step's name and
 // changes, the position (steps done) and the step count at which the
 // parameters were last saved or opened (-1 when no position is).
@@ -39,6 +45,7 @@ struct ParamHistory {
     struct Step {
         QString label;
         std::vector<ParamChange> changes;
+        std::optional<SpaceChange> space;
     };
     std::vector<Step> steps;
     int index = 0;
@@ -77,22 +84,24 @@ public:
     // there; the last key removed leaves that value constant.
     bool setKey(size_t index, double time, bool on, std::string* error = nullptr);
     // Replaces every parameter: the defaults, then `values` over them (a
-    // params file).  One step.
-    bool load(const ParamValues& values, const QString& label, std::string& error);
+    // params file), and the grading space.  One step.
+    bool load(const ParamValues& values, const GradingSpace& space, const QString& label,
+              std::string& error);
 
     // The undo stack as it stands.
     ParamHistory history() const;
-    // Replaces every parameter with `current` (over the defaults) and the
-    // undo stack with `history`, whose steps lead to those settings: what
-    // an editor that ended without closing kept.  No step of its own; false
-    // with the reason, and nothing changed, when they do not fit the
-    // parameters.
-    bool restore(const std::vector<ParamSetting>& current, const ParamHistory& history,
-                 std::string& error);
+    // Replaces every parameter with `current` (over the defaults), the
+    // grading space with `space` and the undo stack with `history`, whose
+    // steps lead to those settings: what an editor that ended without
+    // closing kept.  No step of its own; false with the reason, and nothing
+    // changed, when they do not fit the parameters.
+    bool restore(const std::vector<ParamSetting>& current, const GradingSpace& space,
+                 const ParamHistory& history, std::string& error);
 
     // The colour spaces the look is graded in, saved with it under the
-    // host's key (GradingSpace.h).  Not an effect parameter: no undo step.
-    void setGradingSpace(const GradingSpace& space) { grading_ = space; }
+    // host's key (GradingSpace.h).  Part of the look: a change is an undo
+    // step (or part of the open bracket's), as a parameter's is.
+    void setGradingSpace(const GradingSpace& space);
     const GradingSpace& gradingSpace() const { return grading_; }
 
     // The settings as a params file (every parameter, keys included, and
@@ -107,6 +116,8 @@ public:
 signals:
     // A parameter's setting changed (by an edit, an undo or a load).
     void changed(int index);
+    // The grading space changed (the same ways).
+    void gradingSpaceChanged();
 
 private:
     class Step;
@@ -122,6 +133,8 @@ private:
     bool putAll(const std::vector<ParamSetting>& next, std::string& error);
     // Records the setting's state before a change in the open bracket.
     void remember(size_t index);
+    // Sets the grading space; no undo record.
+    void putSpace(const GradingSpace& space);
 
     ModuleSession& session_;
     std::vector<ParamSetting> settings_;
@@ -129,5 +142,7 @@ private:
     int depth_ = 0;
     QString label_;
     std::vector<Change> pending_;
+    // The grading space when the open bracket began, once it changes it.
+    std::optional<GradingSpace> pendingSpace_;
     GradingSpace grading_;
 };

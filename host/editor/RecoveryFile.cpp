@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/common/GradingSpace.h"
 #include "host/common/OutputBatch.h"
 #include "host/common/UserText.h"
 
@@ -54,6 +55,21 @@ bool readSetting(const std::vector<ParamInfo>& params, const Json& j, ParamSetti
     }
     out = s.front();
     return true;
+}
+
+// A grading space as its host key's object ({} for none).
+Json spaceJson(const GradingSpace& space) {
+    const Json j = Json::parse(withGradingSpace("{}", space));
+    return j.contains(kHostSettingsKey) ? j[kHostSettingsKey] : Json::object();
+}
+
+// A grading space from its host key's object; false with the reason.
+bool readSpace(const Json& j, GradingSpace& out, std::string& error) {
+    if (!j.is_object()) {
+        error = "an undo step's working space is no JSON object";
+        return false;
+    }
+    return readGradingSpace(Json{{kHostSettingsKey, j}}.dump(), out, error);
 }
 
 }  // namespace
@@ -119,13 +135,18 @@ bool RecoveryFile::write(const std::vector<ParamInfo>& params, const RecoverySta
         for (const ParamChange& c : step.changes)
             changes.push_back({{"before", settingsJson(params, {c.before})},
                                {"after", settingsJson(params, {c.after})}});
-        steps.push_back({{"label", step.label.toStdString()}, {"changes", std::move(changes)}});
+        Json record = {{"label", step.label.toStdString()}, {"changes", std::move(changes)}};
+        if (step.space)
+            record["space"] = {{"before", spaceJson(step.space->before)},
+                               {"after", spaceJson(step.space->after)}};
+        steps.push_back(std::move(record));
     }
     Json doc = {{"format", kFormat},
                 {"version", kVersion},
                 {"input", state.input},
                 {"paramsFile", state.paramsFile},
-                {"params", settingsJson(params, state.settings)},
+                {"params", Json::parse(withGradingSpace(ParamValues::toJson(params, state.settings),
+                                                        state.grading))},
                 {"undo",
                  {{"index", state.history.index},
                   {"clean", state.history.clean},
@@ -170,7 +191,9 @@ bool RecoveryFile::read(const std::vector<ParamInfo>& params, RecoveryState& sta
     RecoveryState s;
     s.input = input_;
     s.paramsFile = paramsFile->get<std::string>();
-    if (!readSettings(params, *values, s.settings, error)) return false;
+    if (!readSettings(params, *values, s.settings, error) ||
+        !readGradingSpace(values->dump(), s.grading, error))
+        return false;
     const Json none;
     auto member = [&](const Json& object, const char* name) -> const Json& {
         return object.is_object() && object.contains(name) ? object[name] : none;
@@ -202,6 +225,12 @@ bool RecoveryFile::read(const std::vector<ParamInfo>& params, RecoveryState& sta
             }
             change.index = change.after.index;
             st.changes.push_back(std::move(change));
+        }
+        if (const Json& space = member(step, "space"); !space.is_null()) {
+            st.space.emplace();
+            if (!readSpace(member(space, "before"), st.space->before, error) ||
+                !readSpace(member(space, "after"), st.space->after, error))
+                return false;
         }
         s.history.steps.push_back(std::move(st));
     }

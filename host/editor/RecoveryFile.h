@@ -9,11 +9,14 @@
 //   {"format": "colbalance-editor recovery", "version": 1,
 //    "input": "/shots/a/shot.%04d.exr",       the input, absolute
 //    "paramsFile": "/shots/a/look.json",       where Save writes ("" none)
-//    "params": {...},                          every parameter, as a params file
+//    "params": {...},                          every parameter and the grading
+//                                              space, as a params file
 //    "undo": {"index": 3, "clean": 1,          steps done; steps at the last save
 //             "steps": [{"label": "Change Highlights",
 //                        "changes": [{"before": {"Highlights": 100},
-//                                     "after": {"Highlights": 70}}]}]}}
+//                                     "after": {"Highlights": 70}}]},
+//                       {"label": "Change Working Space", "changes": [],
+//                        "space": {"before": {}, "after": {"workingSpace": "ACEScct"}}}]}}
 //
 // Values are written as a params file writes them (numbers to the last
 // bit, keys as [[time, value], ...]), so they come back exactly.  While an
@@ -35,6 +38,7 @@ struct RecoveryState {
     std::string input;       // absolute path or pattern
     std::string paramsFile;  // absolute; empty before the first save or open
     std::vector<ParamSetting> settings;
+    GradingSpace grading;
     ParamHistory history;
 };
 

@@ -19,6 +19,7 @@ RecoveryKeeper::RecoveryKeeper(ParamDocument& document, std::string folder, QObj
     timer_.setInterval(kWriteDelayMs);
     connect(&timer_, &QTimer::timeout, this, [this] { write(); });
     connect(&doc_, &ParamDocument::changed, this, [this] { changed(); });
+    connect(&doc_, &ParamDocument::gradingSpaceChanged, this, [this] { changed(); });
     QUndoStack* undo = doc_.undoStack();
     connect(undo, &QUndoStack::indexChanged, this, [this] { changed(); });
     connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
@@ -99,6 +100,7 @@ void RecoveryKeeper::write() {
     state.input = file_->input();
     state.paramsFile = paramsFile_;
     state.settings = doc_.settings();
+    state.grading = doc_.gradingSpace();
     state.history = doc_.history();
     std::string error;
     if (!file_->write(doc_.params(), state, error)) {

@@ -981,6 +981,50 @@ TEST_F(Grading, DefaultsComeBackAndNonFiniteValuesPass) {
     EXPECT_EQ(std::memcmp(same.data(), none.data(), none.size() * 4), 0);
 }
 
+// Pixels a region or a field leaves out never go through the working
+// space: they keep their bits.  Those rendered are what the whole frame's
+// render gives them.
+TEST_F(Grading, PixelsOutsideTheRegionAndFieldKeepTheirBits) {
+    constexpr int w = 24, h = 6;
+    std::vector<float> px;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const float v = 0.002f * std::exp2(float(x) / 2) * (1.0f + 0.1f * float(y));
+            px.insert(px.end(), {v, v * 0.8f, v * 1.2f, 1.0f});
+        }
+    write("in.exr", w, h, 4, TypeDesc::FLOAT, px);
+    const std::string look =
+        " --working-space ACEScct --set master-hue=40"
+        " --set midtones-saturation=30 --set highlights=80";
+    ASSERT_EQ(run(path("in.exr") + " -o " + path("whole.exr") + look), 0) << err;
+    const auto whole = read<float>("whole.exr", TypeDesc::FLOAT);
+    struct Case {
+        std::string args;
+        int x0, y0, x1, y1, field;
+    } cases[] = {{"--roi 5,1,10,3", 5, 1, 15, 4, 0},
+                 {"--field 1", 0, 0, w, h, 1},
+                 {"--field 2 --roi 3,0,30,5", 3, 0, w, 5, 2}};
+    for (const Case& c : cases) {
+        ASSERT_EQ(run(path("in.exr") + " -o " + path("part.exr") + look + " " + c.args), 0) << err;
+        const auto part = read<float>("part.exr", TypeDesc::FLOAT);
+        ASSERT_EQ(part.size(), px.size());
+        int rendered = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const bool inside = x >= c.x0 && x < c.x1 && y >= c.y0 && y < c.y1 &&
+                                    (c.field == 0 || y % 2 == c.field - 1);
+                const size_t at = (size_t(y) * w + size_t(x)) * 4;
+                const auto& want = inside ? whole : px;
+                rendered += inside;
+                EXPECT_EQ(std::memcmp(&part[at], &want[at], 16), 0)
+                    << c.args << " at " << x << "," << y << (inside ? " (rendered)" : "");
+            }
+        EXPECT_GT(rendered, 0) << c.args;
+    }
+    // The look changes the pixels it renders.
+    EXPECT_NE(std::memcmp(whole.data(), px.data(), px.size() * 4), 0);
+}
+
 // The histogram counts the values the effect sees: middle grey at its
 // ACEScct value.
 TEST_F(Grading, HistogramCountsInTheWorkingSpace) {
@@ -1025,6 +1069,10 @@ TEST_F(Grading, RefusalsAreOneLineAndLeaveNoFile) {
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
         EXPECT_FALSE(fs::exists(path("o.exr")) || fs::exists(path("o.png")) ||
                      fs::exists(path("o.csv")));
+        // A dry run refuses the same command with the same words.
+        const std::string real = err;
+        EXPECT_EQ(run(c.args + " --dry-run"), 1) << c.args;
+        EXPECT_EQ(err, real) << c.args;
     }
     // An 8-bit picture on the float path is graded (from its own space).
     EXPECT_EQ(run(path("a.png") + " -o " + path("f.png") +

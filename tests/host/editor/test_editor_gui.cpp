@@ -9,8 +9,9 @@
 // its pointer.  The property pages in their tabs: a drag on the colour
 // circle with the pointer, typing and scrubbing in a page's number field,
 // keys at the current frame, and the histogram of the tone-curves page.
-// The colour bar: the working space saved with the look, and the viewer's
-// exposure and gamma, which change only what is shown.
+// The colour bar: the working space saved with the look, an undo step of
+// it, the viewer's exposure and gamma, which change only what is shown, and
+// the colour config the user chooses, kept for the next start.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -20,8 +21,10 @@
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +50,7 @@
 #include "host/editor/NumberField.h"
 #include "host/editor/PageView.h"
 #include "host/editor/ParamPanel.h"
+#include "host/editor/RecoveryFile.h"
 #include "host/editor/SequenceExport.h"
 #include "host/editor/ViewerWidget.h"
 #include "platform/dshost/DsNumberControl.h"
@@ -57,6 +61,7 @@ namespace {
 
 EditorWindowSystem* gSystem = nullptr;
 const QString kChart = FN_SOURCE_DIR "/resources/samples/chart.png";
+const char* const kShippedConfig = FN_SOURCE_DIR "/resources/ocio/config.ocio";
 
 class EditorGui : public ::testing::Test {
 protected:
@@ -152,6 +157,23 @@ protected:
             }
         EXPECT_GT(compared, 100000);
         EXPECT_EQ(differ, 0);
+    }
+
+    // A scene-linear float frame, values up to 8.5.
+    QString writeHdr() {
+        const QString hdr = dir.filePath("hdr.exr");
+        std::vector<float> px;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const float v = 0.002f * std::exp2(float(x) / 20.0f);
+                px.insert(px.end(), {v, v * (0.5f + float(y) / 64), v * 0.8f, 1.0f});
+            }
+        auto out = OIIO::ImageOutput::create(hdr.toStdString());
+        EXPECT_TRUE(
+            out &&
+            out->open(hdr.toStdString(), OIIO::ImageSpec(256, 64, 4, OIIO::TypeDesc::FLOAT)) &&
+            out->write_image(OIIO::TypeDesc::FLOAT, px.data()) && out->close());
+        return hdr;
     }
 
     // A page's tab in front, its mirror in step and its GL controls drawn.
@@ -596,6 +618,12 @@ TEST_F(EditorGui, TheCurvesPageShowsTheHistogramOfTheFrame) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // The editor's settings in a folder of the run's own, and no config
+    // from the environment.
+    QTemporaryDir config;
+    if (!config.isValid()) return 1;
+    ::setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    ::unsetenv("OCIO");
     QApplication app(argc, argv);
     EditorWindowSystem system;
     std::string error;
@@ -612,26 +640,9 @@ int main(int argc, char** argv) {
 // colbalance to the frame the editor rendered; the viewer's exposure and
 // gamma change the picture on screen and never the rendered frame.
 TEST_F(EditorGui, WorkingSpaceIsSavedWithTheLookAndExposureChangesOnlyTheShownFrame) {
-    const QString hdr = dir.filePath("hdr.exr");
-    {
-        std::vector<float> px;
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 256; ++x) {
-                const float v = 0.002f * std::exp2(float(x) / 20.0f);  // up to 8.5
-                px.insert(px.end(), {v, v * (0.5f + float(y) / 64), v * 0.8f, 1.0f});
-            }
-        auto out = OIIO::ImageOutput::create(hdr.toStdString());
-        ASSERT_TRUE(out);
-        ASSERT_TRUE(
-            out->open(hdr.toStdString(), OIIO::ImageSpec(256, 64, 4, OIIO::TypeDesc::FLOAT)));
-        ASSERT_TRUE(out->write_image(OIIO::TypeDesc::FLOAT, px.data()));
-        ASSERT_TRUE(out->close());
-    }
+    const QString hdr = writeHdr();
     std::string error;
-    ASSERT_TRUE(
-        window->session().loadColourConfig(FN_SOURCE_DIR "/resources/ocio/config.ocio", error))
-        << error;
-    window->colourBar()->refresh();
+    ASSERT_TRUE(window->setColourConfig(kShippedConfig, error)) << error;
     std::shared_ptr<const RenderResult> last;
     QObject::connect(&window->session(), &EditorSession::rendered, window.get(),
                      [&](std::shared_ptr<const RenderResult> r) { last = std::move(r); });
@@ -698,4 +709,170 @@ TEST_F(EditorGui, WorkingSpaceIsSavedWithTheLookAndExposureChangesOnlyTheShownFr
     settle();
     EXPECT_EQ(working->currentText(), "ACEScct");
     EXPECT_EQ(last->output->bytes, graded.bytes);
+}
+
+// Choosing the working space is an edit of the look: an undo step that
+// marks it unsaved, undone and redone with the rendered frame, and one
+// step with the parameters when a look is opened.
+TEST_F(EditorGui, WorkingSpaceChangesAreUndoStepsOfTheLook) {
+    std::string error;
+    ASSERT_TRUE(window->setColourConfig(kShippedConfig, error)) << error;
+    std::shared_ptr<const RenderResult> last;
+    QObject::connect(&window->session(), &EditorSession::rendered, window.get(),
+                     [&](std::shared_ptr<const RenderResult> r) { last = std::move(r); });
+    ASSERT_TRUE(window->openInput(writeHdr().toStdString(), std::nullopt, error)) << error;
+    typeInto("Midtones Saturation", "40");
+    settle();
+    ASSERT_TRUE(last && last->output);
+    const FrameImage linear = *last->output;
+    ParamDocument& doc = window->session().document();
+    QUndoStack* undo = doc.undoStack();
+    undo->setClean();
+    EXPECT_FALSE(window->isWindowModified());
+
+    auto* working = window->colourBar()->findChild<QComboBox*>("workingSpace");
+    ASSERT_TRUE(working);
+    working->setCurrentText("ACEScct");
+    settle();
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(undo->count(), 2);
+    EXPECT_EQ(window->action("undo")->text(), "&Undo Change Working Space");
+    const FrameImage graded = *last->output;
+    EXPECT_NE(graded.bytes, linear.bytes);
+
+    window->action("undo")->trigger();
+    settle();
+    EXPECT_EQ(working->currentText(), "None");
+    EXPECT_EQ(doc.gradingSpace(), GradingSpace{});
+    EXPECT_EQ(last->output->bytes, linear.bytes);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(value("Midtones Saturation"), 40);
+
+    window->action("redo")->trigger();
+    settle();
+    EXPECT_EQ(working->currentText(), "ACEScct");
+    EXPECT_EQ(doc.gradingSpace().working, "ACEScct");
+    EXPECT_EQ(last->output->bytes, graded.bytes);
+    EXPECT_TRUE(window->isWindowModified());
+
+    // Saved and opened again: the look's space comes back with it, and
+    // undoing the open gives back the space before it.
+    const QString look = dir.filePath("look.json");
+    ASSERT_TRUE(window->saveParams(look.toStdString(), error)) << error;
+    EXPECT_FALSE(window->isWindowModified());
+    working->setCurrentText("None");
+    settle();
+    EXPECT_TRUE(window->isWindowModified());
+    ASSERT_TRUE(window->loadParams(look.toStdString(), error)) << error;
+    settle();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(working->currentText(), "ACEScct");
+    EXPECT_EQ(last->output->bytes, graded.bytes);
+    window->action("undo")->trigger();
+    settle();
+    EXPECT_EQ(working->currentText(), "None");
+    EXPECT_TRUE(window->isWindowModified());
+    window->action("redo")->trigger();
+    settle();
+    EXPECT_EQ(working->currentText(), "ACEScct");
+    EXPECT_FALSE(window->isWindowModified());
+
+    // A space the config cannot convert is refused: no step, nothing marked.
+    const int steps = undo->count();
+    EXPECT_FALSE(window->session().setGradingSpace({"ACEScct", "Nope"}, error));
+    EXPECT_NE(error.find("Nope"), std::string::npos) << error;
+    EXPECT_EQ(undo->count(), steps);
+    EXPECT_EQ(doc.gradingSpace().working, "ACEScct");
+
+    // Kept for recovery and restored in another window with its steps.
+    working->setCurrentText("ACEScg");
+    RecoveryState kept;
+    kept.input = RecoveryFile::inputKey(dir.filePath("hdr.exr").toStdString());
+    kept.settings = doc.settings();
+    kept.grading = doc.gradingSpace();
+    kept.history = doc.history();
+    const RecoveryFile file(dir.filePath("state").toStdString(), kept.input);
+    ASSERT_TRUE(file.write(doc.params(), kept, error)) << error;
+    RecoveryState left;
+    ASSERT_TRUE(file.read(doc.params(), left, error)) << error;
+    undo->setClean();
+    window = std::make_unique<EditorWindow>(*gSystem);
+    ASSERT_TRUE(window->openModule(FN_MODULE_PATH, error)) << error;
+    ASSERT_TRUE(window->setColourConfig(kShippedConfig, error)) << error;
+    ParamDocument& again = window->session().document();
+    ASSERT_TRUE(again.restore(left.settings, left.grading, left.history, error)) << error;
+    working = window->colourBar()->findChild<QComboBox*>("workingSpace");
+    EXPECT_EQ(working->currentText(), "ACEScg");
+    EXPECT_TRUE(again.modified());
+    window->action("undo")->trigger();
+    EXPECT_EQ(working->currentText(), "ACEScct");
+    EXPECT_EQ(again.gradingSpace().working, "ACEScct");
+    EXPECT_FALSE(again.modified());
+}
+
+// The colour config is the user's choice (File > Colour Config...), named
+// on the colour bar and kept for the next start; a file that is no config
+// is refused with its reason and changes nothing.
+TEST_F(EditorGui, TheColourConfigChosenIsShownAndKeptForTheNextStart) {
+    auto* label = window->colourBar()->findChild<QLabel*>("colourConfig");
+    ASSERT_TRUE(label);
+    const QString other = dir.filePath("other.ocio"), bad = dir.filePath("bad.ocio");
+    ASSERT_TRUE(QFile::copy(kShippedConfig, other));
+    {
+        QFile f(bad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ocio_profile_version: 2\nroles: [this is no config\n");
+    }
+    // The action is in the File menu; its dialog hands the file to
+    // setColourConfig.
+    ASSERT_TRUE(window->action("colourConfig"));
+    std::string error;
+    ASSERT_TRUE(window->setColourConfig(other.toStdString(), error)) << error;
+    EXPECT_EQ(label->text(), "other.ocio");
+    EXPECT_EQ(window->session().colourSpaces().file(), other.toStdString());
+    const QString settingsKey = "colour/config";
+    QSettings settings("colbalance-editor", "colbalance-editor");
+    EXPECT_EQ(settings.value(settingsKey).toString(), other);
+    auto* working = window->colourBar()->findChild<QComboBox*>("workingSpace");
+    ASSERT_TRUE(working);
+    EXPECT_GE(working->findText("ACEScct"), 1);
+
+    // Refused with the reason, and the config in use stays the chosen one.
+    EXPECT_FALSE(window->setColourConfig(bad.toStdString(), error));
+    EXPECT_NE(error.find("bad.ocio"), std::string::npos) << error;
+    EXPECT_EQ(label->text(), "other.ocio");
+    EXPECT_EQ(window->session().colourSpaces().file(), other.toStdString());
+    settings.sync();
+    EXPECT_EQ(settings.value(settingsKey).toString(), other);
+    EXPECT_FALSE(window->setColourConfig(dir.filePath("missing.ocio").toStdString(), error));
+    EXPECT_NE(error.find("missing.ocio"), std::string::npos) << error;
+
+    // The next start uses it.
+    auto restart = [&] {
+        window->session().document().undoStack()->setClean();
+        window.reset();
+        window = std::make_unique<EditorWindow>(*gSystem);
+        ASSERT_TRUE(window->openModule(FN_MODULE_PATH, error)) << error;
+        label = window->colourBar()->findChild<QLabel*>("colourConfig");
+    };
+    restart();
+    EXPECT_EQ(label->text(), "other.ocio");
+    EXPECT_EQ(window->session().colourSpaces().file(), other.toStdString());
+
+    // Gone by the next start: said, and the default one ($OCIO's) is used.
+    ASSERT_TRUE(QFile::remove(other));
+    ::setenv("OCIO", kShippedConfig, 1);
+    restart();
+    EXPECT_NE(window->lastMessage().indexOf("other.ocio"), -1)
+        << window->lastMessage().toStdString();
+    EXPECT_EQ(label->text(), "config.ocio");
+    settings.sync();
+    EXPECT_EQ(settings.value(settingsKey).toString(), other);
+
+    // The default config again: the choice is forgotten.
+    window->action("defaultColourConfig")->trigger();
+    ::unsetenv("OCIO");
+    EXPECT_EQ(label->text(), "config.ocio");
+    settings.sync();
+    EXPECT_FALSE(settings.contains(settingsKey));
 }

@@ -1,6 +1,7 @@
 // The recovery file on its own: what it holds comes back exactly (values and
 // key times to the last bit, list texts, check boxes, the undo steps and
-// their position), one input has one file wherever it is named from, only
+// their position, the working space and its undo steps), one input has one
+// file wherever it is named from, only
 // one editor keeps an input at a time, and the folder follows the XDG base
 // directory rules.
 #include "host/editor/RecoveryFile.h"
@@ -46,9 +47,13 @@ TEST_F(RecoveryFileTest, WhatIsWrittenComesBackExactly) {
     const double third = 1.0 / 3.0, tiny = 0.1 + 0.2;
     state.settings = {
         {0, third, {{0.1, third}, {24.5, -1e-300}, {1e9, tiny}}}, {1, 2, {}}, {2, 1, {}}};
-    state.history.steps = {{"Change Master Hue", {{0, {0, 0, {}}, state.settings[0]}}},
-                           {"Change Render Tone and 1 more",
-                            {{1, {1, 0, {}}, {1, 2, {}}}, {2, {2, 0, {}}, {2, 1, {}}}}}};
+    state.grading = {"ACEScct", "ACEScg"};
+    state.history.steps = {
+        {"Change Master Hue", {{0, {0, 0, {}}, state.settings[0]}}, std::nullopt},
+        {"Change Render Tone and 1 more",
+         {{1, {1, 0, {}}, {1, 2, {}}}, {2, {2, 0, {}}, {2, 1, {}}}},
+         std::nullopt},
+        {"Change Working Space", {}, SpaceChange{{}, state.grading}}};
     state.history.index = 1;
     state.history.clean = -1;
 
@@ -68,7 +73,13 @@ TEST_F(RecoveryFileTest, WhatIsWrittenComesBackExactly) {
         EXPECT_EQ(back.settings[i].value, state.settings[i].value) << i;
         EXPECT_EQ(back.settings[i].keys, state.settings[i].keys) << i;
     }
-    ASSERT_EQ(back.history.steps.size(), 2u);
+    EXPECT_EQ(back.grading, state.grading);
+    ASSERT_EQ(back.history.steps.size(), 3u);
+    EXPECT_FALSE(back.history.steps[1].space);
+    ASSERT_TRUE(back.history.steps[2].space);
+    EXPECT_EQ(back.history.steps[2].space->before, GradingSpace{});
+    EXPECT_EQ(back.history.steps[2].space->after, state.grading);
+    EXPECT_TRUE(back.history.steps[2].changes.empty());
     EXPECT_EQ(back.history.steps[1].label, "Change Render Tone and 1 more");
     ASSERT_EQ(back.history.steps[1].changes.size(), 2u);
     EXPECT_EQ(back.history.steps[1].changes[1].index, 2u);
