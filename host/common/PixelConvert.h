@@ -18,13 +18,14 @@ namespace pixconv {
 //   fromU16(v) = (v x 32768 + 65535) / 131070, the nearest level to
 //                v x 16384 / 65535;
 //   toU16(s)   = (s x 131070 + 16384) / 32768 clamped to 0..65535.
-// Both are written as the shifts that give the same value for every input
-// (tests/host check all of them), so that loops over rows vectorise.
-inline int16_t fromU16(uint16_t v) { return int16_t((int32_t(v) + 2) >> 2); }
+// Both are written as the shifts and tests that give the same value for
+// every input (tests/host check all of them), in 16-bit steps, so that
+// loops over rows vectorise eight or sixteen values at a time.
+inline int16_t fromU16(uint16_t v) { return int16_t(((v >> 1) + 1) >> 1); }
 inline uint16_t toU16(int16_t s) {
     if (s < 0) return 0;
-    const int32_t v = 4 * int32_t(s) - ((int32_t(s) + 8191) >> 14);
-    return uint16_t(v > 65535 ? 65535 : v);
+    if (s >= 16384) return 65535;
+    return uint16_t(4 * s - (s > 8192 ? 1 : 0));
 }
 
 // 8-bit <-> 16-bit file values.
