@@ -102,18 +102,6 @@ bool allocate(std::optional<Texture>& tex, int32_t width, int32_t height) {
 // render to the conversion back.
 constexpr size_t kPieceBytes = size_t(128) << 10;
 
-// The columns [x1, x2) of the window that an image's bounds cover on row y
-// (empty when the row is outside them).
-struct Covered {
-    int32_t x1, x2;
-};
-Covered coveredOn(const ColBalanceOfxImage& image, const OfxRectI& w, int32_t y) {
-    const OfxRectI& b = image.bounds();
-    if (y < b.y1 || y >= b.y2) return {w.x1, w.x1};
-    const int32_t x1 = std::clamp(b.x1, w.x1, w.x2);
-    return {x1, std::clamp(b.x2, x1, w.x2)};
-}
-
 template <class Traits>
 class Pass {
 public:
@@ -223,23 +211,29 @@ private:
         return kOfxStatOK;
     }
 
-    // Source row y over the window in storage; outside the source's bounds
-    // transparent black, as the engine reads a missing pixel.
+    // Row y of `image` over the window into `d`: zero where the image has
+    // no pixels (transparent black, no mask, as the engine reads a missing
+    // pixel), `convert(host, storage, count)` over the columns it covers.
+    template <class P, class Convert>
+    void coverRow(const ColBalanceOfxImage& image, int32_t y, P* d, Convert&& convert) const {
+        const OfxRectI& b = image.bounds();
+        const bool inside = y >= b.y1 && y < b.y2;
+        const int32_t x1 = inside ? std::clamp(b.x1, w_.x1, w_.x2) : w_.x1;
+        const int32_t x2 = inside ? std::clamp(b.x2, x1, w_.x2) : w_.x1;
+        std::fill(d, d + (x1 - w_.x1), P{});
+        std::fill(d + (x2 - w_.x1), d + (w_.x2 - w_.x1), P{});
+        if (x1 < x2) convert(image.at<const H>(x1, y), d + (x1 - w_.x1), x2 - x1);
+    }
+
     void sourceRow(int32_t y, Pixel* d) const {
-        const ColBalanceOfxImage& src = *a_.source;
-        const Covered c = coveredOn(src, w_, y);
-        std::fill(d, d + (c.x1 - w_.x1), Pixel{});
-        std::fill(d + (c.x2 - w_.x1), d + (w_.x2 - w_.x1), Pixel{});
-        if (c.x1 == c.x2) return;
-        const H* s = src.at<const H>(c.x1, y);
-        Pixel* o = d + (c.x1 - w_.x1);
-        const int32_t n = c.x2 - c.x1;
-        if (src.channels() == 3)
-            toStorage<3, false>(s, o, n);
-        else if (premultiplied_)
-            toStorage<4, true>(s, o, n);
-        else
-            toStorage<4, false>(s, o, n);
+        coverRow(*a_.source, y, d, [&](const H* s, Pixel* o, int32_t n) {
+            if (a_.source->channels() == 3)
+                toStorage<3, false>(s, o, n);
+            else if (premultiplied_)
+                toStorage<4, true>(s, o, n);
+            else
+                toStorage<4, false>(s, o, n);
+        });
     }
 
     template <int N, bool Premultiplied>
@@ -264,14 +258,9 @@ private:
     }
 
     void maskRow(int32_t y, MaskPixel* d) const {
-        const ColBalanceOfxImage& m = *a_.mask;
-        const Covered c = coveredOn(m, w_, y);
-        std::fill(d, d + (c.x1 - w_.x1), MaskPixel{});
-        std::fill(d + (c.x2 - w_.x1), d + (w_.x2 - w_.x1), MaskPixel{});
-        if (c.x1 == c.x2) return;
-        const H* s = m.at<const H>(c.x1, y);
-        MaskPixel* o = d + (c.x1 - w_.x1);
-        for (int32_t i = 0; i < c.x2 - c.x1; ++i) o[i].v = Host::mask(s[i]);
+        coverRow(*a_.mask, y, d, [](const H* s, MaskPixel* o, int32_t n) {
+            for (int32_t i = 0; i < n; ++i) o[i].v = Host::mask(s[i]);
+        });
     }
 
     // Output row y from storage into the host's image (through `buffer`
