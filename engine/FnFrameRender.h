@@ -117,6 +117,80 @@ void renderSteps(const FnFrameContext& frame, Colour& colour, int32_t colourFiel
 }
 }  // namespace fndetail
 
+// The colour step's processor set up once from the parameter values, for
+// front ends that render one frame in pieces: a few rows at a time, each
+// band of theirs with its own renderer and its own images of those rows
+// (converted from the host's pixels and back while they are in the
+// caches).  The set-up, which for 16-bit storage builds 1.2 MB of tables,
+// is then done once per band instead of once per piece.  fnRenderFrame is
+// one renderer rendering once.  A renderer is used by one thread at a
+// time; a render started from inside a band runs that band's share on the
+// calling thread (engine/FnParallel.h).
+template <class Traits>
+class FnFrameRenderer {
+public:
+    using Image = typename Traits::Image;
+    using MaskImage = typename Traits::MaskImage;
+
+    FnFrameRenderer(const FnBalanceParams& params, const FnFrameOptions& options)
+        : params_(params), options_(options) {
+        // The processors are large: on the heap, and a refused allocation is
+        // an answer, not a crash.
+        if (params.renderTone != 0) {
+            tone_.reset(new (std::nothrow) FnToneRender<Traits>);
+            if (tone_) setupToneRender(*tone_, params);
+        } else {
+            balancer_.reset(new (std::nothrow) FnColBalancer<Traits>);
+            if (balancer_) SetupBalancer(*balancer_, params);
+        }
+    }
+
+    // False when the processor could not be allocated.
+    bool ok() const { return tone_ || balancer_; }
+
+    // One frame, or one piece of it, as fnRenderFrame renders (see there).
+    FnFrameResult render(const FnFrameContext& frame, Image& output, Image& source,
+                         MaskImage& mask) {
+        FnFrameResult result;
+        if (!output.pixels()) {
+            result.status = FnFrameStatus::kNoOutput;
+            return result;
+        }
+        if (!ok()) {
+            result.status = FnFrameStatus::kOutOfMemory;
+            return result;
+        }
+        if (tone_) {
+            colourIn(*tone_, frame, output);
+            const uint32_t bits = options_.channelMask ? fnChannelMaskBits(params_, true) : 0;
+            fndetail::renderSteps(frame, *tone_, 0, output, source, mask, bits, options_.paint);
+        } else {
+            result.alphaWeighted = params_.maskAlpha == 2;
+            result.alphaRestore = false;
+            balancer_->setFieldMode(frame.fieldMode);
+            colourIn(*balancer_, frame, output);
+            const uint32_t bits = options_.channelMask ? fnChannelMaskBits(params_, false) : 0;
+            fndetail::renderSteps(frame, *balancer_, balancer_->fieldMode(), output, source, mask,
+                                  bits, options_.paint);
+        }
+        return result;
+    }
+
+private:
+    // The colour step's region (the frame's, or the output's whole extent,
+    // set anew for every render) and interruption.
+    void colourIn(FnImgProc& colour, const FnFrameContext& frame, const Image& output) const {
+        colour.setRegion(options_.colourInRegion ? frame.region
+                                                 : FnProcessorCore::extentOf(output));
+        colour.setInterrupt(frame.interrupt);
+    }
+
+    FnBalanceParams params_;
+    FnFrameOptions options_;
+    std::unique_ptr<FnToneRender<Traits>> tone_;
+    std::unique_ptr<FnColBalancer<Traits>> balancer_;
+};
+
 // Renders one frame into `output` (see above).
 //
 //  - params: the parameter values at the frame time.
@@ -143,39 +217,7 @@ FnFrameResult fnRenderFrame(const FnBalanceParams& params, const FnFrameContext&
     static_assert(std::is_same_v<Image, typename Traits::Image> &&
                       std::is_same_v<MaskImage, typename Traits::MaskImage>,
                   "the images of one storage format");
-    FnFrameResult result;
-    if (!output.pixels()) {
-        result.status = FnFrameStatus::kNoOutput;
-        return result;
-    }
-    // The processors are large (a 16-bit balancer holds 1.2 MB of tables):
-    // on the heap, and a refused allocation is an answer, not a crash.
-    if (params.renderTone != 0) {
-        std::unique_ptr<FnToneRender<Traits>> tone(new (std::nothrow) FnToneRender<Traits>);
-        if (!tone) {
-            result.status = FnFrameStatus::kOutOfMemory;
-            return result;
-        }
-        setupToneRender(*tone, params);
-        if (options.colourInRegion) tone->setRegion(frame.region);
-        tone->setInterrupt(frame.interrupt);
-        const uint32_t bits = options.channelMask ? fnChannelMaskBits(params, true) : 0;
-        fndetail::renderSteps(frame, *tone, 0, output, source, mask, bits, options.paint);
-    } else {
-        std::unique_ptr<FnColBalancer<Traits>> balancer(new (std::nothrow) FnColBalancer<Traits>);
-        if (!balancer) {
-            result.status = FnFrameStatus::kOutOfMemory;
-            return result;
-        }
-        SetupBalancer(*balancer, params);
-        result.alphaWeighted = params.maskAlpha == 2;
-        result.alphaRestore = false;
-        balancer->setFieldMode(frame.fieldMode);
-        if (options.colourInRegion) balancer->setRegion(frame.region);
-        balancer->setInterrupt(frame.interrupt);
-        const uint32_t bits = options.channelMask ? fnChannelMaskBits(params, false) : 0;
-        fndetail::renderSteps(frame, *balancer, balancer->fieldMode(), output, source, mask, bits,
-                              options.paint);
-    }
-    return result;
+    if (!output.pixels()) return {.status = FnFrameStatus::kNoOutput};
+    FnFrameRenderer<Traits> renderer(params, options);
+    return renderer.render(frame, output, source, mask);
 }

@@ -49,11 +49,12 @@ public:
     void setPassCount(int32_t n) { passCount_ = n; }
     int32_t currentPass() const { return currentPass_; }
 
+    // The map's pixels in map coordinates.
+    static FnRect extentOf(const FnTexIndexer& map);
+
 protected:
     explicit FnProcessorCore(uint32_t regionFlag) : regionFlag_(regionFlag) {}
 
-    // The map's pixels in map coordinates.
-    static FnRect extentOf(const FnTexIndexer& map);
     // Rows of the calling thread's band in map coordinates; the whole region
     // when `split` is false.
     FnBandRange bandRows(bool split) const;

@@ -2,12 +2,15 @@
 // render (fnRenderFrame), with the results colbalance gives for the same
 // pixels and settings.
 //
-//  - Byte and float RGBA images are wrapped as they are: the engine's 8-bit
-//    and float paths read the source and write the output in place.
-//  - Short images are converted as colbalance converts 16-bit files (to the
-//    engine's 2.14 storage and back, host/common's PixelConvert), RGB images
-//    are given full alpha, and premultiplied sources are unpremultiplied;
-//    these go through copies of the render window.
+//  - Byte and float RGBA images that are not premultiplied are wrapped as
+//    they are: the engine's 8-bit and float paths read the source and write
+//    the output in place.
+//  - Everything else goes a few rows at a time, in one band per processor:
+//    the rows converted into the engine's storage, rendered, and converted
+//    back into the output while they are in the caches.  Short images are
+//    converted as colbalance converts 16-bit files (to the engine's 2.14
+//    storage and back, host/common's PixelConvert), RGB images are given
+//    full alpha, and premultiplied sources are unpremultiplied.
 //  - Premultiplied: colour divided by alpha before the effect and
 //    multiplied by the output's alpha after it.  Where alpha is 0 (for float
 //    also below 0 or NaN) the colour is taken as black, so an untouched
@@ -17,7 +20,8 @@
 //    effect, black keeps the source; where it has no pixels the source
 //    shows.
 //  - Only the render window is written.  The host's abort flag stops the
-//    engine's bands; an aborted render leaves copied windows unwritten.
+//    engine's bands; an aborted render leaves the rows it had not finished
+//    as they were.
 #pragma once
 
 #include <string>

@@ -14,12 +14,18 @@
 
 namespace pixconv {
 
-// Unsigned 16-bit file value <-> signed 2.14 storage.
-inline int16_t fromU16(uint16_t v) { return int16_t((int64_t(v) * 32768 + 65535) / 131070); }
+// Unsigned 16-bit file value <-> signed 2.14 storage:
+//   fromU16(v) = (v x 32768 + 65535) / 131070, the nearest level to
+//                v x 16384 / 65535;
+//   toU16(s)   = (s x 131070 + 16384) / 32768 clamped to 0..65535.
+// Both are written as the shifts and tests that give the same value for
+// every input (tests/host check all of them), in 16-bit steps, so that
+// loops over rows vectorise eight or sixteen values at a time.
+inline int16_t fromU16(uint16_t v) { return int16_t(((v >> 1) + 1) >> 1); }
 inline uint16_t toU16(int16_t s) {
     if (s < 0) return 0;
-    const int64_t v = (int64_t(s) * 131070 + 16384) / 32768;
-    return uint16_t(v > 65535 ? 65535 : v);
+    if (s >= 16384) return 65535;
+    return uint16_t(4 * s - (s > 8192 ? 1 : 0));
 }
 
 // 8-bit <-> 16-bit file values.
@@ -39,7 +45,8 @@ uint8_t floatToU8(float f);
 uint16_t floatToU16(float f);
 
 // Masks go to the 16-bit path at full range, because only 32767 is a full
-// mask there: white 65535 becomes 32767.
-inline int16_t maskFromU16(uint16_t v) { return int16_t((int32_t(v) * 32767 + 32767) / 65535); }
+// mask there: white 65535 becomes 32767.  (v x 32767 + 32767) / 65535,
+// which is v / 2 for every v.
+inline int16_t maskFromU16(uint16_t v) { return int16_t(v >> 1); }
 
 }  // namespace pixconv

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +29,20 @@ TEST(PixelConvert, SixteenBitFileValuesRoundTripThroughStorage) {
     }
     // Every 8-bit level survives the 16-bit path.
     for (int v = 0; v <= 255; ++v) EXPECT_EQ(u16ToU8(toU16(fromU16(u8ToU16(uint8_t(v))))), v);
+}
+
+// The 16-bit conversions are written as shifts; they must equal the
+// defining divisions for every input.
+TEST(PixelConvert, SixteenBitShiftsEqualTheDivisions) {
+    for (int v = 0; v <= 65535; ++v) {
+        ASSERT_EQ(fromU16(uint16_t(v)), (int64_t(v) * 32768 + 65535) / 131070) << v;
+        ASSERT_EQ(maskFromU16(uint16_t(v)), (int64_t(v) * 32767 + 32767) / 65535) << v;
+    }
+    for (int s = -32768; s <= 32767; ++s) {
+        const int64_t v =
+            s < 0 ? 0 : std::min<int64_t>(65535, (int64_t(s) * 131070 + 16384) / 32768);
+        ASSERT_EQ(toU16(int16_t(s)), v) << s;
+    }
 }
 
 TEST(PixelConvert, FloatsRoundHalfAwayAndClamp) {

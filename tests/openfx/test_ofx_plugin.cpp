@@ -38,9 +38,7 @@ std::vector<std::string> strings(const Set& props, const char* name) {
 }
 
 // The command line's alias, with '_' for '-'.
-std::string ofxName(const ColBalanceParamSpec& p) {
-    return fnParamAlias(p, '_');
-}
+std::string ofxName(const ColBalanceParamSpec& p) { return fnParamAlias(p, '_'); }
 
 std::shared_ptr<OfxTestFrame> frame(const char* depth, const char* components, OfxRectI bounds) {
     return std::make_shared<OfxTestFrame>(depth, components, bounds);
@@ -397,6 +395,43 @@ TEST(OfxInstance, RowOrderAndComponentsChangeNoColour) {
                     if (up->outputFrame()->channel(x, y, c) != want.channel(x, y, c)) ++wrong;
         EXPECT_EQ(wrong, 0);
     }
+}
+
+// A source and a mask that cover only part of the window read as
+// transparent black and as no mask where they have no pixels: the same
+// output as full frames holding zeros there.  Wide enough that the rows go
+// through several pieces per band.
+TEST(OfxInstance, ImagesSmallerThanTheWindowReadAsZeroOutside) {
+    const OfxRectI bounds{0, 0, 4099, 9};
+    const OfxRectI sourceCrop{5, 2, 4000, 7}, maskCrop{0, 1, 2100, 9};
+    const auto zeroOutside = [](OfxTestFrame& f, const OfxRectI& keep) {
+        const OfxRectI& b = f.bounds();
+        for (int y = b.y1; y < b.y2; ++y)
+            for (int x = b.x1; x < b.x2; ++x)
+                if (x < keep.x1 || x >= keep.x2 || y < keep.y1 || y >= keep.y2)
+                    for (int c = 0; c < f.channels(); ++c) f.setChannel(x, y, c, 0);
+    };
+    for (const char* depth : kDepths)
+        for (const char* premultiplication : {kOfxImageUnPreMultiplied, kOfxImagePreMultiplied}) {
+            SCOPED_TRACE(std::string(depth) + " " + premultiplication);
+            std::mt19937 rng(5), same(5);
+            auto cropped = randomEffect(rng, depth, kOfxImageComponentRGBA, bounds);
+            auto zeroed = randomEffect(same, depth, kOfxImageComponentRGBA, bounds);
+            ASSERT_TRUE(cropped && zeroed);
+            cropped->connect("Source", cropped->sourceFrame(), premultiplication);
+            OfxTestFetchFaults sourceFaults, maskFaults;
+            sourceFaults.crop = sourceCrop;
+            maskFaults.crop = maskCrop;
+            cropped->clip("Source")->setFaults(sourceFaults);
+            cropped->clip("Mask")->setFaults(maskFaults);
+            zeroOutside(*zeroed->sourceFrame(), sourceCrop);
+            zeroOutside(*zeroed->clip("Mask")->frame(), maskCrop);
+            zeroed->connect("Source", zeroed->sourceFrame(), premultiplication);
+            ASSERT_EQ(cropped->render(0, bounds), kOfxStatOK);
+            ASSERT_EQ(zeroed->render(0, bounds), kOfxStatOK);
+            EXPECT_EQ(bytesIn(*cropped->outputFrame(), bounds),
+                      bytesIn(*zeroed->outputFrame(), bounds));
+        }
 }
 
 // A premultiplied source: where alpha is 0 the output is transparent black

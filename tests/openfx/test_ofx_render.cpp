@@ -1,7 +1,8 @@
 // The plug-in's pixels against colbalance's: the same random pixels and
 // settings through the OpenFX test host and through the command line, at
 // each depth, with and without a mask, premultiplied and not, as one
-// window and as odd tiles on several threads.  Files and processes, so not
+// window and as odd tiles on several threads; a small frame, and one wide
+// enough that each band of the plug-in goes through several pieces.  Files and processes, so not
 // among the ThreadSanitizer tests.
 #include <gtest/gtest.h>
 
@@ -94,54 +95,63 @@ void expectSameIn(const OfxTestFrame& got, const OfxTestFrame& want, const OfxRe
 TEST(OfxRender, EqualsColbalanceAtEachDepthMaskedOrNotPremultipliedOrNot) {
     const fs::path dir = caseDir();
     std::mt19937 rng(20261207);
-    const OfxRectI bounds{0, 0, 29, 19};
-    for (const Case& c : kCases) {
-        for (const bool masked : {false, true}) {
-            for (const bool premultiplied : {false, true}) {
-                SCOPED_TRACE(std::string(c.depth) + (masked ? " masked" : "") +
-                             (premultiplied ? " premultiplied" : ""));
-                const auto settings = ofxRandomSettings(rng);
-                const auto source = ofxRandomFrame(c.depth, kOfxImageComponentRGBA, bounds, rng);
-                const auto mask = ofxRandomFrame(c.depth, kOfxImageComponentAlpha, bounds, rng);
+    // A frame, an inner window in it and the tiles that window is cut into.
+    struct Shape {
+        OfxRectI bounds, inner;
+        OfxTestTiles tiles;
+    };
+    const Shape kShapes[] = {{{0, 0, 29, 19}, {3, 2, 26, 17}, {7, 5}},
+                             {{0, 0, 4099, 29}, {3, 2, 4090, 27}, {1361, 9}}};
+    for (const auto& [bounds, inner, tiles] : kShapes)
+        for (const Case& c : kCases) {
+            for (const bool masked : {false, true}) {
+                for (const bool premultiplied : {false, true}) {
+                    SCOPED_TRACE(std::to_string(bounds.x2) + " wide " + c.depth +
+                                 (masked ? " masked" : "") +
+                                 (premultiplied ? " premultiplied" : ""));
+                    const auto settings = ofxRandomSettings(rng);
+                    const auto source =
+                        ofxRandomFrame(c.depth, kOfxImageComponentRGBA, bounds, rng);
+                    const auto mask = ofxRandomFrame(c.depth, kOfxImageComponentAlpha, bounds, rng);
 
-                auto effect = host().create(
-                    kId, masked ? kOfxImageEffectContextGeneral : kOfxImageEffectContextFilter);
-                ASSERT_NE(effect, nullptr);
-                effect->connect("Source", source,
-                                premultiplied ? kOfxImagePreMultiplied : kOfxImageUnPreMultiplied);
-                if (masked) effect->connect("Mask", mask);
-                for (const OfxTestSetting& s : settings)
-                    ASSERT_TRUE(effect->setValue(s.name, s.value));
+                    auto effect = host().create(
+                        kId, masked ? kOfxImageEffectContextGeneral : kOfxImageEffectContextFilter);
+                    ASSERT_NE(effect, nullptr);
+                    effect->connect(
+                        "Source", source,
+                        premultiplied ? kOfxImagePreMultiplied : kOfxImageUnPreMultiplied);
+                    if (masked) effect->connect("Mask", mask);
+                    for (const OfxTestSetting& s : settings)
+                        ASSERT_TRUE(effect->setValue(s.name, s.value));
 
-                // A compositor's premultiplied source is colbalance's input
-                // unpremultiplied, and its output premultiplied again.
-                OfxTestFrame want =
-                    colbalance(c, premultiplied ? ofxUnpremultiplied(*source) : *source,
-                               masked ? mask.get() : nullptr, settings, dir);
-                if (premultiplied) want = ofxPremultiplied(want);
-                ASSERT_FALSE(want.empty());
+                    // A compositor's premultiplied source is colbalance's input
+                    // unpremultiplied, and its output premultiplied again.
+                    OfxTestFrame want =
+                        colbalance(c, premultiplied ? ofxUnpremultiplied(*source) : *source,
+                                   masked ? mask.get() : nullptr, settings, dir);
+                    if (premultiplied) want = ofxPremultiplied(want);
+                    ASSERT_FALSE(want.empty());
 
-                ASSERT_EQ(effect->render(0, bounds), kOfxStatOK);
-                expectSameIn(*effect->outputFrame(), want, bounds);
+                    ASSERT_EQ(effect->render(0, bounds), kOfxStatOK);
+                    expectSameIn(*effect->outputFrame(), want, bounds);
 
-                // Odd tiles of an inner window on three threads: the same
-                // pixels inside, nothing written outside.
-                const OfxRectI inner{3, 2, 26, 17};
-                ASSERT_EQ(effect->render(0, inner, {7, 5}, 3), kOfxStatOK);
-                expectSameIn(*effect->outputFrame(), want, inner);
-                const OfxTestFrame& out = *effect->outputFrame();
-                int touched = 0;
-                for (int y = 0; y < bounds.y2; ++y)
-                    for (int x = 0; x < bounds.x2; ++x) {
-                        const bool in =
-                            x >= inner.x1 && x < inner.x2 && y >= inner.y1 && y < inner.y2;
-                        if (!in && *static_cast<const unsigned char*>(out.pixel(x, y)) != 0xCD)
-                            ++touched;
-                    }
-                EXPECT_EQ(touched, 0);
-                EXPECT_TRUE(effect->messages().empty());
+                    // Odd tiles of an inner window on three threads: the same
+                    // pixels inside, nothing written outside.
+                    ASSERT_EQ(effect->render(0, inner, tiles, 3), kOfxStatOK);
+                    expectSameIn(*effect->outputFrame(), want, inner);
+                    const OfxTestFrame& out = *effect->outputFrame();
+                    int touched = 0;
+                    for (int y = 0; y < bounds.y2; ++y)
+                        for (int x = 0; x < bounds.x2; ++x) {
+                            const bool in =
+                                x >= inner.x1 && x < inner.x2 && y >= inner.y1 && y < inner.y2;
+                            if (!in && *static_cast<const unsigned char*>(out.pixel(x, y)) != 0xCD)
+                                ++touched;
+                        }
+                    EXPECT_EQ(touched, 0);
+                    EXPECT_TRUE(effect->messages().empty());
+                }
             }
         }
-    }
     fs::remove_all(dir);
 }
