@@ -24,13 +24,11 @@ bool WorkingSpace::setUp(const CommandLine& cl, std::string& error) {
                false;
     ColourSpaces spaces;
     if (!spaces.load(cl.ocio, error)) return false;
-    const std::string input = space.input.empty() ? spaces.sceneLinear() : space.input;
-    if (input.empty())
+    if (space.input.empty() && spaces.sceneLinear().empty())
         return (error = "colour config " + quotedText(spaces.file()) +
                         " has no scene_linear role: give --input-space"),
                false;
-    return spaces.conversion(input, space.working, into_, error) &&
-           spaces.conversion(space.working, input, back_, error);
+    return spaces.gradingConversions(space, into_, back_, error);
 }
 
 bool WorkingSpace::accepts(PixelDepth depth, const std::string& path, std::string& error) const {

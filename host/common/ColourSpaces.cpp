@@ -217,6 +217,15 @@ std::string ColourSpaces::defaultView(const std::string& display) const {
     return config_ ? config_->config->getDefaultView(display.c_str()) : "";
 }
 
+bool ColourSpaces::gradingConversions(const GradingSpace& space, SpaceConversion& into,
+                                      SpaceConversion& back, std::string& error) const {
+    into = back = {};
+    if (space.working.empty()) return true;
+    const std::string input = space.input.empty() ? sceneLinear() : space.input;
+    return conversion(input, space.working, into, error) &&
+           conversion(space.working, input, back, error);
+}
+
 bool ColourSpaces::conversion(const std::string& from, const std::string& to, SpaceConversion& out,
                               std::string& error) const {
     if (!config_) return (error = "no colour config loaded"), false;

@@ -21,6 +21,7 @@
 
 #include "engine/FnRegion.h"
 #include "host/common/FrameImage.h"
+#include "host/common/GradingSpace.h"
 
 // One conversion of a config: from a colour space to another, or through a
 // display and view.  Default-constructed, it changes nothing.
@@ -91,6 +92,11 @@ public:
     // False with an error naming what the config lacks.
     bool conversion(const std::string& from, const std::string& to, SpaceConversion& out,
                     std::string& error) const;
+    // The two conversions a look graded in `space` runs: from its input
+    // space (empty: the scene_linear role) into its working space, and
+    // back; none when it has no working space.
+    bool gradingConversions(const GradingSpace& space, SpaceConversion& into, SpaceConversion& back,
+                            std::string& error) const;
     // The conversion a viewer shows scene values through.
     bool viewConversion(const ViewSettings& view, SpaceConversion& out, std::string& error) const;
 

@@ -102,19 +102,10 @@ bool EditorSession::loadColourConfig(const std::string& path, std::string& error
     return true;
 }
 
-bool EditorSession::conversions(const GradingSpace& space, SpaceConversion& into,
-                                SpaceConversion& back, std::string& error) const {
-    into = back = {};
-    if (space.working.empty()) return true;
-    const std::string input = space.input.empty() ? spaces_.sceneLinear() : space.input;
-    return spaces_.conversion(input, space.working, into, error) &&
-           spaces_.conversion(space.working, input, back, error);
-}
-
 void EditorSession::useDocumentSpace() {
     const GradingSpace space = document_ ? document_->gradingSpace() : GradingSpace{};
     std::string why;
-    if (!conversions(space, into_, back_, why)) {
+    if (!spaces_.gradingConversions(space, into_, back_, why)) {
         into_ = back_ = {};
         emit colourProblem(QString::fromStdString("The look's working space is not used: " + why));
     }
@@ -123,7 +114,7 @@ void EditorSession::useDocumentSpace() {
 
 bool EditorSession::setGradingSpace(const GradingSpace& space, std::string& error) {
     SpaceConversion into, back;
-    if (!conversions(space, into, back, error)) return false;
+    if (!spaces_.gradingConversions(space, into, back, error)) return false;
     if (document_) document_->setGradingSpace(space);
     return true;
 }

@@ -88,9 +88,6 @@ signals:
     void colourProblem(const QString& message);
 
 private:
-    // The conversions of `space` in the config; false with why.
-    bool conversions(const GradingSpace& space, SpaceConversion& into, SpaceConversion& back,
-                     std::string& error) const;
     // Makes the document's grading space the one frames render in, or
     // none with colourProblem() when the config cannot convert it.
     void useDocumentSpace();
