@@ -154,17 +154,29 @@ FN_SIMD_INLINE void combineBlockF32(const unsigned char* sp, const unsigned char
     combineGroupF32<3>(sp, m, dp);
 }
 
+// The blocks go to the walk inside lambdas: a call through a function
+// reference is not inlined at every optimisation level (-Og), a direct
+// call to an always-inline function is.
 inline void combineRow8(const void* s, const void* m, void* d, int32_t n) {
     walkMasked(static_cast<const unsigned char*>(s), static_cast<const unsigned char*>(m),
-               static_cast<unsigned char*>(d), n, 4, 1, combineBlock8);
+               static_cast<unsigned char*>(d), n, 4, 1,
+               [](const unsigned char* sp, const unsigned char* mp, unsigned char* dp) {
+                   combineBlock8(sp, mp, dp);
+               });
 }
 inline void combineRow16(const void* s, const void* m, void* d, int32_t n) {
     walkMasked(static_cast<const unsigned char*>(s), static_cast<const unsigned char*>(m),
-               static_cast<unsigned char*>(d), n, 8, 2, combineBlock16);
+               static_cast<unsigned char*>(d), n, 8, 2,
+               [](const unsigned char* sp, const unsigned char* mp, unsigned char* dp) {
+                   combineBlock16(sp, mp, dp);
+               });
 }
 inline void combineRowF32(const void* s, const void* m, void* d, int32_t n) {
     walkMasked(static_cast<const unsigned char*>(s), static_cast<const unsigned char*>(m),
-               static_cast<unsigned char*>(d), n, 16, 4, combineBlockF32);
+               static_cast<unsigned char*>(d), n, 16, 4,
+               [](const unsigned char* sp, const unsigned char* mp, unsigned char* dp) {
+                   combineBlockF32(sp, mp, dp);
+               });
 }
 
 }  // namespace fnsimd

@@ -11,15 +11,24 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe
 mkdir -p build/fuzz/findings
-for target in fuzz_render fuzz_params fuzz_intake; do
+targets=(fuzz_render fuzz_params fuzz_intake)
+# The targets run side by side, each on its own copy of its corpus; their
+# reports follow one after another.
+for target in "${targets[@]}"; do
   work="build/fuzz/corpus/$target"
   rm -rf "$work" && mkdir -p "$work"
   cp tests/fuzz/corpus/$target/* tests/fuzz/regressions/$target/* "$work"/ 2>/dev/null || true
-  echo "== $target for ${seconds}s"
   "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix=build/fuzz/findings/$target- "$work" 2>&1 | grep -E "^(stat::|INFO: Loaded|#[0-9]+ +DONE)|ERROR|SUMMARY" || true
+    -artifact_prefix=build/fuzz/findings/$target- "$work" >"build/fuzz/$target.log" 2>&1 &
+done
+wait || true
+found=0
+for target in "${targets[@]}"; do
+  echo "== $target for ${seconds}s"
+  grep -E "^(stat::|INFO: Loaded|#[0-9]+ +DONE)|ERROR|SUMMARY" "build/fuzz/$target.log" || true
   if ls build/fuzz/findings/$target-* >/dev/null 2>&1; then
-    echo "$target found a fault: build/fuzz/findings/"
-    exit 1
+    echo "$target found a fault: build/fuzz/findings/ (its log: build/fuzz/$target.log)"
+    found=1
   fi
 done
+exit "$found"
