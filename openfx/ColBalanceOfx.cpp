@@ -23,13 +23,15 @@ OfxStatus instanceAction(const char* action, OfxImageEffectHandle effect,
                          OfxPropertySetHandle inArgs, OfxPropertySetHandle outArgs) {
     const ColBalanceOfxInstance* instance = ColBalanceOfxInstance::of(effect);
     if (!instance) return kOfxStatErrBadHandle;
-    if (is(action, kOfxImageEffectActionRender)) return instance->render(inArgs);
-    if (is(action, kOfxImageEffectActionIsIdentity)) return instance->isIdentity(inArgs, outArgs);
+    if (is(action, kOfxImageEffectActionGetClipPreferences))
+        return instance->clipPreferences(outArgs);
     if (is(action, kOfxImageEffectActionGetRegionsOfInterest))
         return instance->regionsOfInterest(inArgs, outArgs);
-    if (is(action, kOfxImageEffectActionGetRegionOfDefinition))
-        return instance->regionOfDefinition(inArgs, outArgs);
-    return instance->clipPreferences(outArgs);
+    const std::optional<double> t = instance->timeOf(inArgs);
+    if (!t) return kOfxStatErrValue;
+    if (is(action, kOfxImageEffectActionRender)) return instance->render(*t, inArgs);
+    if (is(action, kOfxImageEffectActionIsIdentity)) return instance->isIdentity(*t, outArgs);
+    return instance->regionOfDefinition(*t, outArgs);
 }
 
 OfxStatus dispatch(const char* action, const void* handle, OfxPropertySetHandle inArgs,

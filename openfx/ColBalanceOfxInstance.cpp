@@ -107,11 +107,14 @@ OfxStatus ColBalanceOfxInstance::clipPreferences(OfxPropertySetHandle outArgs) c
     return written(out, "K_ColBalance: the host refused the clip preferences");
 }
 
-OfxStatus ColBalanceOfxInstance::regionOfDefinition(OfxPropertySetHandle inArgs,
-                                                    OfxPropertySetHandle outArgs) const {
+std::optional<double> ColBalanceOfxInstance::timeOf(OfxPropertySetHandle inArgs) const {
     double t = 0;
-    if (!FnOfxProps(inArgs).get(kOfxPropTime, t))
-        return fail(kOfxStatErrValue, "K_ColBalance: no time for the region of definition");
+    if (FnOfxProps(inArgs).get(kOfxPropTime, t)) return t;
+    fail(kOfxStatErrValue, "K_ColBalance: the host named no time for the action");
+    return std::nullopt;
+}
+
+OfxStatus ColBalanceOfxInstance::regionOfDefinition(double t, OfxPropertySetHandle outArgs) const {
     OfxRectD rod{};
     if (const OfxStatus st = fnOfxSuites().effect->clipGetRegionOfDefinition(source_, t, &rod);
         st != kOfxStatOK)
@@ -133,11 +136,7 @@ OfxStatus ColBalanceOfxInstance::regionsOfInterest(OfxPropertySetHandle inArgs,
     return written(out, "K_ColBalance: the host refused the regions of interest");
 }
 
-OfxStatus ColBalanceOfxInstance::isIdentity(OfxPropertySetHandle inArgs,
-                                            OfxPropertySetHandle outArgs) const {
-    double t = 0;
-    if (!FnOfxProps(inArgs).get(kOfxPropTime, t))
-        return fail(kOfxStatErrValue, "K_ColBalance: no time for the identity test");
+OfxStatus ColBalanceOfxInstance::isIdentity(double t, OfxPropertySetHandle outArgs) const {
     FnBalanceParams values;
     if (const OfxStatus st = params_.valuesAt(t, values); st != kOfxStatOK)
         return fail(st, "K_ColBalance: the parameters cannot be read");
@@ -165,12 +164,11 @@ bool inside(const OfxRectI& w, const OfxRectI& b) {
 
 }  // namespace
 
-OfxStatus ColBalanceOfxInstance::render(OfxPropertySetHandle inArgs) const {
+OfxStatus ColBalanceOfxInstance::render(double t, OfxPropertySetHandle inArgs) const {
     const FnOfxProps in(inArgs);
-    double t = 0;
     int window[4] = {};
-    if (!in.get(kOfxPropTime, t) || !in.get(kOfxImageEffectPropRenderWindow, window, 4))
-        return fail(kOfxStatErrValue, "K_ColBalance: no time or render window to render");
+    if (!in.get(kOfxImageEffectPropRenderWindow, window, 4))
+        return fail(kOfxStatErrValue, "K_ColBalance: no render window to render");
     ColBalanceOfxRenderArgs args;
     args.window = {window[0], window[1], window[2], window[3]};
     if (const OfxStatus st = params_.valuesAt(t, args.params); st != kOfxStatOK)

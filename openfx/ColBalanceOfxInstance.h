@@ -7,6 +7,8 @@
 // with a message through the host's message suite.
 #pragma once
 
+#include <optional>
+
 #include "engine/FnBalanceParams.h"
 #include "ofxCore.h"
 #include "ofxImageEffect.h"
@@ -25,13 +27,17 @@ public:
     // The output takes the source's components and premultiplication state;
     // the mask is read as alpha.
     OfxStatus clipPreferences(OfxPropertySetHandle outArgs) const;
-    // The source's region of definition.
-    OfxStatus regionOfDefinition(OfxPropertySetHandle inArgs, OfxPropertySetHandle outArgs) const;
     // Pointwise: every input is needed over the region asked for.
     OfxStatus regionsOfInterest(OfxPropertySetHandle inArgs, OfxPropertySetHandle outArgs) const;
+
+    // The actions below are asked at a time: the one the host names in
+    // their in-arguments, or nothing after reporting that it named none.
+    std::optional<double> timeOf(OfxPropertySetHandle inArgs) const;
+    // The source's region of definition.
+    OfxStatus regionOfDefinition(double t, OfxPropertySetHandle outArgs) const;
     // The source, unchanged, when the settings at the time shift nothing.
-    OfxStatus isIdentity(OfxPropertySetHandle inArgs, OfxPropertySetHandle outArgs) const;
-    OfxStatus render(OfxPropertySetHandle inArgs) const;
+    OfxStatus isIdentity(double t, OfxPropertySetHandle outArgs) const;
+    OfxStatus render(double t, OfxPropertySetHandle inArgs) const;
 
     // Settings under which the effect leaves every pixel as it is.
     static bool leavesPixelsUnchanged(const FnBalanceParams& v);

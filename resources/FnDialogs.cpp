@@ -4,6 +4,7 @@
 // place, with the range the text gives.
 #include "resources/FnDialogs.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <span>
@@ -28,37 +29,65 @@ constexpr FnDialogItem Button(int id, const char* text, DWORD type, short x, sho
     return {"BUTTON", text, id, type | WS_TABSTOP | kShown, x, y, cx, cy};
 }
 
-constexpr FnDialogItem kMainItems[] = {
-    Combo(1009, 54, 4),
-    Static(2009, "Which", 173, 152, 17, 8, 0),
-    Button(1008, "Preserve Luminance", BS_AUTOCHECKBOX, 56, 25, 78, 10),
-    Button(1015, "", BS_OWNERDRAW, 3, 42, 95, 84),
-    Static(2000, "Master Hue", 102, 44, 79, 8),
-    Static(2002, "Lowlight Hue", 102, 44, 55, 8),
-    Static(2004, "Midtones Hue", 102, 44, 53, 8),
-    Static(2006, "Highlight Hue", 102, 44, 55, 8),
-    Number(1000, "Master Hue;class=dsnewnumberctrl;min=-720;max=720", 102, 55),
-    Number(1002, "Lowlight Hue;class=dsnewnumberctrl;min=-720;max=720", 102, 55),
-    Number(1004, "Midtones Hue;class=dsnewnumberctrl;min=-720;max=720", 102, 55),
-    Number(1006, "Highlight Hue;class=dsnewnumberctrl;min=-720;max=720", 102, 55),
-    Static(2001, "Master Saturation", 102, 70, 79, 8),
-    Static(2003, "Lowlight Saturation", 102, 70, 68, 8),
-    Static(2005, "Midtones Saturation", 102, 70, 77, 8),
-    Static(2007, "Highlight Saturation", 102, 70, 68, 8),
-    Number(1001, "Master Saturation;class=dsnewnumberctrl;min=0;max=10", 102, 81),
-    Number(1003, "Lowlight Saturation;class=dsnewnumberctrl;min=0;max=100", 102, 81),
-    Number(1005, "Midtones Saturation;class=dsnewnumberctrl;min=0;max=100", 102, 81),
-    Number(1007, "Highlight Saturation;class=dsnewnumberctrl;min=0;max=100", 102, 81),
-    Static(2010, "Master Luminance", 102, 96, 85, 8),
-    Static(2011, "Lowlight Luminance", 102, 96, 83, 8),
-    Static(2012, "Midtones Luminance", 102, 96, 74, 8),
-    Static(2013, "Highlight Luminance", 102, 96, 75, 8),
-    Number(1010, "Master Luminance;class=dsnewnumberctrl;min=-100;max=100", 102, 107),
-    Number(1011, "Lowlight Luminance;class=dsnewnumberctrl;min=-100;max=100", 102, 107),
-    Number(1012, "Midtones Luminance;class=dsnewnumberctrl;min=-100;max=100", 102, 107),
-    Number(1013, "Highlight Luminance;class=dsnewnumberctrl;min=-100;max=100", 102, 107),
-    Button(1014, "Reset", BS_PUSHBUTTON, 73, 148, 44, 10),
+// One quantity's controls for the four ranges stand on one spot, label
+// above number; the page shows those of the range "Which" chooses.  A
+// label's id is its control's plus 1000.
+struct RangeControl {
+    int id;
+    const char* label;
+    short labelWidth;
+    const char* number;  // the number control's text
 };
+
+constexpr std::array<FnDialogItem, 8> Stacked(short top, const std::array<RangeControl, 4>& c) {
+    std::array<FnDialogItem, 8> items{};
+    for (size_t i = 0; i < 4; ++i) {
+        items[i] = Static(c[i].id + 1000, c[i].label, 102, top, c[i].labelWidth, 8);
+        items[4 + i] = Number(c[i].id, c[i].number, 102, short(top + 11));
+    }
+    return items;
+}
+
+constexpr std::array<FnDialogItem, 29> MainItems() {
+    constexpr std::array<FnDialogItem, 4> head{{
+        Combo(1009, 54, 4),
+        Static(2009, "Which", 173, 152, 17, 8, 0),
+        Button(1008, "Preserve Luminance", BS_AUTOCHECKBOX, 56, 25, 78, 10),
+        Button(1015, "", BS_OWNERDRAW, 3, 42, 95, 84),
+    }};
+    constexpr auto hue = Stacked(44, {{
+        {1000, "Master Hue", 79, "Master Hue;class=dsnewnumberctrl;min=-720;max=720"},
+        {1002, "Lowlight Hue", 55, "Lowlight Hue;class=dsnewnumberctrl;min=-720;max=720"},
+        {1004, "Midtones Hue", 53, "Midtones Hue;class=dsnewnumberctrl;min=-720;max=720"},
+        {1006, "Highlight Hue", 55, "Highlight Hue;class=dsnewnumberctrl;min=-720;max=720"},
+    }});
+    constexpr auto saturation = Stacked(70, {{
+        {1001, "Master Saturation", 79, "Master Saturation;class=dsnewnumberctrl;min=0;max=10"},
+        {1003, "Lowlight Saturation", 68, "Lowlight Saturation;class=dsnewnumberctrl;min=0;max=100"},
+        {1005, "Midtones Saturation", 77, "Midtones Saturation;class=dsnewnumberctrl;min=0;max=100"},
+        {1007, "Highlight Saturation", 68,
+         "Highlight Saturation;class=dsnewnumberctrl;min=0;max=100"},
+    }});
+    constexpr auto luminance = Stacked(96, {{
+        {1010, "Master Luminance", 85, "Master Luminance;class=dsnewnumberctrl;min=-100;max=100"},
+        {1011, "Lowlight Luminance", 83,
+         "Lowlight Luminance;class=dsnewnumberctrl;min=-100;max=100"},
+        {1012, "Midtones Luminance", 74,
+         "Midtones Luminance;class=dsnewnumberctrl;min=-100;max=100"},
+        {1013, "Highlight Luminance", 75,
+         "Highlight Luminance;class=dsnewnumberctrl;min=-100;max=100"},
+    }});
+    std::array<FnDialogItem, 29> items{};
+    auto at = items.begin();
+    at = std::copy(head.begin(), head.end(), at);
+    at = std::copy(hue.begin(), hue.end(), at);
+    at = std::copy(saturation.begin(), saturation.end(), at);
+    at = std::copy(luminance.begin(), luminance.end(), at);
+    *at = Button(1014, "Reset", BS_PUSHBUTTON, 73, 148, 44, 10);
+    return items;
+}
+
+constexpr auto kMainItems = MainItems();
 
 // The two tone-curve pages share one layout: the second stands one unit
 // higher, its ids follow the first's, and the curves reach down to the same

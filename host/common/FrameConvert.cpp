@@ -30,9 +30,11 @@ struct Store8 {
     static uint8_t toU8(Sample s) { return s; }
     static uint16_t toU16(Sample s) { return pixconv::u8ToU16(s); }
     static float toFloat(Sample s) { return pixconv::u8ToFloat(s); }
-    static Sample maskFrom(uint8_t v) { return v; }
-    static Sample maskFrom(uint16_t v) { return pixconv::u16ToU8(v); }
-    static Sample maskFrom(float v) { return pixconv::floatToU8(v); }
+    // Masks on the frames' scale.
+    template <class T>
+    static Sample maskFrom(T v) {
+        return from(v);
+    }
 };
 
 struct Store16 {
@@ -69,9 +71,11 @@ struct StoreF {
     static uint8_t toU8(Sample s) { return pixconv::floatToU8(s); }
     static uint16_t toU16(Sample s) { return pixconv::floatToU16(s); }
     static float toFloat(Sample s) { return s; }
-    static Sample maskFrom(uint8_t v) { return pixconv::u8ToFloat(v); }
-    static Sample maskFrom(uint16_t v) { return pixconv::u16ToFloat(v); }
-    static Sample maskFrom(float v) { return v; }
+    // Masks on the frames' scale.
+    template <class T>
+    static Sample maskFrom(T v) {
+        return from(v);
+    }
 };
 
 // Calls f with the storage of the depth.

@@ -140,7 +140,6 @@ static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "descriptor layout");
 #define IDC_ARROW MAKEINTRESOURCEW(32512)
 
 // Window messages
-constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_MOVE = 0x0003;
@@ -165,11 +164,8 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
-constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
-constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
-constexpr UINT WM_CAPTURECHANGED = 0x0215;
 constexpr UINT WM_USER = 0x0400;
 
 // Button, combo box and static control messages
@@ -203,14 +199,10 @@ constexpr LRESULT BST_FOCUS = 0x0008;
 
 // Virtual keys
 constexpr WPARAM VK_BACK = 0x08;
-constexpr WPARAM VK_TAB = 0x09;
 constexpr WPARAM VK_RETURN = 0x0D;
 constexpr WPARAM VK_ESCAPE = 0x1B;
-constexpr WPARAM VK_LEFT = 0x25;
 constexpr WPARAM VK_UP = 0x26;
-constexpr WPARAM VK_RIGHT = 0x27;
 constexpr WPARAM VK_DOWN = 0x28;
-constexpr WPARAM VK_DELETE = 0x2E;
 
 // Mouse key state in wParam of mouse messages
 constexpr WPARAM MK_LBUTTON = 0x0001;
@@ -221,12 +213,9 @@ constexpr WPARAM MK_MBUTTON = 0x0010;
 constexpr WPARAM SIZE_RESTORED = 0;
 
 // Window and class styles
-constexpr DWORD WS_POPUP = 0x80000000u;
 constexpr DWORD WS_CHILD = 0x40000000u;
 constexpr DWORD WS_VISIBLE = 0x10000000u;
 constexpr DWORD WS_DISABLED = 0x08000000u;
-constexpr DWORD WS_BORDER = 0x00800000u;
-constexpr DWORD WS_GROUP = 0x00020000u;
 constexpr DWORD WS_TABSTOP = 0x00010000u;
 constexpr UINT CS_VREDRAW = 0x0001;
 constexpr UINT CS_HREDRAW = 0x0002;
@@ -239,7 +228,6 @@ constexpr UINT CS_GLOBALCLASS = 0x4000;
 
 // Control styles
 constexpr DWORD BS_PUSHBUTTON = 0x0;
-constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
 constexpr DWORD BS_CHECKBOX = 0x2;
 constexpr DWORD BS_AUTOCHECKBOX = 0x3;
 constexpr DWORD BS_GROUPBOX = 0x7;

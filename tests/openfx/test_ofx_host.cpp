@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "ofxMultiThread.h"
@@ -91,10 +92,9 @@ TEST(OfxTestCurve, DoublesInterpolateOthersHold) {
     EXPECT_EQ(d.at(3), 5);
     d.setKey(0, 0);
     d.setKey(10, 20);
-    EXPECT_EQ(d.at(-1), 0);
-    EXPECT_EQ(d.at(2.5), 5);
-    EXPECT_EQ(d.at(10), 20);
-    EXPECT_EQ(d.at(12), 20);
+    // time, value: held before the first key and after the last
+    for (const auto& [t, want] : {std::pair{-1.0, 0.0}, {2.5, 5.0}, {10.0, 20.0}, {12.0, 20.0}})
+        EXPECT_EQ(d.at(t), want) << t;
     d.set(7);  // a constant replaces the keys
     EXPECT_FALSE(d.animated());
     EXPECT_EQ(d.at(10), 7);
