@@ -95,6 +95,48 @@ void ColBalance::PlaceImage(IDSImage* image, double ratio, int32_t offset[2]) {
     offset[1] = clampOffset(oy);
 }
 
+// Defined before its use in Render: some compilers do not instantiate a
+// member template first named inside a generic lambda and defined later.
+template <class Traits>
+HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time,
+                                 const ColBalanceHostFormat& format) {
+    IDSImage* sourceImage = SourceImage();
+    IDSImage* input2Image = Input2Image();
+    IDSImage* maskImage = PixelMask();
+    // Inputs are read with the output's pixel size: another layout would be
+    // read past its end.
+    if ((sourceImage && !(formatOf(sourceImage) == format.rgba)) ||
+        (input2Image && !(formatOf(input2Image) == format.rgba)) ||
+        (maskImage && !(formatOf(maskImage) == format.mask)))
+        return E_INVALIDARG;
+
+    typename Traits::Image output, source, input2;
+    typename Traits::MaskImage mask;
+    const bool bottomUp = format.bottomUp;
+    wrapHostImage(output, OutputImage(), bottomUp, outputOffset[0], outputOffset[1]);
+    wrapHostImage(source, sourceImage, bottomUp, sourceOffset[0], sourceOffset[1]);
+    wrapHostImage(input2, input2Image, bottomUp, input2Offset[0], input2Offset[1]);
+    wrapHostImage(mask, maskImage, bottomUp, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
+                  clampOffset(int64_t(MaskY()) + sourceOffset[1]));
+    alphaWeighted = 0;
+    alphaRestore = 1;
+    // Nothing can be written into an output without pixels, and then no
+    // parameter is read.
+    if (!output.pixels()) return S_OK;
+
+    // The channel-mask step: every effect built here enables it; the
+    // families that combine two inputs (mask modes 3 and 5) skip it.  The
+    // pixel-mask family paints through the mask.
+    const FnFrameOptions options{.channelMask = maskMode != 3 && maskMode != 5,
+                                 .paint = maskMode == 4,
+                                 .colourInRegion = HasRegionOfInterest()};
+    const FnFrameResult result =
+        fnRenderFrame(ParamsAt(time), frame, options, output, source, mask);
+    alphaRestore = result.alphaRestore ? 1 : 0;
+    alphaWeighted = result.alphaWeighted ? 1 : 0;
+    return result.ok() ? S_OK : E_OUTOFMEMORY;
+}
+
 HRESULT ColBalance::Render(IUnknown*, double time) {
     HRESULT hr = PrepareData();
     if (hr != S_OK) return hr;
@@ -147,42 +189,3 @@ HRESULT ColBalance::Render(IUnknown*, double time) {
     });
 }
 
-template <class Traits>
-HRESULT ColBalance::RenderFormat(const FnFrameContext& frame, double time,
-                                 const ColBalanceHostFormat& format) {
-    IDSImage* sourceImage = SourceImage();
-    IDSImage* input2Image = Input2Image();
-    IDSImage* maskImage = PixelMask();
-    // Inputs are read with the output's pixel size: another layout would be
-    // read past its end.
-    if ((sourceImage && !(formatOf(sourceImage) == format.rgba)) ||
-        (input2Image && !(formatOf(input2Image) == format.rgba)) ||
-        (maskImage && !(formatOf(maskImage) == format.mask)))
-        return E_INVALIDARG;
-
-    typename Traits::Image output, source, input2;
-    typename Traits::MaskImage mask;
-    const bool bottomUp = format.bottomUp;
-    wrapHostImage(output, OutputImage(), bottomUp, outputOffset[0], outputOffset[1]);
-    wrapHostImage(source, sourceImage, bottomUp, sourceOffset[0], sourceOffset[1]);
-    wrapHostImage(input2, input2Image, bottomUp, input2Offset[0], input2Offset[1]);
-    wrapHostImage(mask, maskImage, bottomUp, clampOffset(int64_t(MaskX()) + sourceOffset[0]),
-                  clampOffset(int64_t(MaskY()) + sourceOffset[1]));
-    alphaWeighted = 0;
-    alphaRestore = 1;
-    // Nothing can be written into an output without pixels, and then no
-    // parameter is read.
-    if (!output.pixels()) return S_OK;
-
-    // The channel-mask step: every effect built here enables it; the
-    // families that combine two inputs (mask modes 3 and 5) skip it.  The
-    // pixel-mask family paints through the mask.
-    const FnFrameOptions options{.channelMask = maskMode != 3 && maskMode != 5,
-                                 .paint = maskMode == 4,
-                                 .colourInRegion = HasRegionOfInterest()};
-    const FnFrameResult result =
-        fnRenderFrame(ParamsAt(time), frame, options, output, source, mask);
-    alphaRestore = result.alphaRestore ? 1 : 0;
-    alphaWeighted = result.alphaWeighted ? 1 : 0;
-    return result.ok() ? S_OK : E_OUTOFMEMORY;
-}

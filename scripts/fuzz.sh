@@ -13,22 +13,27 @@ export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe
 mkdir -p build/fuzz/findings
 targets=(fuzz_render fuzz_params fuzz_intake)
 # The targets run side by side, each on its own copy of its corpus; their
-# reports follow one after another.
+# reports follow one after another.  A target that stops before its time
+# (a finding, or no start at all) fails the run.
+pids=()
 for target in "${targets[@]}"; do
   work="build/fuzz/corpus/$target"
   rm -rf "$work" && mkdir -p "$work"
   cp tests/fuzz/corpus/$target/* tests/fuzz/regressions/$target/* "$work"/ 2>/dev/null || true
   "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix=build/fuzz/findings/$target- "$work" >"build/fuzz/$target.log" 2>&1 &
+  pids+=($!)
 done
-wait || true
-found=0
-for target in "${targets[@]}"; do
+failed=0
+for i in "${!targets[@]}"; do
+  target="${targets[$i]}"
+  status=0
+  wait "${pids[$i]}" || status=$?
   echo "== $target for ${seconds}s"
   grep -E "^(stat::|INFO: Loaded|#[0-9]+ +DONE)|ERROR|SUMMARY" "build/fuzz/$target.log" || true
-  if ls build/fuzz/findings/$target-* >/dev/null 2>&1; then
-    echo "$target found a fault: build/fuzz/findings/ (its log: build/fuzz/$target.log)"
-    found=1
+  if ((status)) || ls build/fuzz/findings/$target-* >/dev/null 2>&1; then
+    echo "$target stopped with status $status (findings: build/fuzz/findings/, log: build/fuzz/$target.log)"
+    failed=1
   fi
 done
-exit "$found"
+exit "$failed"
