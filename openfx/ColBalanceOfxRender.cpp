@@ -277,6 +277,13 @@ private:
         const ColBalanceOfxImage& out = *a_.output;
         const int32_t n = w_.x2 - w_.x1;
         H* d = out.at<H>(w_.x1, y);
+        if constexpr (!Host::kAsStored) {
+            const auto streaming = colBalanceOfxRows16().fromStorageStreaming;
+            if (stream && streaming && out.channels() == 4 && !premultiplied_) {
+                streaming(reinterpret_cast<const int16_t*>(p), d, size_t(n) * 4);
+                return;
+            }
+        }
         H* to = stream ? buffer : d;
         if (out.channels() == 3)
             fromStorage<3, false>(p, to, n);

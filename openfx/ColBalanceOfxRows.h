@@ -13,9 +13,14 @@ struct ColBalanceOfxRows16 {
     void (*toStorage)(const uint16_t* s, int16_t* d, size_t n) = nullptr;
     void (*fromStorage)(const int16_t* s, uint16_t* d, size_t n) = nullptr;
     void (*maskToStorage)(const uint16_t* s, int16_t* d, size_t n) = nullptr;
+    // fromStorage written around the caches with streaming stores, fenced,
+    // for outputs past the caches; null where the loops have none.
+    void (*fromStorageStreaming)(const int16_t* s, uint16_t* d, size_t n) = nullptr;
 };
 
-// The AVX2 loops (x86-64 only); call only where the processor has AVX2.
+// The loops for any processor, and the AVX2 loops (x86-64 only; call them
+// only where the processor has AVX2).
+extern const ColBalanceOfxRows16 colBalanceOfxRowsAny;
 extern const ColBalanceOfxRows16 colBalanceOfxRowsAvx2;
 
 // The fastest the processor runs.
