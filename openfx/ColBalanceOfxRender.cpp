@@ -15,6 +15,7 @@
 #include "engine/FnRowFunctions.h"
 #include "engine/FnStorageTraits.h"
 #include "host/common/PixelConvert.h"
+#include "openfx/ColBalanceOfxRows.h"
 
 namespace {
 
@@ -239,7 +240,10 @@ private:
     template <int N, bool Premultiplied>
     static void toStorage(const H* s, Pixel* o, int32_t n) {
         using Elem = typename Pixel::Elem;
-        if constexpr (N == 4 && !Premultiplied) {
+        if constexpr (N == 4 && !Premultiplied && !Host::kAsStored) {
+            colBalanceOfxRows16().toStorage(s, reinterpret_cast<Elem*>(o), size_t(n) * 4);
+            return;
+        } else if constexpr (N == 4 && !Premultiplied) {
             // Channel for channel: one flat loop the compiler vectorises.
             Elem* e = reinterpret_cast<Elem*>(o);
             for (int32_t i = 0; i < 4 * n; ++i) e[i] = Host::in(s[i]);
@@ -259,6 +263,10 @@ private:
 
     void maskRow(int32_t y, MaskPixel* d) const {
         coverRow(*a_.mask, y, d, [](const H* s, MaskPixel* o, int32_t n) {
+            if constexpr (!Host::kAsStored && sizeof(MaskPixel) == sizeof(int16_t)) {
+                colBalanceOfxRows16().maskToStorage(s, reinterpret_cast<int16_t*>(o), size_t(n));
+                return;
+            }
             for (int32_t i = 0; i < n; ++i) o[i].v = Host::mask(s[i]);
         });
     }
@@ -269,6 +277,13 @@ private:
         const ColBalanceOfxImage& out = *a_.output;
         const int32_t n = w_.x2 - w_.x1;
         H* d = out.at<H>(w_.x1, y);
+        if constexpr (!Host::kAsStored) {
+            const auto streaming = colBalanceOfxRows16().fromStorageStreaming;
+            if (stream && streaming && out.channels() == 4 && !premultiplied_) {
+                streaming(reinterpret_cast<const int16_t*>(p), d, size_t(n) * 4);
+                return;
+            }
+        }
         H* to = stream ? buffer : d;
         if (out.channels() == 3)
             fromStorage<3, false>(p, to, n);
@@ -281,7 +296,11 @@ private:
 
     template <int N, bool Premultiplied>
     static void fromStorage(const Pixel* p, H* d, int32_t n) {
-        if constexpr (N == 4 && !Premultiplied) {
+        if constexpr (N == 4 && !Premultiplied && !Host::kAsStored) {
+            colBalanceOfxRows16().fromStorage(reinterpret_cast<const int16_t*>(p), d,
+                                              size_t(n) * 4);
+            return;
+        } else if constexpr (N == 4 && !Premultiplied) {
             const auto* e = reinterpret_cast<const typename Pixel::Elem*>(p);
             for (int32_t i = 0; i < 4 * n; ++i) d[i] = Host::out(e[i]);
             return;
