@@ -14,6 +14,7 @@
 // (the same bytes); blendRun below stays the reference.
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -26,11 +27,14 @@
 // finite pair can overflow.  Equal ends stay as they are (infinities too).
 // Otherwise, where an end is not finite, the blend is (1 - m) s + m d, whose
 // IEEE value is the infinite end, or NaN for opposite infinities or a NaN
-// end, where the form above would give NaN for any infinity.
+// end, where the form above would give NaN for any infinity.  Of two NaN
+// ends the source's passes (made quiet): IEEE leaves that choice to the
+// instruction's operand order, which a compiler may swap.
 inline float fnMixF32(float s, float d, float m) {
     if (s == d) return d;
     const double ds = s, dd = d, dm = m;
     if (std::isfinite(s) && std::isfinite(d)) return float(ds + (dd - ds) * dm);
+    if (std::isnan(s)) return std::bit_cast<float>(std::bit_cast<uint32_t>(s) | 0x00400000u);
     return float(ds * (1.0 - dm) + dd * dm);
 }
 

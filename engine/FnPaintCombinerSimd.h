@@ -118,7 +118,9 @@ FN_SIMD_INLINE VF mixF32Lanes(VF s, VF d, VF m) {
         const VDh one = splatd(1.0);
         const VF e = joinF(__builtin_convertvector(sl * (one - ml) + dl * ml, VFh),
                            __builtin_convertvector(sh * (one - mh) + dh * mh, VFh));
-        r = fin ? r : e;
+        // A NaN source passes, made quiet (fnMixF32).
+        const VI nanS = ((VI)s & splat(0x7fffffff)) > expBits;
+        r = fin ? r : (nanS ? (VF)((VI)s | splat(0x00400000)) : e);
     }
     return s == d ? d : r;
 }
