@@ -91,3 +91,18 @@ OfxTestFrame ofxPremultiplied(const OfxTestFrame& f) {
         return std::floor((c * a + std::floor(top / 2)) / top);
     });
 }
+
+std::unique_ptr<OfxTestEffect> ofxRandomEffect(OfxTestHost& host, unsigned seed,
+                                               const OfxRandomEffectSpec& spec) {
+    std::mt19937 rng(seed);
+    auto effect = host.create(kOfxTestPluginId, kOfxImageEffectContextGeneral);
+    if (!effect) return effect;
+    effect->connect("Source",
+                    ofxRandomFrame(spec.depth, spec.components, spec.bounds, rng, spec.rows),
+                    spec.premultiplication);
+    effect->connect("Mask",
+                    ofxRandomFrame(spec.depth, kOfxImageComponentAlpha, spec.bounds, rng, spec.rows));
+    for (const OfxTestSetting& s : ofxRandomSettings(rng)) effect->setValue(s.name, s.value);
+    effect->setValue("master_saturation", 40);  // never the identity
+    return effect;
+}

@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/openfx/OfxTestEffect.h"
 #include "tests/openfx/OfxTestFrame.h"
+#include "tests/openfx/OfxTestHost.h"
+
+// The plug-in's identifier, as hosts name it.
+inline constexpr const char* kOfxTestPluginId = "com.quorrel.kestro.ColBalance";
 
 struct OfxTestSetting {
     std::string name;  // the OpenFX parameter name (master_hue)
@@ -28,3 +33,17 @@ std::shared_ptr<OfxTestFrame> ofxRandomFrame(
 // The frame's colour divided by (multiplied by) its alpha.
 OfxTestFrame ofxUnpremultiplied(const OfxTestFrame& f);
 OfxTestFrame ofxPremultiplied(const OfxTestFrame& f);
+
+// The frames and settings of one random render in the General context.
+struct OfxRandomEffectSpec {
+    const char* depth;
+    OfxRectI bounds;
+    const char* components = kOfxImageComponentRGBA;
+    const char* premultiplication = kOfxImageUnPreMultiplied;
+    OfxTestFrame::Rows rows = OfxTestFrame::Rows::BottomUp;
+};
+
+// An instance with random source and mask frames and random settings from
+// `seed` (never the identity), or null when the host cannot create one.
+std::unique_ptr<OfxTestEffect> ofxRandomEffect(OfxTestHost& host, unsigned seed,
+                                               const OfxRandomEffectSpec& spec);

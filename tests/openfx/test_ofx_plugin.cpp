@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr const char* kId = "com.quorrel.kestro.ColBalance";
+constexpr const char* kId = kOfxTestPluginId;
 namespace P = ColBalanceParam;
 using OFX::Host::Property::Set;
 
@@ -307,14 +307,7 @@ std::vector<unsigned char> bytesIn(const OfxTestFrame& f, const OfxRectI& w) {
 std::unique_ptr<OfxTestEffect> randomEffect(
     unsigned seed, const char* depth, OfxRectI bounds,
     OfxTestFrame::Rows rows = OfxTestFrame::Rows::BottomUp) {
-    std::mt19937 rng(seed);
-    auto effect = host().create(kId, kOfxImageEffectContextGeneral);
-    if (!effect) return effect;
-    effect->connect("Source", ofxRandomFrame(depth, kOfxImageComponentRGBA, bounds, rng, rows));
-    effect->connect("Mask", ofxRandomFrame(depth, kOfxImageComponentAlpha, bounds, rng, rows));
-    for (const OfxTestSetting& s : ofxRandomSettings(rng)) effect->setValue(s.name, s.value);
-    effect->setValue("master_saturation", 40);  // never the identity
-    return effect;
+    return ofxRandomEffect(host(), seed, {.depth = depth, .bounds = bounds, .rows = rows});
 }
 
 // Every byte still the test host's fill.

@@ -19,7 +19,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-constexpr const char* kId = "com.quorrel.kestro.ColBalance";
+constexpr const char* kId = kOfxTestPluginId;
 
 OfxTestHost& host() {
     static OfxTestHost h(FN_OFX_PLUGIN_DIR);
