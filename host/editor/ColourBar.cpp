@@ -19,29 +19,31 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ColourBar::ColourBar(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+ColourBar::ColourBar(EditorSession& session, QWidget* parent)
+    : QWidget(parent),
+      session_(session),
+      config_(new QLabel),
+      working_(new QComboBox),
+      exposure_(new QDoubleSpinBox),
+      gamma_(new QDoubleSpinBox),
+      display_(new QComboBox),
+      view_(new QComboBox) {
     auto* h = new QHBoxLayout(this);
     h->setContentsMargins(8, 4, 8, 4);
-    config_ = new QLabel;
     config_->setObjectName("colourConfig");
-    working_ = new QComboBox;
     working_->setObjectName("workingSpace");
     working_->setToolTip("The colour space float images are graded in (None: their own values)");
-    exposure_ = new QDoubleSpinBox;
     exposure_->setObjectName("exposure");
     exposure_->setRange(-16, 16);
     exposure_->setSingleStep(0.5);
     exposure_->setSuffix(" stops");
     exposure_->setToolTip("Viewer exposure for float images; the render does not change");
-    gamma_ = new QDoubleSpinBox;
     gamma_->setObjectName("gamma");
     gamma_->setRange(0.1, 10);
     gamma_->setSingleStep(0.1);
     gamma_->setValue(1);
     gamma_->setToolTip("Viewer gamma for float images; the render does not change");
-    display_ = new QComboBox;
     display_->setObjectName("display");
-    view_ = new QComboBox;
     view_->setObjectName("view");
     // Narrow gaps: the bar shares the viewer's width with the view's name.
     h->addWidget(config_);

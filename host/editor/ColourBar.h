@@ -35,10 +35,11 @@ private:
     void fillViews();
 
     EditorSession& session_;
-    QLabel* config_ = nullptr;
-    QComboBox* working_ = nullptr;
-    QDoubleSpinBox* exposure_ = nullptr;
-    QDoubleSpinBox* gamma_ = nullptr;
-    QComboBox* display_ = nullptr;
-    QComboBox* view_ = nullptr;
+    // Children of the bar, made with it.
+    QLabel* const config_;
+    QComboBox* const working_;
+    QDoubleSpinBox* const exposure_;
+    QDoubleSpinBox* const gamma_;
+    QComboBox* const display_;
+    QComboBox* const view_;
 };

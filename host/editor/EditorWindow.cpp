@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,8 +14,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
-#include <QSlider>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -37,6 +34,7 @@
 #include "host/editor/ParamPanel.h"
 #include "host/editor/RecoveryKeeper.h"
 #include "host/editor/SequenceExport.h"
+#include "host/editor/TimeBar.h"
 #include "host/editor/ViewerWidget.h"
 
 namespace {
@@ -67,8 +65,10 @@ EditorWindow::EditorWindow(EditorWindowSystem& system, QWidget* parent)
     leftLayout->addWidget(colourBar_);
     viewer_ = new ViewerWidget(system_);
     leftLayout->addWidget(viewer_, 1);
-    buildTimeBar(left);
+    timeBar_ = new TimeBar(left);
+    timeBar_->hide();
     leftLayout->addWidget(timeBar_);
+    connect(timeBar_, &TimeBar::frameChosen, this, [this](long f) { session_->setFrame(f); });
     split->addWidget(left);
     tabs_ = new QTabWidget;
     tabs_->setMinimumWidth(340);
@@ -101,7 +101,7 @@ EditorWindow::EditorWindow(EditorWindowSystem& system, QWidget* parent)
             [this](std::shared_ptr<const RenderResult> r) { onRendered(*r); });
     connect(session_.get(), &EditorSession::inputChanged, this, [this] { onInputChanged(); });
     connect(session_.get(), &EditorSession::frameChanged, this, [this](long f) {
-        setFrameControls(f);
+        timeBar_->setFrame(f);
         if (panel_) panel_->setTime(session_->time());
     });
     buildMenus();
@@ -322,37 +322,10 @@ void EditorWindow::buildMenus() {
     }));
 }
 
-void EditorWindow::buildTimeBar(QWidget* parent) {
-    timeBar_ = new QWidget(parent);
-    auto* h = new QHBoxLayout(timeBar_);
-    h->setContentsMargins(8, 4, 8, 4);
-    frameSlider_ = new QSlider(Qt::Horizontal);
-    frameSlider_->setObjectName("frameSlider");
-    frameBox_ = new QSpinBox;
-    frameBox_->setObjectName("frameBox");
-    frameBox_->setKeyboardTracking(false);
-    h->addWidget(new QLabel("Frame"));
-    h->addWidget(frameSlider_, 1);
-    h->addWidget(frameBox_);
-    connect(frameSlider_, &QSlider::valueChanged, this, [this](int f) { session_->setFrame(f); });
-    connect(frameBox_, &QSpinBox::valueChanged, this, [this](int f) { session_->setFrame(f); });
-    timeBar_->hide();
-}
-
-void EditorWindow::setFrameControls(long frame) {
-    const QSignalBlocker a(frameSlider_), b(frameBox_);
-    frameSlider_->setValue(int(frame));
-    frameBox_->setValue(int(frame));
-}
-
 void EditorWindow::onInputChanged() {
     const FrameRange r = session_->frames();
-    {
-        const QSignalBlocker a(frameSlider_), b(frameBox_);
-        frameSlider_->setRange(int(r.first), int(r.last));
-        frameBox_->setRange(int(r.first), int(r.last));
-    }
-    setFrameControls(session_->frame());
+    timeBar_->setRange(r.first, r.last);
+    timeBar_->setFrame(session_->frame());
     timeBar_->setVisible(session_->isSequence());
     if (panel_) panel_->setTime(session_->time());
     updateTitle();

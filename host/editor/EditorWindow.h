@@ -27,11 +27,10 @@ class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QSlider;
-class QSpinBox;
 class QTabWidget;
 class RecoveryKeeper;
 class SequenceExport;
+class TimeBar;
 class ViewerWidget;
 struct ExportPlan;
 struct RenderResult;
@@ -95,7 +94,6 @@ protected:
 
 private:
     void buildMenus();
-    void buildTimeBar(QWidget* parent);
     // The pages in tabs before "All parameters"; said in the status bar when
     // the module's pages cannot open.
     void openPages();
@@ -114,7 +112,6 @@ private:
     bool save();
     bool saveAs();
     void exportDialog();
-    void setFrameControls(long frame);
     // The file Save writes, as the title and the recovery file name it.
     void setParamsPath(const QString& path);
     // Asks whether to restore the work left for the input just opened.
@@ -128,9 +125,7 @@ private:
     ColourBar* colourBar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     ParamPanel* panel_ = nullptr;
-    QWidget* timeBar_ = nullptr;
-    QSlider* frameSlider_ = nullptr;
-    QSpinBox* frameBox_ = nullptr;
+    TimeBar* timeBar_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
     QLabel* timingLabel_ = nullptr;
     QProgressBar* progress_ = nullptr;
