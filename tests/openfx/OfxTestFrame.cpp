@@ -25,14 +25,15 @@ OIIO::TypeDesc typeOf(const std::string& depth) {
 }  // namespace
 
 OfxTestFrame::OfxTestFrame(std::string depth, std::string components, OfxRectI bounds, Rows rows)
-    : depth_(std::move(depth)), components_(std::move(components)), bounds_(bounds), rows_(rows) {
+    : depth_(std::move(depth)),
+      components_(std::move(components)),
+      channels_(channelsOf(components_)),
+      elemBytes_(int(typeOf(depth_).size())),
+      bounds_(bounds),
+      rows_(rows) {
     if (!empty() && bytesPerPixel() > 0)
         bytes_.assign(size_t(width()) * size_t(height()) * size_t(bytesPerPixel()), 0);
 }
-
-int OfxTestFrame::channels() const { return channelsOf(components_); }
-
-int OfxTestFrame::bytesPerChannel() const { return int(typeOf(depth_).size()); }
 
 int OfxTestFrame::rowBytes() const {
     const int stride = width() * bytesPerPixel();
@@ -53,8 +54,8 @@ void* OfxTestFrame::pixel(int x, int y) {
 
 double OfxTestFrame::channel(int x, int y, int c) const {
     const auto* p = static_cast<const unsigned char*>(pixel(x, y));
-    if (depth_ == kOfxBitDepthByte) return p[c];
-    if (depth_ == kOfxBitDepthShort) {
+    if (elemBytes_ == 1) return p[c];
+    if (elemBytes_ == 2) {
         uint16_t v;
         std::memcpy(&v, p + 2 * c, 2);
         return v;
@@ -66,9 +67,9 @@ double OfxTestFrame::channel(int x, int y, int c) const {
 
 void OfxTestFrame::setChannel(int x, int y, int c, double v) {
     auto* p = static_cast<unsigned char*>(pixel(x, y));
-    if (depth_ == kOfxBitDepthByte) {
+    if (elemBytes_ == 1) {
         p[c] = uint8_t(v);
-    } else if (depth_ == kOfxBitDepthShort) {
+    } else if (elemBytes_ == 2) {
         const auto s = uint16_t(v);
         std::memcpy(p + 2 * c, &s, 2);
     } else {

@@ -35,8 +35,8 @@ public:
     int width() const { return bounds_.x2 - bounds_.x1; }
     int height() const { return bounds_.y2 - bounds_.y1; }
     bool empty() const { return width() <= 0 || height() <= 0; }
-    int channels() const;
-    int bytesPerChannel() const;
+    int channels() const { return channels_; }
+    int bytesPerChannel() const { return elemBytes_; }
     int bytesPerPixel() const { return channels() * bytesPerChannel(); }
     // Distance in bytes from a row to the one above it.
     int rowBytes() const;
@@ -58,6 +58,9 @@ public:
 
 private:
     std::string depth_, components_;
+    // Of depth_ and components_, read once: the tests address every
+    // channel of frames of millions of pixels.
+    int channels_ = 0, elemBytes_ = 0;
     OfxRectI bounds_{0, 0, 0, 0};
     Rows rows_ = Rows::BottomUp;
     std::vector<unsigned char> bytes_;

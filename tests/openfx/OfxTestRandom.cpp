@@ -57,6 +57,7 @@ std::shared_ptr<OfxTestFrame> ofxRandomFrame(const std::string& depth,
                                              std::mt19937& rng, OfxTestFrame::Rows rows) {
     auto f = std::make_shared<OfxTestFrame>(depth, components, bounds, rows);
     const double top = maxOf(depth);
+    const bool floats = isFloat(depth);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (int y = bounds.y1; y < bounds.y2; ++y)
         for (int x = bounds.x1; x < bounds.x2; ++x)
@@ -64,7 +65,7 @@ std::shared_ptr<OfxTestFrame> ofxRandomFrame(const std::string& depth,
                 const bool alpha = c == 3 || f->channels() == 1;
                 double v = unit(rng);
                 if (alpha && unit(rng) < 1.0 / 6) v = 0;
-                if (isFloat(depth))
+                if (floats)
                     f->setChannel(x, y, c, alpha ? v : v * 1.75 - 0.25);
                 else
                     f->setChannel(x, y, c, std::floor(v * (top + 1) > top ? top : v * (top + 1)));
