@@ -40,16 +40,17 @@
 
 #include <cstdint>
 #include <memory>
-#include <new>
+#include <type_traits>
 
 #include "engine/FnBalanceParams.h"
-#include "engine/FnColBalancer.h"
-#include "engine/FnDsMaskFixer.h"
-#include "engine/FnDsPaintCombiner.h"
 #include "engine/FnFrameContext.h"
-#include "engine/FnFrameSteps.h"
 #include "engine/FnStorageTraits.h"
-#include "engine/FnToneRender.h"
+
+template <class StorageTraits>
+class FnColBalancer;
+template <class StorageTraits>
+class FnToneRender;
+class FnImgProc;
 
 // Which steps besides the colour step a frame runs, and where.
 struct FnFrameOptions {
@@ -92,31 +93,6 @@ inline uint32_t fnChannelMaskBits(const FnBalanceParams& p, bool alphaRestore) {
     return bits;
 }
 
-namespace fndetail {
-// The colour step, set up and run alone or with the other steps.
-template <class Colour, class Image, class MaskImage>
-void renderSteps(const FnFrameContext& frame, Colour& colour, int32_t colourFieldMode,
-                 Image& output, Image& source, MaskImage& mask, uint32_t bits, bool paint) {
-    if (bits || paint) {
-        output.resetRegion();
-        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
-        if (fnRunStepsTogether(frame, colour, colourFieldMode, output, source, mask, bits, paint))
-            return;
-    }
-    // One step after the other.
-    colour.run(&source, &output);
-    if (!frame.interrupted() && bits) {
-        output.resetRegion();
-        runMaskFixer(frame, output, source, bits);
-    }
-    if (!frame.interrupted() && paint) {
-        output.resetRegion();
-        output.setEdgeModes(kFnEdgeFill, kFnEdgeFill);
-        runPaintCombiner(frame, output, source, mask);
-    }
-}
-}  // namespace fndetail
-
 // The colour step's processor set up once from the parameter values, for
 // front ends that render one frame in pieces: a few rows at a time, each
 // band of theirs with its own renderer and its own images of those rows
@@ -132,64 +108,33 @@ public:
     using Image = typename Traits::Image;
     using MaskImage = typename Traits::MaskImage;
 
-    FnFrameRenderer(const FnBalanceParams& params, const FnFrameOptions& options)
-        : params_(params), options_(options) {
-        // The processors are large: on the heap, and a refused allocation is
-        // an answer, not a crash.
-        if (params.renderTone != 0) {
-            tone_.reset(new (std::nothrow) FnToneRender<Traits>);
-            if (tone_) setupToneRender(*tone_, params);
-        } else {
-            balancer_.reset(new (std::nothrow) FnColBalancer<Traits>);
-            if (balancer_) SetupBalancer(*balancer_, params);
-        }
-    }
+    FnFrameRenderer(const FnBalanceParams& params, const FnFrameOptions& options);
+    ~FnFrameRenderer();
+    FnFrameRenderer(const FnFrameRenderer&) = delete;
+    FnFrameRenderer& operator=(const FnFrameRenderer&) = delete;
 
     // False when the processor could not be allocated.
     bool ok() const { return tone_ || balancer_; }
 
     // One frame, or one piece of it, as fnRenderFrame renders (see there).
     FnFrameResult render(const FnFrameContext& frame, Image& output, Image& source,
-                         MaskImage& mask) {
-        FnFrameResult result;
-        if (!output.pixels()) {
-            result.status = FnFrameStatus::kNoOutput;
-            return result;
-        }
-        if (!ok()) {
-            result.status = FnFrameStatus::kOutOfMemory;
-            return result;
-        }
-        if (tone_) {
-            colourIn(*tone_, frame, output);
-            const uint32_t bits = options_.channelMask ? fnChannelMaskBits(params_, true) : 0;
-            fndetail::renderSteps(frame, *tone_, 0, output, source, mask, bits, options_.paint);
-        } else {
-            result.alphaWeighted = params_.maskAlpha == 2;
-            result.alphaRestore = false;
-            balancer_->setFieldMode(frame.fieldMode);
-            colourIn(*balancer_, frame, output);
-            const uint32_t bits = options_.channelMask ? fnChannelMaskBits(params_, false) : 0;
-            fndetail::renderSteps(frame, *balancer_, balancer_->fieldMode(), output, source, mask,
-                                  bits, options_.paint);
-        }
-        return result;
-    }
+                         MaskImage& mask);
 
 private:
     // The colour step's region (the frame's, or the output's whole extent,
     // set anew for every render) and interruption.
-    void colourIn(FnImgProc& colour, const FnFrameContext& frame, const Image& output) const {
-        colour.setRegion(options_.colourInRegion ? frame.region
-                                                 : FnProcessorCore::extentOf(output));
-        colour.setInterrupt(frame.interrupt);
-    }
+    void colourIn(FnImgProc& colour, const FnFrameContext& frame, const Image& output) const;
 
     FnBalanceParams params_;
     FnFrameOptions options_;
     std::unique_ptr<FnToneRender<Traits>> tone_;
     std::unique_ptr<FnColBalancer<Traits>> balancer_;
 };
+
+// Compiled once, in the engine (FnFrameRender.cpp), for every format.
+extern template class FnFrameRenderer<FnStorage8>;
+extern template class FnFrameRenderer<FnStorage16>;
+extern template class FnFrameRenderer<FnStorageF32>;
 
 // Renders one frame into `output` (see above).
 //
