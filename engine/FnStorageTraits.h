@@ -10,8 +10,9 @@
 // these traits; they differ per format only where the formats really
 // differ (weight tables or weights evaluated per pixel, integer or float
 // shifts, the reference pixel that clamps or does not).  A new storage
-// format is one more traits type here, its entry in FnStorageFormats, and
-// its vector rows in the row tables (FnRowFunctions.h) if it has any.
+// format is one more traits type here, its entry in FnStorageFormats, its
+// frame renderer's instantiation (FnFrameRender.h and .cpp), and its vector
+// rows in the row tables (FnRowFunctions.h) if it has any.
 #pragma once
 
 #include <cstdint>
